@@ -1,0 +1,24 @@
+#include "model/Parete.h"
+#include "model/RigaComando.h"
+#include "model/Titolo.h"
+#include "ui/FinestraPrincipale.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication applicazione(argc, argv);
+
+    Parete parete;
+    // The command line is one path, possibly quoted and with blanks inside.
+    std::string rigaComando;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) rigaComando += ' ';
+        rigaComando += argv[i];
+    }
+    parete.FileCorrente = FiltraApici(rigaComando);
+
+    FinestraPrincipale finestra;
+    AggiornaTitolo(parete.FileCorrente, finestra);
+    finestra.show();
+    return applicazione.exec();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Icon of a message box.
+enum class IconaMessaggio { Nessuna, Esclamazione, Domanda, Informazione, Critica };
+
+// What the core asks of the main window. The Qt window implements it; tests use
+// a recording fake. The core never includes the windowing system.
+class InterfacciaFinestra {
+public:
+    virtual ~InterfacciaFinestra() = default;
+
+    // Modal message box with one OK button.
+    virtual void Messaggio(const std::string& testo, const std::string& titolo,
+                           IconaMessaggio icona) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool Domanda(const std::string& testo, const std::string& titolo,
+                         IconaMessaggio icona) = 0;
+
+    // Face selector: selecting "Lato -" runs the selector's own handling
+    // (face, display state, redraw).
+    virtual void SelezionaLatoMeno() = 0;
+    virtual void MostraPulsantiLato(bool visibili) = 0;
+    // The label " Armatura a maglia unica centrale" shown instead of the face buttons.
+    virtual void MostraEtichettaMagliaUnica(bool visibile) = 0;
+
+    virtual void ImpostaTitolo(const std::string& titolo) = 0;
+    // Hourglass while a project loads.
+    virtual void CursoreAttesa(bool attesa) = 0;
+
+    // File dialogs; no value when the user cancels.
+    virtual std::optional<std::string> ScegliFileDaAprire(const std::string& titolo,
+                                                          const std::string& filtro) = 0;
+    virtual std::optional<std::string> ScegliFileDaSalvare(const std::string& titolo,
+                                                           const std::string& filtro,
+                                                           const std::string& nomeProposto) = 0;
+
+    // Refills the "Armatura diffusa" property grid from the distributed layers.
+    virtual void PanelDiffusa() = 0;
+};

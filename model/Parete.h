@@ -1,0 +1,128 @@
+#pragma once
+
+#include "model/LineaSezione.h"
+#include "model/Nodo.h"
+#include "model/PosizioneArm.h"
+#include "model/Punto.h"
+#include "model/Quota.h"
+#include "model/SolaioParete.h"
+#include "model/Triangolo.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The one open wall with its editing lists and the data derived from it.
+// Member names are the program's documented names. Closed polygons hold
+// elements 0 to N with element N repeating element 0. Names beginning with
+// Ult are upper bounds (-1 = empty), names beginning with Num are counts.
+struct Parete {
+    // Identity and file state.
+    std::string FileCorrente;    // empty when no wall file is open
+    std::string CartellaLavoro;  // folder of the open wall, no trailing separator
+    std::string DataFileSet;     // last-modified time of the wall file as text
+    int ErroreOperazione = 0;    // 0 ok, 1 not a wall / newer version, -1 refused
+    int NumeroParete = 0;
+    int TipoStruttura = 0;
+
+    // Outline and reinforcement perimeters (closed arrays).
+    std::vector<Punto> Contorno;
+    int NumPuntiContorno = 0;  // 0 = no wall loaded
+    std::vector<Punto> PerimetroEsterno = std::vector<Punto>(2);
+    int NumPuntiEst = 0;
+    std::vector<Punto> PerimetroInterno;
+    int NumPuntiInt = 0;
+    float OrigineX = 0.0f;
+    float OrigineY = 0.0f;
+
+    // Openings: open rings stored one after the other in XAperture/YAperture.
+    int NumAperture = 0;
+    std::vector<int> PuntiApertura = std::vector<int>(1);
+    std::vector<int> InizioApertura;
+    std::vector<float> XAperture;
+    std::vector<float> YAperture;
+
+    // Section properties, cm.
+    float SpessoreParete = 0.0f;
+    float Copriferro = 0.0f;
+
+    // Reinforcement directions.
+    float GradiArm1 = 0.0f, GradiArm2 = 0.0f;
+    float AngoloArm1 = 0.0f, AngoloArm2 = 0.0f;
+    double CosDir1 = 0.0, SinDir1 = 0.0;
+    double CosDir2 = 0.0, SinDir2 = 0.0;
+
+    // Distributed layers: diameter mm, spacing cm, area cm2/m, weight kg, length cm.
+    int DiamDir1Piu = 0, DiamDir2Piu = 0, DiamDir1Meno = 0, DiamDir2Meno = 0;
+    float PassoDir1Piu = 0.0f, PassoDir2Piu = 0.0f, PassoDir1Meno = 0.0f, PassoDir2Meno = 0.0f;
+    float AreaDir1Piu = 0.0f, AreaDir2Piu = 0.0f, AreaDir1Meno = 0.0f, AreaDir2Meno = 0.0f;
+    float PesoDir1Piu = 0.0f, PesoDir2Piu = 0.0f, PesoDir1Meno = 0.0f, PesoDir2Meno = 0.0f;
+    float LungDir1Piu = 0.0f, LungDir2Piu = 0.0f, LungDir1Meno = 0.0f, LungDir2Meno = 0.0f;
+    std::array<float, 4> MaxRichiesta{};  // slot order
+    std::array<float, 4> MinRichiesta{};  // slot order
+    int MagliaUnica = 0;       // -1 single central mesh
+    int PiegaAncoraggio = 0;   // non-zero: single-mesh bars get end bends
+    int DiamIntegrativa = 0;   // default diameter of a new additional zone, mm
+
+    // Analysis nodes: one spare element after the last node.
+    std::vector<Nodo> Nodi = std::vector<Nodo>(2);
+    int NumNodi = 0;
+
+    // Extents.
+    float XminParete = 0.0f, YminParete = 0.0f, XmaxParete = 0.0f, YmaxParete = 0.0f;
+    float XminCornice = 0.0f, YminCornice = 0.0f, XmaxCornice = 0.0f, YmaxCornice = 0.0f;
+    float LarghezzaVista = 0.0f, AltezzaVista = 0.0f;
+    float LarghezzaFoglio = 0.0f;
+    Rettangolo EstPianta, EstTavola, Estensione;
+
+    // Reinforcement contours (rebuilt from the outline, perimeters and openings).
+    int NumPuntiArm = 0;
+    std::vector<Punto> ContornoArmatura;
+    std::vector<Punto> ContornoDir1;
+    std::vector<Punto> ContornoDir2;
+    std::vector<std::vector<Punto>> ForiArmatura;  // per opening, closed, clockwise
+    Rettangolo EstArmDir1;  // ContornoArmatura in the frame of direction 1
+    Rettangolo EstArmDir2;  // ContornoArmatura in the model frame
+
+    // Triangles over the nodes for the colour maps.
+    std::vector<Triangolo> Triangoli;
+    int UltimoTriangolo = -1;
+
+    // Positions.
+    std::vector<PosizioneArm> Posizioni = std::vector<PosizioneArm>(1);
+    int UltPosizione = -1;
+    std::vector<std::vector<Punto>> PoligoniPos =
+        std::vector<std::vector<Punto>>(MaxPosizioniZona, std::vector<Punto>(1));
+    PosizioneArm PosCorrente;
+    std::vector<Punto> PoligonoCorrente = std::vector<Punto>(1);
+    int UltPuntoCorrente = 0;
+    int IndiceCorrente = 0;
+    int NuovoElemento = 0;
+
+    // Slabs and transverse walls.
+    std::vector<SolaioParete> Solai = std::vector<SolaioParete>(1);
+    int UltSolaio = -1;
+    std::vector<SolaioParete> ParetiTrasversali = std::vector<SolaioParete>(1);
+    int UltParete = -1;
+    SolaioParete SolaioCorrente;
+
+    // Section lines.
+    std::vector<LineaSezione> Sezioni = std::vector<LineaSezione>(1);
+    int UltSezione = -1;
+    int OrientSezione = 0;
+    int IndiceSezione = 0;
+
+    // Dimensions and level marks.
+    std::vector<Quota> Quote = std::vector<Quota>(1);
+    int UltQuota = -1;
+    std::vector<QuotaLivello> QuoteLivello = std::vector<QuotaLivello>(1);
+    int NumQuoteLivello = 0;
+    int QuotaSelezionata = -1;
+
+    // Opening accessors: vertex j of opening k.
+    float XApertura(int k, int j) const { return XAperture[InizioApertura[k] + j]; }
+    float YApertura(int k, int j) const { return YAperture[InizioApertura[k] + j]; }
+    void AggiungiVerticeApertura(int k, int j, float x, float y);
+
+    bool CaricataParete() const { return NumPuntiContorno > 0; }
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+// Triangle of three node indexes into Parete::Nodi.
+struct Triangolo {
+    int N1 = 0, N2 = 0, N3 = 0;
+};

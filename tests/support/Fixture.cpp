@@ -1,0 +1,35 @@
+#include "Fixture.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+std::string PercorsoFixture(const std::string& nome) {
+    return std::string(KORVANE_FIXTURES) + "/" + nome;
+}
+
+std::string PercorsoEsempio(const std::string& nome) {
+    return std::string(KORVANE_SAMPLES) + "/" + nome;
+}
+
+CartellaTemporanea::CartellaTemporanea() {
+    static std::atomic<int> contatore{0};
+    std::random_device casuale;
+    percorso_ = std::filesystem::temp_directory_path() /
+                ("korvane-test-" + std::to_string(getpid()) + "-" +
+                 std::to_string(contatore++) + "-" + std::to_string(casuale()));
+    std::filesystem::create_directories(percorso_);
+}
+
+CartellaTemporanea::~CartellaTemporanea() {
+    std::error_code ignorato;
+    std::filesystem::remove_all(percorso_, ignorato);
+}
+
+std::string CartellaTemporanea::Scrivi(const std::string& nome, const std::string& contenuto) const {
+    const auto file = percorso_ / nome;
+    std::ofstream uscita(file, std::ios::binary);
+    uscita << contenuto;
+    return file.string();
+}

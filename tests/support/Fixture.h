@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Path of a small fixture file kept beside the tests.
+std::string PercorsoFixture(const std::string& nome);
+// Path of a bundled sample wall.
+std::string PercorsoEsempio(const std::string& nome);
+
+// A fresh empty folder under the system temporary folder, removed on destruction.
+class CartellaTemporanea {
+public:
+    CartellaTemporanea();
+    ~CartellaTemporanea();
+    CartellaTemporanea(const CartellaTemporanea&) = delete;
+    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+    const std::filesystem::path& Percorso() const { return percorso_; }
+    // Writes text (bytes as given) to a file in the folder and returns its path.
+    std::string Scrivi(const std::string& nome, const std::string& contenuto) const;
+
+private:
+    std::filesystem::path percorso_;
+};
