@@ -24,9 +24,11 @@ public:
     // The text arrives with the diameter sign already as "Ø" (UTF-8 inside the program).
     virtual void DxfTesto(const std::string& layer, const std::string& testo, float x, float y,
                           float altezza, float angoloGradi, int allineaH, int allineaV) = 0;
-    // One DIMENSION entity with its anonymous block (R2000 only).
-    virtual void DxfQuota(int layer, int layerTesto, int decimali, float altezza, float fattore,
-                          int freccia, float xa, float ya, float xb, float yb, float xp, float yp,
-                          float xq, float yq, float scala, float divisore,
-                          const std::string& nomeStile) = 0;
+    // One DIMENSION entity with its anonymous block (R2000 only). The layers are
+    // indexes into the layer table; (x1,y1)-(x2,y2) is the dimension line and
+    // (x3,y3), (x4,y4) the measured points, all in model cm.
+    virtual void DxfQuota(int layerQuota, int layerTesto, int decimali, float altezzaTesto,
+                          float fattoreFreccia, int tipoFreccia, float x1, float y1, float x2,
+                          float y2, float x3, float y3, float x4, float y4, int divisore,
+                          const std::string& stile) = 0;
 };
