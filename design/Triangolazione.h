@@ -1,0 +1,14 @@
+#pragma once
+
+struct Parete;
+
+// Rebuilds Triangoli / UltimoTriangolo of the wall from its analysis nodes:
+// incremental Delaunay insertion in the order of Nodi into a small
+// super-triangle, then only the triangles whose centroid lies inside the
+// outline and outside every opening are kept. The caller guarantees NumNodi >= 1;
+// with fewer than three non-collinear nodes the list comes out empty.
+void TriangolaNodi(Parete& parete);
+
+// True when (xp, yp) lies inside or on the circle through the three points;
+// false when the three points are degenerate. Computed in float throughout.
+bool InCerchio(float xp, float yp, float x1, float y1, float x2, float y2, float x3, float y3);
