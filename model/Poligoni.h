@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/Parete.h"
+#include "model/Punto.h"
+
+#include <vector>
+
+// Polygon orientation, reversal, point-in-polygon and vertex-list edits.
+// Clockwise is what the outline and every contour are kept in.
+
+// Reverses the whole array in place; a closed array stays closed.
+void InvertiPunti(std::vector<Punto>& p);
+
+// p is closed (last element repeats the first). Zero area and arrays of fewer
+// than three elements count as clockwise.
+bool PuntiInSensoOrario(const std::vector<Punto>& p);
+
+// Reverses the whole array in place, tags included.
+void InvertiVertici(std::vector<Vertice>& v);
+
+// v is open (closes from its last element to the first). Zero area and an
+// empty array count as not clockwise.
+bool VerticiInSensoOrario(const std::vector<Vertice>& v);
+
+// Inside the zone quadrilateral of the edit buffer PosCorrente.
+bool PuntoInZonaCorrente(const Parete& parete, float x, float y);
+
+// Inside the zone quadrilateral of Posizioni[i]; false for an index that
+// names no position.
+bool PuntoInZonaPos(const Parete& parete, int i, float x, float y);
+
+// k = -1: inside the wall outline (openings ignored); k >= 0: inside opening k.
+// False for an opening index that names no opening.
+bool PuntoInPerimetro(const Parete& parete, float x, float y, int k);
+
+// Inside the open polygon v.
+bool PuntoInPoligono(const Parete& parete, const std::vector<Vertice>& v, float x, float y);
+
+// Removes element i; an index outside the array changes nothing. Removing the
+// only vertex leaves an empty array.
+void EliminaVertice(int i, std::vector<Vertice>& v);
+
+// Stores w at i and moves later elements up by one, dropping the last one:
+// the caller enlarges the array first. An index outside the array changes
+// nothing.
+void InserisciVertice(int i, std::vector<Vertice>& v, const Vertice& w);
