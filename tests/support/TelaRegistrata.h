@@ -1,0 +1,60 @@
+#pragma once
+
+#include "drawing/TelaSchermo.h"
+
+#include <string>
+#include <vector>
+
+// One drawing call on the recording canvas, with the canvas state it found.
+struct TrattoTela {
+    std::string Tipo;           // "Linea", "Riquadro", "Cerchio", "Poligono", "Testo"
+    std::vector<float> Valori;  // coordinates in call order (text: x, y, height, width, angle)
+    int Colore = 0;             // explicit colour, or the foreground colour for texts
+    bool Pieno = false;         // Riquadro only
+    StileTratto Stile = StileTratto::Continuo;
+    int Spessore = 1;
+    bool Persistente = true;
+    std::string Testo;
+};
+
+// Recording screen canvas: every drawing call becomes one TrattoTela; state
+// changes are kept and stamped on the calls that follow. Cancella drops the
+// strokes of the layer it addresses, as the real canvas would.
+class TelaRegistrata : public TelaSchermo {
+public:
+    TelaRegistrata(float larghezza = 800.0f, float altezza = 600.0f);
+
+    std::vector<TrattoTela> Tratti;
+    int Cancellazioni = 0;
+    int ColoreSfondo = 0;
+
+    // The strokes of one kind, in order.
+    std::vector<TrattoTela> DiTipo(const std::string& tipo) const;
+
+    float Larghezza() const override { return larghezza_; }
+    float Altezza() const override { return altezza_; }
+    void ImpostaImmaginePersistente(bool persistente) override { persistente_ = persistente; }
+    void Cancella() override;
+    void ImpostaColoreSfondo(int colore) override { ColoreSfondo = colore; }
+    void ImpostaColorePrimoPiano(int colore) override { primoPiano_ = colore; }
+    void ImpostaStileTratto(StileTratto stile) override { stile_ = stile; }
+    void ImpostaSpessoreTratto(int pixel) override { spessore_ = pixel; }
+    void Linea(float x1, float y1, float x2, float y2, int colore) override;
+    void Riquadro(float x1, float y1, float x2, float y2, int colore, bool pieno) override;
+    void Cerchio(float xc, float yc, float r, int colore) override;
+    void Poligono(const std::vector<PuntoPixel>& punti, int colore) override;
+    void Testo(int x, int y, int altezza, int larghezza, int angoloGradi,
+               const std::string& testo) override;
+
+    StileTratto StileCorrente() const { return stile_; }
+
+private:
+    TrattoTela Nuovo(const std::string& tipo, std::vector<float> valori, int colore) const;
+
+    float larghezza_;
+    float altezza_;
+    bool persistente_ = true;
+    int primoPiano_ = 0;
+    StileTratto stile_ = StileTratto::Continuo;
+    int spessore_ = 1;
+};
