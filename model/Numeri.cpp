@@ -1,0 +1,240 @@
+#include "model/Numeri.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A number as decimal digits: value = 0.Cifre x 10^Punto, sign apart.
+// Formatting works on these digits so that a float prints as the value the
+// user typed (7 significant digits), never as its binary expansion.
+struct Decimale {
+    bool Negativo = false;
+    std::string Cifre;  // no leading or trailing zeros; empty for zero
+    int Punto = 0;      // digits before the decimal point
+};
+
+void TogliZeriFinali(Decimale& d) {
+    while (!d.Cifre.empty() && d.Cifre.back() == '0') d.Cifre.pop_back();
+    if (d.Cifre.empty()) d = Decimale{};
+}
+
+Decimale DecimaleDi(float x) {
+    Decimale d;
+    if (x == 0.0f) return d;
+    // d.dddddde+XX: 7 significant digits, the precision of a float.
+    std::array<char, 32> testo{};
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(),
+                                    static_cast<double>(x), std::chars_format::scientific, 6)
+                          .ptr;
+    const char* c = testo.data();
+    if (*c == '-') {
+        d.Negativo = true;
+        ++c;
+    }
+    for (; c != fine && *c != 'e'; ++c)
+        if (*c != '.') d.Cifre.push_back(*c);
+    int esponente = 0;
+    if (c != fine) {
+        ++c;
+        if (*c == '+') ++c;
+        std::from_chars(c, fine, esponente);
+    }
+    d.Punto = esponente + 1;
+    TogliZeriFinali(d);
+    return d;
+}
+
+enum class Pareggio { LontanoDaZero, AlPari };
+
+// Keeps n decimals; a dropped part of exactly one half goes by `pareggio`.
+void ArrotondaCifre(Decimale& d, int n, Pareggio pareggio) {
+    const int tenute = d.Punto + n;
+    if (tenute >= static_cast<int>(d.Cifre.size())) return;
+    if (tenute < 0) {
+        d = Decimale{};
+        return;
+    }
+    const char primaTolta = d.Cifre[tenute];
+    const bool restoNonNullo = d.Cifre.find_first_not_of('0', tenute + 1) != std::string::npos;
+    const bool ultimaDispari = tenute > 0 && (d.Cifre[tenute - 1] - '0') % 2 == 1;
+    bool suPiu = primaTolta > '5' || (primaTolta == '5' && restoNonNullo);
+    if (primaTolta == '5' && !restoNonNullo)
+        suPiu = pareggio == Pareggio::LontanoDaZero || ultimaDispari;
+    d.Cifre.resize(tenute);
+    if (suPiu) {
+        int i = tenute - 1;
+        for (; i >= 0 && d.Cifre[i] == '9'; --i) d.Cifre[i] = '0';
+        if (i >= 0) {
+            ++d.Cifre[i];
+        } else {
+            d.Cifre.insert(d.Cifre.begin(), '1');
+            ++d.Punto;
+        }
+    }
+    TogliZeriFinali(d);
+}
+
+// Digit i of Cifre, with the zeros beyond either end (leading zeros after the
+// point below 0, trailing zeros past the last digit).
+char CifraAlPosto(const Decimale& d, int indice) {
+    return indice >= 0 && indice < static_cast<int>(d.Cifre.size()) ? d.Cifre[indice] : '0';
+}
+
+// The digits before the point, empty when there are none.
+std::string ParteIntera(const Decimale& d) {
+    std::string testo;
+    for (int i = 0; i < d.Punto; ++i) testo.push_back(CifraAlPosto(d, i));
+    return testo;
+}
+
+// Text of a non-finite value; formatting has nothing to round there.
+std::string TestoNonFinito(float x) {
+    std::array<char, 16> testo{};
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), x).ptr;
+    return std::string(testo.data(), fine);
+}
+
+bool Spaziatura(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+
+// Increments of a half-step rounding for the hundredths 0, 1-25, 26-50, 51-74, 75-100.
+using IncrementiMezzo = std::array<float, 5>;
+
+float AlMezzo(float x, const IncrementiMezzo& incremento) {
+    if (!std::isfinite(x)) return x;
+    const float r = Arrotonda(x, 2);
+    const float w = std::floor(r);
+    const float r100 = r * 100.0f;
+    const int h = static_cast<int>(std::nearbyint(static_cast<double>(r100) - w * 100.0));
+    int riga = -1;
+    if (h == 0) riga = 0;
+    else if (h >= 1 && h <= 25) riga = 1;
+    else if (h >= 26 && h <= 50) riga = 2;
+    else if (h >= 51 && h <= 74) riga = 3;
+    else if (h >= 75 && h <= 100) riga = 4;
+    return riga < 0 ? w : w + incremento[riga];
+}
+
+}  // namespace
+
+float AreaBarra(int d) {
+    const double raggio = d / 20.0;
+    return static_cast<float>(raggio * raggio * 3.141592654);
+}
+
+float Arrotonda(double x, int n) {
+    const double scala = std::pow(10.0, n);
+    const double modulo = std::floor(std::fabs(x) * scala + 0.444449) / scala;
+    return static_cast<float>(x < 0 ? -modulo : modulo);
+}
+
+float ArrotondaMezzoSu(float x) { return AlMezzo(x, {0.0f, 0.5f, 0.5f, 1.0f, 1.0f}); }
+
+float ArrotondaMezzoGiu(float x) { return AlMezzo(x, {0.0f, 0.0f, 0.0f, 0.5f, 0.5f}); }
+
+float ArrotondaMezzo(float x) { return AlMezzo(x, {0.0f, 0.0f, 0.5f, 0.5f, 1.0f}); }
+
+std::string FormatoDec(float x, int n) {
+    if (!std::isfinite(x)) return TestoNonFinito(x);
+    if (n < 0) n = 0;
+    Decimale d = DecimaleDi(x);
+    ArrotondaCifre(d, n, Pareggio::LontanoDaZero);
+    // A value that rounds to zero loses its sign: "-0.00" would only puzzle.
+    std::string testo = d.Negativo ? "-" : "";
+    const std::string intera = ParteIntera(d);
+    testo += intera.empty() ? "0" : intera;
+    if (n > 0) {
+        testo.push_back('.');
+        for (int i = 0; i < n; ++i) testo.push_back(CifraAlPosto(d, d.Punto + i));
+    }
+    return testo;
+}
+
+std::string FormatoMisura(float x) {
+    const float frazione = x - std::floor(x);
+    return FormatoDec(x, frazione >= 0.001f ? 1 : 0);
+}
+
+std::string ArrotondaStr(float x, int n) {
+    if (!std::isfinite(x)) return TestoNonFinito(x);
+    Decimale d = DecimaleDi(x);
+    ArrotondaCifre(d, n, Pareggio::AlPari);
+    if (d.Cifre.empty()) return "0";
+    std::string testo = d.Negativo ? "-" : "";
+    testo += ParteIntera(d);
+    const int cifre = static_cast<int>(d.Cifre.size());
+    if (cifre > d.Punto) {
+        testo.push_back('.');
+        for (int i = d.Punto; i < cifre; ++i) testo.push_back(CifraAlPosto(d, i));
+    }
+    return testo;
+}
+
+std::string VirgolaInPunto(const std::string& s) {
+    std::string testo = s;
+    const auto virgola = testo.find(',');
+    if (virgola != std::string::npos) testo[virgola] = '.';
+    return testo;
+}
+
+float ValoreTesto(const std::string& s) {
+    const std::string testo = VirgolaInPunto(s);
+    const std::size_t fine = testo.size();
+    std::size_t i = 0;
+    const auto salta = [&] {
+        while (i < fine && Spaziatura(testo[i])) ++i;
+    };
+
+    salta();
+    bool negativo = false;
+    if (i < fine && (testo[i] == '+' || testo[i] == '-')) negativo = testo[i++] == '-';
+
+    // Significant digits, and the power of ten that scales them.
+    std::string cifre;
+    long long esponente = 0;
+    bool puntoVisto = false;
+    bool cifraVista = false;
+    for (salta(); i < fine; ++i, salta()) {
+        const char c = testo[i];
+        if (Cifra(c)) {
+            cifraVista = true;
+            if (c != '0' || !cifre.empty()) cifre.push_back(c);
+            if (puntoVisto) --esponente;
+        } else if (c == '.' && !puntoVisto) {
+            puntoVisto = true;
+        } else {
+            break;
+        }
+    }
+    if (!cifraVista) return 0.0f;
+
+    if (i < fine && (testo[i] == 'e' || testo[i] == 'E')) {
+        ++i;
+        salta();
+        bool esponenteNegativo = false;
+        if (i < fine && (testo[i] == '+' || testo[i] == '-')) esponenteNegativo = testo[i++] == '-';
+        // Capped: far beyond any float, and free of overflow.
+        long long scritto = 0;
+        for (salta(); i < fine && Cifra(testo[i]); ++i, salta())
+            scritto = std::min(scritto * 10 + (testo[i] - '0'), 1000000LL);
+        esponente += esponenteNegativo ? -scritto : scritto;
+    }
+    if (cifre.empty()) return 0.0f;
+
+    const std::string canonico = cifre + "e" + std::to_string(esponente);
+    double valore = 0.0;
+    const auto esito = std::from_chars(canonico.data(), canonico.data() + canonico.size(), valore);
+    if (esito.ec == std::errc::result_out_of_range)
+        valore = static_cast<long long>(cifre.size()) + esponente > 0
+                     ? std::numeric_limits<double>::infinity()
+                     : 0.0;
+    // A number beyond the float range stays the largest float of its sign.
+    constexpr double massimo = std::numeric_limits<float>::max();
+    valore = std::min(valore, massimo);
+    return static_cast<float>(negativo ? -valore : valore);
+}
