@@ -1,0 +1,107 @@
+#include "model/Poligoni.h"
+
+#include "model/Geometria.h"
+
+#include <algorithm>
+
+namespace {
+
+// Ray test: counts the sides that the segment from P to the reference point R
+// crosses away from their ends. R's odd offsets keep it off vertices and
+// sides, so a meeting at a vertex is rare and is left uncounted.
+template <typename LeggiVertice>
+bool RaggioDispari(float x, float y, double rx, double ry, int lati, LeggiVertice vertice) {
+    const float xr = static_cast<float>(rx);
+    const float yr = static_cast<float>(ry);
+    int attraversamenti = 0;
+    for (int i = 0; i < lati; ++i) {
+        const Punto a = vertice(i);
+        const Punto b = vertice(i + 1 == lati ? 0 : i + 1);
+        float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
+        int stato = 0;
+        IntersezioneSegmenti(x, y, xr, yr, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
+        if (stato == StatoIntersezione::Interna) ++attraversamenti;
+    }
+    return attraversamenti % 2 == 1;
+}
+
+// The reference point of a zone lies left of its bounding box.
+bool PuntoInZona(const PosizioneArm& zona, float x, float y) {
+    const double rx = zona.XMin - 37.749;
+    const double ry = (static_cast<double>(zona.YMin) + zona.YMax) / 2.0 - 7.3347;
+    return RaggioDispari(x, y, rx, ry, 4, [&](int i) { return zona.Vertici[(i + 3) % 4]; });
+}
+
+}  // namespace
+
+void InvertiPunti(std::vector<Punto>& p) { std::reverse(p.begin(), p.end()); }
+
+bool PuntiInSensoOrario(const std::vector<Punto>& p) {
+    const int ultimo = static_cast<int>(p.size()) - 1;
+    if (ultimo < 2) return true;
+    float s = 0.0f;
+    for (int i = 0; i < ultimo; ++i) {
+        s += static_cast<float>(static_cast<double>(p[i].Y) * p[i + 1].X -
+                                static_cast<double>(p[i + 1].Y) * p[i].X);
+    }
+    return s / 2.0f >= 0.0f;
+}
+
+void InvertiVertici(std::vector<Vertice>& v) { std::reverse(v.begin(), v.end()); }
+
+bool VerticiInSensoOrario(const std::vector<Vertice>& v) {
+    const int n = static_cast<int>(v.size());
+    if (n == 0) return false;
+    float s = 0.0f;
+    for (int i = 0; i < n; ++i) {
+        const int j = i + 1 == n ? 0 : i + 1;
+        s += static_cast<float>(static_cast<double>(v[i].Y) * v[j].X -
+                                static_cast<double>(v[j].Y) * v[i].X);
+    }
+    return s / 2.0f > 0.0f;
+}
+
+bool PuntoInZonaCorrente(const Parete& parete, float x, float y) {
+    return PuntoInZona(parete.PosCorrente, x, y);
+}
+
+bool PuntoInZonaPos(const Parete& parete, int i, float x, float y) {
+    if (i < 0 || i >= static_cast<int>(parete.Posizioni.size())) return false;
+    return PuntoInZona(parete.Posizioni[i], x, y);
+}
+
+bool PuntoInPerimetro(const Parete& parete, float x, float y, int k) {
+    const double rx = parete.XminCornice - 200.74977;
+    const double ry = (static_cast<double>(parete.YminCornice) + parete.YmaxCornice) / 2.0 - 0.531777;
+    if (k < 0) {
+        const int lati = std::min(parete.NumPuntiContorno, static_cast<int>(parete.Contorno.size()));
+        return RaggioDispari(x, y, rx, ry, lati, [&](int i) { return parete.Contorno[i]; });
+    }
+    if (k >= parete.NumAperture || k >= static_cast<int>(parete.PuntiApertura.size()) ||
+        k >= static_cast<int>(parete.InizioApertura.size())) {
+        return false;
+    }
+    const int inizio = parete.InizioApertura[k];
+    const int lati = std::min(parete.PuntiApertura[k], static_cast<int>(parete.XAperture.size()) - inizio);
+    return RaggioDispari(x, y, rx, ry, lati, [&](int j) {
+        return Punto{parete.XApertura(k, j), parete.YApertura(k, j)};
+    });
+}
+
+bool PuntoInPoligono(const Parete& parete, const std::vector<Vertice>& v, float x, float y) {
+    const double rx = parete.XminCornice - 37.749;
+    const double ry = (static_cast<double>(parete.YminCornice) + parete.YmaxCornice) / 2.0 - 7.3347;
+    return RaggioDispari(x, y, rx, ry, static_cast<int>(v.size()),
+                         [&](int i) { return Punto{v[i].X, v[i].Y}; });
+}
+
+void EliminaVertice(int i, std::vector<Vertice>& v) {
+    if (i < 0 || i >= static_cast<int>(v.size())) return;
+    v.erase(v.begin() + i);
+}
+
+void InserisciVertice(int i, std::vector<Vertice>& v, const Vertice& w) {
+    if (i < 0 || i >= static_cast<int>(v.size())) return;
+    std::copy_backward(v.begin() + i, v.end() - 1, v.end());
+    v[i] = w;
+}
