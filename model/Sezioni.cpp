@@ -1,0 +1,123 @@
+#include "model/Sezioni.h"
+
+#include "model/Geometria.h"
+#include "model/Parete.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Section frame: u along the line, v across it.
+struct PuntoSezione {
+    float u = 0.0f;
+    float v = 0.0f;
+};
+
+// How far the cut line runs past the outermost crossings, and the end marks.
+constexpr float Sporgenza = 25.0f;
+constexpr float ScostamentoMarca = 10.0f;
+constexpr float ProfonditaMarca = 30.0f;
+constexpr float ProfonditaMarcaInterna = 50.0f;
+
+void OrdinaPerChiave(std::vector<LineaSezione>& lista, bool orizzontali) {
+    const auto chiave = [orizzontali](const LineaSezione& s) {
+        return orizzontali ? s.P1.Y : s.P1.X;
+    };
+    const int n = static_cast<int>(lista.size());
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            if (chiave(lista[i]) > chiave(lista[j])) {
+                std::swap(lista[i], lista[j]);
+            }
+        }
+    }
+}
+
+// Crossings of the cut line with the sides of the outer perimeter, in the
+// section frame.
+std::vector<PuntoSezione> Attraversamenti(const Parete& parete, const LineaSezione& s) {
+    std::vector<PuntoSezione> trovati;
+    const int n = parete.NumPuntiEst;
+    for (int k = 0; k < n; ++k) {
+        const Punto& a = parete.PerimetroEsterno[k];
+        const Punto& b = parete.PerimetroEsterno[k + 1 < n ? k + 1 : 0];
+        float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
+        int stato = 0;
+        IntersezioneSegmenti(s.P0.X, s.P0.Y, s.P1.X, s.P1.Y, a.X, a.Y, b.X, b.Y,
+                             xi, yi, stato, xo, yo);
+        if (stato == StatoIntersezione::Interna) {
+            PuntoSezione p;
+            RuotaInDirezione(s.Orizzontale, xi, yi, p.u, p.v);
+            trovati.push_back(p);
+        }
+    }
+    return trovati;
+}
+
+Punto DalTelaio(int orizzontale, float u, float v) {
+    Punto p;
+    RuotaDaDirezione(orizzontale, u, v, p.X, p.Y);
+    return p;
+}
+
+void Ritaglia(LineaSezione& s, const std::vector<PuntoSezione>& attraversamenti) {
+    PuntoSezione primo = attraversamenti.front();
+    PuntoSezione ultimo = attraversamenti.front();
+    for (const PuntoSezione& p : attraversamenti) {
+        if (p.u < primo.u) primo = p;
+        if (p.u > ultimo.u) ultimo = p;
+    }
+    const float a = primo.u - Sporgenza;
+    const float b = ultimo.u + Sporgenza;
+    const int o = s.Orizzontale;
+    s.P0 = DalTelaio(o, a, primo.v);
+    s.P1 = DalTelaio(o, b, ultimo.v);
+    s.P2 = DalTelaio(o, a - ScostamentoMarca, primo.v - ProfonditaMarca);
+    s.P3 = DalTelaio(o, a, primo.v - ProfonditaMarcaInterna);
+    s.P4 = DalTelaio(o, b, ultimo.v - ProfonditaMarcaInterna);
+    s.P5 = DalTelaio(o, b + ScostamentoMarca, ultimo.v - ProfonditaMarca);
+}
+
+}  // namespace
+
+void OrdinaSezioni(Parete& parete) {
+    if (parete.UltSezione < 1) return;
+    std::vector<LineaSezione> verticali;
+    std::vector<LineaSezione> orizzontali;
+    for (int i = 0; i <= parete.UltSezione; ++i) {
+        // Any non-zero flag is horizontal, as in the section frame, so that
+        // no record falls out of the list.
+        const LineaSezione& s = parete.Sezioni[i];
+        (s.Orizzontale == 0 ? verticali : orizzontali).push_back(s);
+    }
+    OrdinaPerChiave(verticali, false);
+    OrdinaPerChiave(orizzontali, true);
+    int k = 0;
+    for (const LineaSezione& s : verticali) parete.Sezioni[k++] = s;
+    for (const LineaSezione& s : orizzontali) parete.Sezioni[k++] = s;
+}
+
+void EliminaSezione(Parete& parete, int i) {
+    if (i < 0 || i > parete.UltSezione) return;
+    for (int k = i; k < parete.UltSezione; ++k) {
+        parete.Sezioni[k] = parete.Sezioni[k + 1];
+    }
+    --parete.UltSezione;
+}
+
+void AggiornaSezioni(Parete& parete) {
+    parete.IndiceSezione = 0;
+    while (parete.IndiceSezione <= parete.UltSezione) {
+        LineaSezione& s = parete.Sezioni[parete.IndiceSezione];
+        const std::vector<PuntoSezione> attraversamenti = Attraversamenti(parete, s);
+        if (attraversamenti.empty()) {
+            // The next record moves into this place and is examined next.
+            EliminaSezione(parete, parete.IndiceSezione);
+            continue;
+        }
+        parete.OrientSezione = s.Orizzontale;
+        Ritaglia(s, attraversamenti);
+        ++parete.IndiceSezione;
+    }
+}

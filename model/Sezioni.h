@@ -1,0 +1,20 @@
+#pragma once
+
+struct Parete;
+
+// Section lines of the wall: Sezioni(0 to UltSezione). The array keeps at
+// least one element and is never shortened by a deletion.
+
+// Display order: the vertical section lines left to right, then the
+// horizontal ones bottom to top. The section numbers on the drawings follow
+// this order, so the exchange sort is kept as it is (not stable).
+void OrdinaSezioni(Parete& parete);
+
+// Removes record i; an index outside 0 to UltSezione changes nothing.
+void EliminaSezione(Parete& parete, int i);
+
+// Re-cuts every section line against the outer perimeter after the geometry
+// changed, 25 cm beyond the outermost crossings, and deletes those that no
+// longer cross it. Only crossings inside both segments count, never one at a
+// vertex. Uses OrientSezione and IndiceSezione as its working variables.
+void AggiornaSezioni(Parete& parete);

@@ -1,0 +1,221 @@
+#include "model/Parete.h"
+#include "model/Sezioni.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Closed clockwise outer perimeter (last vertex repeats the first).
+void ImpostaPerimetro(Parete& p, std::initializer_list<Punto> vertici) {
+    p.PerimetroEsterno.assign(vertici);
+    p.PerimetroEsterno.push_back(p.PerimetroEsterno.front());
+    p.NumPuntiEst = static_cast<int>(vertici.size());
+}
+
+// Wall 0 <= x <= 400, 0 <= y <= 300.
+Parete PareteRettangolare() {
+    Parete p;
+    ImpostaPerimetro(p, {{0, 0}, {0, 300}, {400, 300}, {400, 0}});
+    return p;
+}
+
+LineaSezione Taglio(float x0, float y0, float x1, float y1, int orizzontale) {
+    LineaSezione s;
+    s.P0 = {x0, y0};
+    s.P1 = {x1, y1};
+    s.Orizzontale = orizzontale;
+    return s;
+}
+
+void Aggiungi(Parete& p, const LineaSezione& s) {
+    ++p.UltSezione;
+    if (static_cast<int>(p.Sezioni.size()) <= p.UltSezione) p.Sezioni.resize(p.UltSezione + 1);
+    p.Sezioni[p.UltSezione] = s;
+}
+
+void AttesoPunto(const Punto& p, float x, float y) {
+    EXPECT_NEAR(p.X, x, 1e-3f);
+    EXPECT_NEAR(p.Y, y, 1e-3f);
+}
+
+// A record's P0.X serves as its name in the ordering tests.
+std::vector<float> Nomi(const Parete& p) {
+    std::vector<float> nomi;
+    for (int i = 0; i <= p.UltSezione; ++i) nomi.push_back(p.Sezioni[i].P0.X);
+    return nomi;
+}
+
+LineaSezione Marcata(float nome, float chiaveX, float chiaveY, int orizzontale) {
+    return Taglio(nome, 0, chiaveX, chiaveY, orizzontale);
+}
+
+}  // namespace
+
+TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
+    Parete p = PareteRettangolare();
+    Aggiungi(p, Taglio(-80, 100, 470, 100, 1));
+    AggiornaSezioni(p);
+    ASSERT_EQ(p.UltSezione, 0);
+    const LineaSezione& s = p.Sezioni[0];
+    AttesoPunto(s.P0, -25, 100);
+    AttesoPunto(s.P1, 425, 100);
+    AttesoPunto(s.P2, -35, 70);
+    AttesoPunto(s.P3, -25, 50);
+    AttesoPunto(s.P4, 425, 50);
+    AttesoPunto(s.P5, 435, 70);
+    EXPECT_EQ(s.Orizzontale, 1);
+    EXPECT_EQ(p.OrientSezione, 1);
+}
+
+TEST(AggiornaSezioni, VerticalLineHasItsMarksOnTheRight) {
+    Parete p = PareteRettangolare();
+    Aggiungi(p, Taglio(150, 320, 150, -60, 0));
+    AggiornaSezioni(p);
+    ASSERT_EQ(p.UltSezione, 0);
+    const LineaSezione& s = p.Sezioni[0];
+    AttesoPunto(s.P0, 150, -25);
+    AttesoPunto(s.P1, 150, 325);
+    AttesoPunto(s.P2, 180, -35);
+    AttesoPunto(s.P3, 200, -25);
+    AttesoPunto(s.P4, 200, 325);
+    AttesoPunto(s.P5, 180, 335);
+    EXPECT_EQ(s.Orizzontale, 0);
+    EXPECT_EQ(p.OrientSezione, 0);
+}
+
+TEST(AggiornaSezioni, OuterCrossingsOfAConcaveWallSetTheEnds) {
+    // U-shaped wall: a horizontal cut at y = 200 crosses four sides.
+    Parete p;
+    ImpostaPerimetro(p, {{0, 0}, {0, 300}, {100, 300}, {100, 100},
+                         {300, 100}, {300, 300}, {400, 300}, {400, 0}});
+    Aggiungi(p, Taglio(-10, 200, 410, 200, 1));
+    AggiornaSezioni(p);
+    ASSERT_EQ(p.UltSezione, 0);
+    AttesoPunto(p.Sezioni[0].P0, -25, 200);
+    AttesoPunto(p.Sezioni[0].P1, 425, 200);
+}
+
+TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
+    // Comb of 30 teeth: a horizontal cut through the teeth crosses 60 sides.
+    Parete p;
+    std::vector<Punto> vertici{{0, 0}};
+    for (int t = 0; t < 30; ++t) {
+        const float x = 20.0f * t;
+        vertici.insert(vertici.end(), {{x, 100}, {x + 10, 100}, {x + 10, 50}, {x + 20, 50}});
+    }
+    vertici.back() = {600, 100};
+    vertici.push_back({600, 0});
+    p.PerimetroEsterno = vertici;
+    p.PerimetroEsterno.push_back(vertici.front());
+    p.NumPuntiEst = static_cast<int>(vertici.size());
+    Aggiungi(p, Taglio(-5, 75, 605, 75, 1));
+    AggiornaSezioni(p);
+    ASSERT_EQ(p.UltSezione, 0);
+    AttesoPunto(p.Sezioni[0].P0, -25, 75);
+    AttesoPunto(p.Sezioni[0].P1, 625, 75);
+}
+
+TEST(AggiornaSezioni, LineThroughAVertexOnlyIsDeleted) {
+    // Diamond whose top vertex is the only point the cut line meets.
+    Parete p;
+    ImpostaPerimetro(p, {{200, 0}, {0, 150}, {200, 300}, {400, 150}});
+    Aggiungi(p, Taglio(-50, 300, 450, 300, 1));
+    AggiornaSezioni(p);
+    EXPECT_EQ(p.UltSezione, -1);
+}
+
+TEST(AggiornaSezioni, LineInsideAGrownPerimeterIsDeleted) {
+    Parete p = PareteRettangolare();
+    Aggiungi(p, Taglio(100, 100, 300, 100, 1));
+    AggiornaSezioni(p);
+    EXPECT_EQ(p.UltSezione, -1);
+    EXPECT_GE(p.Sezioni.size(), 1u);
+}
+
+TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
+    Parete p = PareteRettangolare();
+    Aggiungi(p, Taglio(50, -100, 50, 400, 0));
+    Aggiungi(p, Taglio(100, 100, 300, 100, 1));  // misses the wall
+    Aggiungi(p, Taglio(-100, 200, 500, 200, 1));
+    AggiornaSezioni(p);
+    ASSERT_EQ(p.UltSezione, 1);
+    AttesoPunto(p.Sezioni[0].P0, 50, -25);
+    AttesoPunto(p.Sezioni[1].P0, -25, 200);
+    AttesoPunto(p.Sezioni[1].P1, 425, 200);
+    EXPECT_EQ(p.Sezioni.size(), 3u);  // never shortened
+}
+
+TEST(AggiornaSezioni, NoSectionLineChangesNothing) {
+    Parete p = PareteRettangolare();
+    AggiornaSezioni(p);
+    EXPECT_EQ(p.UltSezione, -1);
+    EXPECT_EQ(p.Sezioni.size(), 1u);
+}
+
+TEST(OrdinaSezioni, VerticalLeftToRightThenHorizontalBottomToTop) {
+    Parete p;
+    Aggiungi(p, Marcata(1, 0, 250, 1));
+    Aggiungi(p, Marcata(2, 300, 0, 0));
+    Aggiungi(p, Marcata(3, 100, 0, 0));
+    Aggiungi(p, Marcata(4, 0, 50, 1));
+    Aggiungi(p, Marcata(5, 200, 0, 0));
+    OrdinaSezioni(p);
+    EXPECT_EQ(Nomi(p), (std::vector<float>{3, 5, 2, 4, 1}));
+}
+
+TEST(OrdinaSezioni, EqualKeysFollowTheExchangeSort) {
+    // The exchange sort moves the first of two equal keys behind the second.
+    Parete p;
+    Aggiungi(p, Marcata(1, 5, 0, 0));
+    Aggiungi(p, Marcata(2, 3, 0, 0));
+    Aggiungi(p, Marcata(3, 5, 0, 0));
+    Aggiungi(p, Marcata(4, 1, 0, 0));
+    OrdinaSezioni(p);
+    EXPECT_EQ(Nomi(p), (std::vector<float>{4, 2, 3, 1}));
+}
+
+TEST(OrdinaSezioni, UnexpectedOrientationFlagIsKeptAsHorizontal) {
+    Parete p;
+    Aggiungi(p, Marcata(1, 0, 80, 2));
+    Aggiungi(p, Marcata(2, 40, 0, 0));
+    Aggiungi(p, Marcata(3, 0, 20, 1));
+    OrdinaSezioni(p);
+    EXPECT_EQ(Nomi(p), (std::vector<float>{2, 3, 1}));
+}
+
+TEST(OrdinaSezioni, SingleLineIsLeftAlone) {
+    Parete p;
+    Aggiungi(p, Marcata(7, 10, 20, 1));
+    OrdinaSezioni(p);
+    EXPECT_EQ(Nomi(p), (std::vector<float>{7}));
+}
+
+TEST(EliminaSezione, LaterRecordsMoveDown) {
+    Parete p;
+    for (float nome : {1.0f, 2.0f, 3.0f}) Aggiungi(p, Marcata(nome, 0, 0, 0));
+    EliminaSezione(p, 1);
+    EXPECT_EQ(Nomi(p), (std::vector<float>{1, 3}));
+    EXPECT_EQ(p.Sezioni.size(), 3u);
+}
+
+TEST(EliminaSezione, OnlyLineLeavesTheListEmpty) {
+    Parete p;
+    Aggiungi(p, Marcata(1, 0, 0, 0));
+    EliminaSezione(p, 0);
+    EXPECT_EQ(p.UltSezione, -1);
+    EliminaSezione(p, 0);
+    EXPECT_EQ(p.UltSezione, -1);
+}
+
+TEST(EliminaSezione, IndexOutsideTheListDeletesNothing) {
+    Parete p;
+    for (float nome : {1.0f, 2.0f}) Aggiungi(p, Marcata(nome, 0, 0, 0));
+    for (int indice : {-1, 2, 5}) {
+        EliminaSezione(p, indice);
+        EXPECT_EQ(Nomi(p), (std::vector<float>{1, 2})) << indice;
+    }
+}
