@@ -24,8 +24,9 @@ void AvviaTrascina(int& Modo, int& ModoPrec);
 // Corrects the released rubber band to the canvas aspect ratio, keeping its
 // centre and its larger side relative to the canvas.
 void AdattaRettangoloZoom(Vista& v);
-// Makes the rubber band the new window, keeping the old one as the previous view.
-void ZoomRettangolo(Vista& v);
+// Makes the rubber band the new window, keeping the old one as the previous
+// view. A box without width or height changes nothing and gives false.
+bool ZoomRettangolo(Vista& v);
 
 // True when the pixel point lies within tol pixels of the screen image of the
 // model segment (x1, y1)-(x2, y2).

@@ -18,6 +18,9 @@ int NumeroCaratteri(const std::string& testo);
 // highlight pseudo-layers below, always solid and never sent to DXF.
 inline constexpr int LayerEvidenziaCiano = -1;
 inline constexpr int LayerEvidenziaGiallo = -2;
+// True for an index of the layer table; a primitive given any other layer
+// (or a pseudo-layer where none is accepted) draws nothing.
+bool LayerValido(int layer);
 
 // Line styles of lines and circles: 0 solid; 1 dotted ("DASHED" in DXF);
 // 2 solid ("Continuous"); 3 dotted ("DASHED2"); 4 or more solid, and circles
