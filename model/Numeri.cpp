@@ -9,8 +9,8 @@
 namespace {
 
 // A number as decimal digits: value = 0.Cifre x 10^Punto, sign apart.
-// Formatting works on these digits so that a float prints as the value the
-// user typed (7 significant digits), never as its binary expansion.
+// Formatting rounds these digits, the shortest that read back as the same
+// float, so 2.675 prints as typed and not as its binary 2.67499995...
 struct Decimale {
     bool Negativo = false;
     std::string Cifre;  // no leading or trailing zeros; empty for zero
@@ -25,11 +25,11 @@ void TogliZeriFinali(Decimale& d) {
 Decimale DecimaleDi(float x) {
     Decimale d;
     if (x == 0.0f) return d;
-    // d.dddddde+XX: 7 significant digits, the precision of a float.
+    // d.ddde+XX
     std::array<char, 32> testo{};
-    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(),
-                                    static_cast<double>(x), std::chars_format::scientific, 6)
-                          .ptr;
+    const auto fine =
+        std::to_chars(testo.data(), testo.data() + testo.size(), x, std::chars_format::scientific)
+            .ptr;
     const char* c = testo.data();
     if (*c == '-') {
         d.Negativo = true;

@@ -74,6 +74,8 @@ TEST(FormatoDec, FixedDecimalsWithHalvesAwayFromZero) {
         {12.3f, 1, "12.3"},      {-7.25f, 1, "-7.3"},    {0.3f, 8, "0.30000000"},
         // The value as typed, not its binary expansion 2.6749999...
         {2.675f, 2, "2.68"},     {1.005f, 2, "1.01"},
+        // Every digit a float holds is kept.
+        {16777216.0f, 0, "16777216"}, {1234567.8f, 1, "1234567.8"}, {0.1f, 9, "0.100000000"},
     };
     for (const auto& c : casi) EXPECT_EQ(FormatoDec(c.x, c.n), c.atteso) << c.x << ", " << c.n;
 }
