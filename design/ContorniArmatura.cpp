@@ -10,6 +10,10 @@
 
 namespace {
 
+void RendiOrario(std::vector<Punto>& p) {
+    if (!PuntiInSensoOrario(p)) InvertiPunti(p);
+}
+
 // New position of the vertex shared by side A (a0-a1) and side B (b0-b1),
 // both moved by the cover to their right: the inside of a clockwise polygon.
 Punto VerticeSpostato(Punto a0, Punto a1, Punto b0, Punto b1, float copriferro) {
@@ -30,10 +34,12 @@ Punto VerticeSpostato(Punto a0, Punto a1, Punto b0, Punto b1, float copriferro) 
     return v;
 }
 
-// Moves every vertex 0..n-1 inward; lato(a, b) names the polygon whose
-// vertices a and b bound the side between them. Returns a closed array.
+// Moves every vertex 0..n-1 by the cover to the right of its sides (inward
+// for a clockwise ring); lato(a, b) names the polygon whose vertices a and b
+// bound the side between them. Returns a closed, clockwise array: a cover
+// wider than a narrow part can turn the ring round.
 template <class SceltaLato>
-std::vector<Punto> SpostaVersoInterno(int n, float copriferro, SceltaLato lato) {
+std::vector<Punto> ContornoSpostato(int n, float copriferro, SceltaLato lato) {
     std::vector<Punto> risultato(n + 1);
     for (int i = 0; i < n; ++i) {
         const int prec = (i == 0) ? n - 1 : i - 1;
@@ -43,11 +49,8 @@ std::vector<Punto> SpostaVersoInterno(int n, float copriferro, SceltaLato lato) 
         risultato[i] = VerticeSpostato(pa[prec], pa[i], pb[i], pb[succ], copriferro);
     }
     risultato[n] = risultato[0];
+    RendiOrario(risultato);
     return risultato;
-}
-
-void RendiOrario(std::vector<Punto>& p) {
-    if (!PuntiInSensoOrario(p)) InvertiPunti(p);
 }
 
 bool PerimetriCorrispondenti(const Parete& p) {
@@ -55,26 +58,22 @@ bool PerimetriCorrispondenti(const Parete& p) {
 }
 
 // Contour of one distributed direction. The outline decides which perimeter
-// bounds a side: the inner one where the side runs across the bars of that
-// direction (vertical for direction 1, horizontal for direction 2).
+// bounds a side, the perimeter supplies where it lies: the inner one for a
+// side that is vertical (direction 1) or horizontal (direction 2).
 std::vector<Punto> ContornoDirezione(const Parete& p, bool direzione1) {
     const std::vector<Punto>& c = p.Contorno;
     auto lato = [&](int a, int b) -> const std::vector<Punto>& {
         const float scarto = direzione1 ? std::fabs(c[a].X - c[b].X) : std::fabs(c[a].Y - c[b].Y);
         return scarto < 0.1f ? p.PerimetroInterno : p.PerimetroEsterno;
     };
-    std::vector<Punto> contorno = SpostaVersoInterno(p.NumPuntiContorno, p.Copriferro, lato);
-    RendiOrario(contorno);
-    return contorno;
+    return ContornoSpostato(p.NumPuntiContorno, p.Copriferro, lato);
 }
 
 // The contour of the outline itself, used when a perimeter has been edited
 // to a different vertex count and vertex i no longer matches.
 std::vector<Punto> ContornoDelContorno(const Parete& p) {
     auto lato = [&](int, int) -> const std::vector<Punto>& { return p.Contorno; };
-    std::vector<Punto> contorno = SpostaVersoInterno(p.NumPuntiContorno, p.Copriferro, lato);
-    RendiOrario(contorno);
-    return contorno;
+    return ContornoSpostato(p.NumPuntiContorno, p.Copriferro, lato);
 }
 
 // The outer perimeter may have been edited into either orientation; moving
@@ -84,7 +83,7 @@ std::vector<Punto> ContornoZone(const Parete& p) {
                                  p.PerimetroEsterno.begin() + p.NumPuntiEst + 1);
     RendiOrario(perimetro);
     auto lato = [&](int, int) -> const std::vector<Punto>& { return perimetro; };
-    return SpostaVersoInterno(p.NumPuntiEst, p.Copriferro, lato);
+    return ContornoSpostato(p.NumPuntiEst, p.Copriferro, lato);
 }
 
 // Opening k enlarged by the cover, stored closed and clockwise.
@@ -96,21 +95,16 @@ std::vector<Punto> ForoAllargato(const Parete& p, int k) {
     // Counter-clockwise, a shift to the right leaves the opening.
     if (PuntiInSensoOrario(foro)) InvertiPunti(foro);
     auto lato = [&](int, int) -> const std::vector<Punto>& { return foro; };
-    std::vector<Punto> allargato = SpostaVersoInterno(n, p.Copriferro, lato);
-    RendiOrario(allargato);
-    return allargato;
+    return ContornoSpostato(n, p.Copriferro, lato);
 }
 
 // Box of the points 0..n-1 of poligono, in the bar frame of direzione.
 Rettangolo Estensione(const std::vector<Punto>& poligono, int n, int direzione) {
-    Rettangolo box;
-    for (int i = 0; i < std::max(n, 1); ++i) {
-        float x = 0.0f, y = 0.0f;
+    float x = 0.0f, y = 0.0f;
+    RuotaInDirezione(direzione, poligono[0].X, poligono[0].Y, x, y);
+    Rettangolo box{x, y, x, y};
+    for (int i = 1; i < n; ++i) {
         RuotaInDirezione(direzione, poligono[i].X, poligono[i].Y, x, y);
-        if (i == 0) {
-            box = {x, y, x, y};
-            continue;
-        }
         box.Xmin = std::min(box.Xmin, x);
         box.Ymin = std::min(box.Ymin, y);
         box.Xmax = std::max(box.Xmax, x);
