@@ -39,7 +39,7 @@ void SottraiPosizione(Nodo& nodo, const PosizioneArm& pos, float area, const Par
             mancante[pos.Direzione == 0 ? 2 : 3] -= area;
             break;
         case Cordolo: {
-            // AngoloArm2 is measured from direction 1, hence both are subtracted.
+            // Direction 2 lies at AngoloArm1 + AngoloArm2, as the zone bars take it.
             const float a1 = pos.Angolo - parete.AngoloArm1;
             const float a2 = pos.Angolo - parete.AngoloArm1 - parete.AngoloArm2;
             const double lungoDir2 = std::fabs(area * std::cos(static_cast<double>(a2)));
