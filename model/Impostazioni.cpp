@@ -130,8 +130,12 @@ void ValoriDefault(Impostazioni& imp) {
     imp.ModoVista = 0;
     ImpostaTabellaLayer(imp);
     ImpostaValoriNumerici(imp);
-    imp.IndiceCls = 4;
-    imp.IndiceAcciaio = 4;
+    ElencoCalcestruzzi(imp.NomiCls, imp.Calcestruzzo);
+    ElencoAcciai(imp.NomiAcciai, imp.Acciaio);
+    imp.IndiceCls = IndiceClsDefault;
+    imp.IndiceAcciaio = IndiceAcciaioDefault;
+    DatiAcciaio(imp.IndiceAcciaio, imp.Acciaio);
+    DatiCalcestruzzo(imp.IndiceCls, imp.Calcestruzzo);
     imp.StatoVista = 0;
     imp.VistaCorrente = 0;
     imp.IconeGrandi = 0;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/Materiali.h"
+
 #include <array>
 #include <string>
+#include <vector>
 
 class InterfacciaFinestra;
 struct Parete;
@@ -88,9 +91,13 @@ struct Impostazioni {
     int PassoGrigliaX = 0;
     int PassoGrigliaY = 0;
 
-    // Current materials by their list index.
+    // Current materials, their list indexes and the name lists.
     int IndiceCls = 0;
     int IndiceAcciaio = 0;
+    ProprietaCls Calcestruzzo;
+    ProprietaAcciaio Acciaio;
+    std::vector<std::string> NomiCls;
+    std::vector<std::string> NomiAcciai;
 
     // Reserved: kept in the settings file, used by no computation.
     int Riserva4 = 0, Riserva10 = 0, Riserva30 = 0;
