@@ -1,0 +1,12 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// One DXF group: the code right-aligned in three characters, then the value,
+// each on its own CR LF line; the value goes to disk in Windows-1252.
+void ScriviGruppo(std::ostream& uscita, int codice, const std::string& valore);
+
+// Shortest text of at most 7 significant digits with a point; exponent
+// notation only where 7 digits cannot show the magnitude.
+std::string NumeroGenerale(float valore);
