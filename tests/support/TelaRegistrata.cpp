@@ -63,3 +63,11 @@ void TelaRegistrata::Testo(int x, int y, int altezza, int larghezza, int angoloG
     t.Testo = testo;
     Tratti.push_back(t);
 }
+
+BancoDisegno::BancoDisegno() {
+    VistaTela.Scala = 2.0f;
+    VistaTela.LarghezzaTela = Tela.Larghezza();
+    VistaTela.AltezzaTela = Tela.Altezza();
+    VistaTela.FinXmax = VistaTela.LarghezzaTela / VistaTela.Scala;
+    VistaTela.FinYmax = VistaTela.AltezzaTela / VistaTela.Scala;
+}

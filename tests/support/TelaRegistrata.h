@@ -1,6 +1,10 @@
 #pragma once
 
+#include "FlussoDxfRegistrato.h"
+#include "drawing/Bersaglio.h"
 #include "drawing/TelaSchermo.h"
+#include "drawing/Vista.h"
+#include "model/Impostazioni.h"
 
 #include <string>
 #include <vector>
@@ -57,4 +61,25 @@ private:
     int primoPiano_ = 0;
     StileTratto stile_ = StileTratto::Continuo;
     int spessore_ = 1;
+};
+
+// Everything a drawing test needs: default settings, a 800 x 600 canvas at
+// 2 pixels per cm with the model origin at its bottom-left corner, a
+// recording canvas and DXF stream, and the three targets over them.
+struct BancoDisegno {
+    BancoDisegno();
+
+    Impostazioni Imp;
+    Vista VistaTela;
+    TelaRegistrata Tela;
+    FlussoDxfRegistrato Flusso;
+    StatoDxf Dxf;
+
+    Bersaglio Schermo() { return BersaglioSchermo(Tela, VistaTela, Imp); }
+    // R2000 unless r12.
+    Bersaglio InDxf(bool r12 = false) {
+        Dxf.DxfR12 = r12 ? -1 : 0;
+        return BersaglioDxf(Flusso, Dxf, Imp);
+    }
+    Bersaglio Misura() { return BersaglioMisura(Imp); }
 };
