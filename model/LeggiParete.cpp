@@ -1,0 +1,416 @@
+#include "model/LeggiParete.h"
+
+#include "design/AccessoriStrato.h"
+#include "design/ContorniArmatura.h"
+#include "design/Triangolazione.h"
+#include "drawing/QuotaturaAutomatica.h"
+#include "model/Angoli.h"
+#include "model/CaricaArmature.h"
+#include "model/Cartelle.h"
+#include "model/Direzioni.h"
+#include "model/Estensione.h"
+#include "model/Finestra.h"
+#include "model/Geometria.h"
+#include "model/LettoreSequenziale.h"
+#include "model/Numeri.h"
+#include "model/Parete.h"
+#include "model/Poligoni.h"
+#include "model/Sezioni.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+const char* const TitoloAvviso = "Attenzione!";
+
+void Avvisa(InterfacciaFinestra& finestra, const std::string& testo) {
+    finestra.Messaggio(testo, TitoloAvviso, IconaMessaggio::Esclamazione);
+}
+
+std::string MaiuscoloAscii(std::string testo) {
+    for (char& c : testo)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return testo;
+}
+
+std::string SenzaSpaziAiLati(const std::string& testo) {
+    const std::size_t inizio = testo.find_first_not_of(" \t");
+    if (inizio == std::string::npos) return {};
+    return testo.substr(inizio, testo.find_last_not_of(" \t") - inizio + 1);
+}
+
+// -1 without a version line; a version beyond 16 bits counts as the largest.
+int VersioneDaRiga(const std::string& riga) {
+    const std::string testo = MaiuscoloAscii(SenzaSpaziAiLati(riga));
+    if (testo.compare(0, 8, "VERSIONE") != 0) return -1;
+    const double valore = std::nearbyint(ValoreTesto(testo.substr(8)));
+    return static_cast<int>(std::clamp(valore, -32768.0, 32767.0));
+}
+
+// Coordinates of the analysis program carry one decimal; halves go to even.
+float ArrotondaDecimo(float x) {
+    return static_cast<float>(std::nearbyint(static_cast<double>(x) * 10.0) / 10.0);
+}
+
+void Fuori(const LettoreSequenziale& lettore, const std::string& cosa) {
+    throw ErroreLettura("Riga " + std::to_string(lettore.NumeroRiga()) + ": " + cosa +
+                        " fuori dall'intervallo ammesso.");
+}
+
+// A negative spacing would make the bar layouts step backwards for ever.
+float LeggiPasso(LettoreSequenziale& lettore) {
+    const float passo = lettore.LeggiReale();
+    if (passo < 0.0f) Fuori(lettore, "passo delle barre");
+    return passo;
+}
+
+int LeggiDiametro(LettoreSequenziale& lettore) {
+    const int diametro = lettore.LeggiIntero16();
+    if (diametro < 0) Fuori(lettore, "diametro delle barre");
+    return diametro;
+}
+
+// Removes every vertex whose successor lies on the line through its
+// predecessor and itself, then closes the array: vertices 0 to n, n = 0.
+void TogliVerticiAllineati(std::vector<Punto>& c, int& n) {
+    int i = 0;
+    while (i <= n - 1) {
+        const Punto prec = c[i == 0 ? n - 1 : i - 1];
+        const Punto succ = c[i == n - 1 ? 0 : i + 1];
+        if (PuntiAllineati(prec.X, prec.Y, c[i].X, c[i].Y, succ.X, succ.Y)) {
+            c.erase(c.begin() + i);
+            --n;
+        } else {
+            ++i;
+        }
+    }
+    c.resize(n + 1);
+    c[n] = c[0];
+}
+
+void LeggiContorno(Parete& p, LettoreSequenziale& lettore) {
+    int n = lettore.LeggiIntero16();
+    lettore.LeggiCommento();
+    if (n < 3) throw ErroreLettura("Riga " + std::to_string(lettore.NumeroRiga()) +
+                                   ": il contorno della parete ha meno di 3 vertici.");
+    p.Contorno.assign(n + 1, Punto{});
+    for (int i = 0; i < n; ++i) {
+        p.Contorno[i].X = ArrotondaDecimo(lettore.LeggiReale());
+        p.Contorno[i].Y = ArrotondaDecimo(lettore.LeggiReale());
+        lettore.LeggiCommento();
+    }
+    TogliVerticiAllineati(p.Contorno, n);
+    if (n < 3) throw ErroreLettura("Il contorno della parete ha meno di 3 vertici non allineati.");
+    p.NumPuntiContorno = n;
+
+    p.OrigineX = 1e8f;
+    p.OrigineY = 1e8f;
+    for (int i = 0; i < n; ++i) {
+        p.OrigineX = std::min(p.OrigineX, p.Contorno[i].X);
+        p.OrigineY = std::min(p.OrigineY, p.Contorno[i].Y);
+    }
+    for (Punto& v : p.Contorno) {
+        v.X -= p.OrigineX;
+        v.Y -= p.OrigineY;
+    }
+}
+
+// Each opening: a count, then its vertices; a count of 0 or less ends the block.
+void LeggiAperture(Parete& p, LettoreSequenziale& lettore) {
+    p.NumAperture = 0;
+    p.PuntiApertura.assign(1, 0);
+    p.InizioApertura.clear();
+    p.XAperture.clear();
+    p.YAperture.clear();
+    int k = 0;
+    for (;;) {
+        const int vertici = lettore.LeggiIntero16();
+        lettore.LeggiCommento();
+        if (vertici <= 0) break;
+        if (static_cast<int>(p.PuntiApertura.size()) <= k) p.PuntiApertura.resize(k + 1);
+        for (int j = 0; j < vertici; ++j) {
+            const float x = ArrotondaDecimo(lettore.LeggiReale());
+            const float y = ArrotondaDecimo(lettore.LeggiReale());
+            lettore.LeggiCommento();
+            p.AggiungiVerticeApertura(k, j, x - p.OrigineX, y - p.OrigineY);
+        }
+        p.PuntiApertura[k] = vertici;
+        ++k;
+    }
+    p.NumAperture = k;
+}
+
+void LeggiNodi(Parete& p, LettoreSequenziale& lettore, int versione) {
+    p.NumNodi = lettore.LeggiIntero16();
+    lettore.LeggiCommento();
+    if (p.NumNodi <= 0) {
+        p.Nodi.assign(2, Nodo{});
+        return;
+    }
+    p.Nodi.assign(p.NumNodi + 1, Nodo{});
+    for (int i = 0; i < p.NumNodi; ++i) {
+        Nodo& nodo = p.Nodi[i];
+        if (versione > 0) nodo.Id = lettore.LeggiIntero32();
+        const float x = lettore.LeggiReale();
+        const float y = lettore.LeggiReale();
+        // The file lists "lato -" before "lato +".
+        for (int slot : {2, 3, 0, 1}) nodo.Richiesta[slot] = lettore.LeggiReale();
+        lettore.LeggiCommento();
+        nodo.X = ArrotondaDecimo(x) - p.OrigineX;
+        nodo.Y = ArrotondaDecimo(y) - p.OrigineY;
+    }
+}
+
+void SaltaValori(LettoreSequenziale& lettore, int quanti) {
+    for (int i = 0; i < quanti; ++i) lettore.LeggiNumero();
+    lettore.LeggiCommento();
+}
+
+// Per-side data of the analysis program: read to the end, nothing kept.
+void SaltaDatiLati(LettoreSequenziale& lettore, int lati) {
+    lettore.LeggiNumero();
+    const int b = lettore.LeggiIntero16();
+    const int c = lettore.LeggiIntero16();
+    lettore.LeggiIntero16();
+    lettore.LeggiIntero16();
+    lettore.LeggiCommento();
+    if (b >= 1 && b <= 3) {
+        for (int lato = 1; lato <= lati - 1; ++lato) {
+            SaltaValori(lettore, b == 1 ? 4 : 6);
+            if (b == 3) SaltaValori(lettore, 2);
+        }
+        if (b == 3) SaltaValori(lettore, 1);
+    }
+    if (c == 1 || c == 2)
+        for (int lato = 1; lato <= lati - 1; ++lato) SaltaValori(lettore, c == 1 ? 3 : 4);
+    if (!lettore.FineFile()) SaltaValori(lettore, 1);
+}
+
+// Reads the wall file into p. Returns the outcome: 0, or the code of a
+// refusal already told to the user. Throws ErroreLettura for a file that does
+// not hold what a wall file holds.
+int LeggiFileParete(Parete& p, LettoreSequenziale& lettore, InterfacciaFinestra& finestra,
+                    int& riferimento1, int& riferimento2) {
+    const int versione = VersioneDaRiga(lettore.LeggiRiga());
+    lettore.LeggiRiga();  // marker of the program that wrote the file
+    p.NumeroParete = lettore.LeggiIntero16();
+    p.TipoStruttura = lettore.LeggiIntero16();
+    lettore.LeggiCommento();
+    if (p.TipoStruttura == 1) {
+        Avvisa(finestra, "Il file non è di una parete.");
+        return 1;
+    }
+    if (versione > 1) {
+        Avvisa(finestra,
+               "Versione del file non compatibile.\n"
+               "Aggiornare il modulo all'ultima versione, disponibile sul sito web del produttore.");
+        return 1;
+    }
+
+    LeggiContorno(p, lettore);
+    LeggiAperture(p, lettore);
+    p.PerimetroEsterno = p.Contorno;
+    p.PerimetroInterno = p.Contorno;
+    p.NumPuntiEst = p.NumPuntiInt = p.NumPuntiContorno;
+
+    p.SpessoreParete = lettore.LeggiReale();
+    p.Copriferro = lettore.LeggiReale();
+    lettore.LeggiCommento();
+
+    const float angolo1 = lettore.LeggiReale();
+    p.PassoDir1Piu = LeggiPasso(lettore);
+    p.DiamDir1Piu = LeggiDiametro(lettore);
+    riferimento1 = LeggiDiametro(lettore);
+    lettore.LeggiCommento();
+    if (std::fabs(angolo1 - 90.0f) > 50.0f) {
+        Avvisa(finestra,
+               "L'angolo dell'armatura verticale non risulta corretto. Modificare l'impostazione "
+               "dei criteri di progetto.\n"
+               "Per armatura verticale Av = 90° (angolo dal riferimento orizzontale). "
+               "Caricamento interrotto.");
+        return -1;
+    }
+    // The two angles are measured the other way round depending on the structure type.
+    p.GradiArm1 = NormalizzaAngolo180(angolo1);
+    p.AngoloArm1 = p.TipoStruttura == 0 ? RadSupplementare(p.GradiArm1) : GradiRad(p.GradiArm1);
+
+    const float angolo2 = lettore.LeggiReale();
+    p.PassoDir2Piu = LeggiPasso(lettore);
+    p.DiamDir2Piu = LeggiDiametro(lettore);
+    riferimento2 = LeggiDiametro(lettore);
+    lettore.LeggiCommento();
+    p.GradiArm2 = NormalizzaAngolo180(angolo2);
+    p.AngoloArm2 = p.TipoStruttura == 0 ? GradiRad(p.GradiArm2) : RadSupplementare(p.GradiArm2);
+
+    const int latoMenoDiverso = lettore.LeggiIntero16();
+    lettore.LeggiCommento();
+    if (latoMenoDiverso != 0) {
+        p.PassoDir1Meno = LeggiPasso(lettore);
+        p.DiamDir1Meno = LeggiDiametro(lettore);
+        p.PassoDir2Meno = LeggiPasso(lettore);
+        p.DiamDir2Meno = LeggiDiametro(lettore);
+        lettore.LeggiCommento();
+    } else {
+        p.PassoDir1Meno = p.PassoDir1Piu;
+        p.DiamDir1Meno = p.DiamDir1Piu;
+        p.PassoDir2Meno = p.PassoDir2Piu;
+        p.DiamDir2Meno = p.DiamDir2Piu;
+    }
+    for (float* passo : {&p.PassoDir1Piu, &p.PassoDir2Piu, &p.PassoDir1Meno, &p.PassoDir2Meno})
+        if (*passo == 0.0f) *passo = 20.0f;
+    for (int* diametro : {&p.DiamDir1Piu, &p.DiamDir2Piu, &p.DiamDir1Meno, &p.DiamDir2Meno})
+        if (*diametro == 0) *diametro = 12;
+
+    LeggiNodi(p, lettore, versione);
+    SaltaDatiLati(lettore, p.NumPuntiContorno);
+    return 0;
+}
+
+void SvuotaListe(Parete& p) {
+    p.Posizioni.assign(1, PosizioneArm{});
+    p.UltPosizione = -1;
+    p.PoligoniPos.assign(MaxPosizioniZona, std::vector<Punto>(1));
+    p.Sezioni.assign(1, LineaSezione{});
+    p.UltSezione = -1;
+    p.Quote.assign(1, Quota{});
+    p.UltQuota = -1;
+    p.Solai.assign(1, SolaioParete{});
+    p.UltSolaio = -1;
+    p.ParetiTrasversali.assign(1, SolaioParete{});
+    p.UltParete = -1;
+    p.QuoteLivello.assign(1, QuotaLivello{});
+    p.NumQuoteLivello = 0;
+}
+
+// What follows the file itself: orientation, triangles, emptied lists,
+// directions, the design beside the wall, extents, contours and sections.
+void CompletaParete(Parete& p, const std::string& percorso, InterfacciaFinestra& finestra,
+                    int riferimento1, int riferimento2) {
+    if (!PuntiInSensoOrario(p.Contorno)) {
+        InvertiPunti(p.PerimetroEsterno);
+        InvertiPunti(p.PerimetroInterno);
+        InvertiPunti(p.Contorno);
+    }
+
+    if (p.NumNodi > 0) {
+        TriangolaNodi(p);
+    } else {
+        p.Triangoli.clear();
+        p.UltimoTriangolo = -1;
+    }
+
+    SvuotaListe(p);
+
+    if (riferimento1 == 0) riferimento1 = 12;
+    if (riferimento2 == 0) riferimento2 = 12;
+    p.DiamIntegrativa = std::max(riferimento1, riferimento2);
+
+    CalcolaDirezioni(p);
+    p.DataFileSet = DataModificaFile(percorso);
+
+    std::string armature = TrovaFileArmature(percorso);
+    if (armature.empty()) armature = NomeFileArmature(percorso);
+    if (!armature.empty() && EsisteFile(armature, p, finestra)) {
+        CaricaArmature(p, finestra, percorso);
+    } else {
+        p.UltQuota = -1;
+        p.Quote.assign(1, Quota{});
+        CalcolaEstensione(p);
+        QuotaturaAutomatica(p);
+    }
+
+    CalcolaEstensione(p);
+    CalcolaContorniArmatura(p);
+    AggiornaSezioni(p);
+}
+
+// A single central mesh is recognised from the first node: nothing required
+// on the "lato +" face.
+void ImpostaMagliaUnica(Parete& p, InterfacciaFinestra& finestra) {
+    const Nodo& primo = p.Nodi[0];
+    if (primo.Richiesta[0] < 1e-8f && primo.Richiesta[1] < 1e-8f) {
+        finestra.SelezionaLatoMeno();
+        finestra.MostraPulsantiLato(false);
+        finestra.MostraEtichettaMagliaUnica(true);
+        p.MagliaUnica = -1;
+    } else {
+        finestra.MostraPulsantiLato(true);
+        finestra.MostraEtichettaMagliaUnica(false);
+    }
+}
+
+// Warns about each layer whose bars cover fewer than 20 % of the nodes.
+void AvvisaCopertura(const Parete& p, InterfacciaFinestra& finestra) {
+    if (p.NumNodi <= 0) return;
+    const std::string lato = p.MagliaUnica != 0 ? "" : " lato -";
+    const std::string righe[4] = {"Armatura lato + dir. 1", "Armatura" + lato + " dir. 1",
+                                  "Armatura lato + dir. 2", "Armatura" + lato + " dir. 2"};
+    std::string testo;
+    for (int k = 0; k < 4; ++k) {
+        const float fornita =
+            AreaBarra(static_cast<int>(DiamStrato(p, k))) * 100.0f / PassoStrato(p, k);
+        int coperti = 0;
+        for (int i = 0; i < p.NumNodi; ++i)
+            if (AreaRichiestaNodo(p, k, i) - fornita <= 0.005f) ++coperti;
+        if (coperti * 5 < p.NumNodi) testo += righe[k] + ": nodi con armatura ok < 20%\n";
+    }
+    if (!testo.empty()) Avvisa(finestra, testo + "Si consiglia la riprogettazione dell'armatura diffusa.");
+}
+
+}  // namespace
+
+std::string DataModificaFile(const std::string& percorso) {
+    std::error_code errore;
+    const auto ora = std::filesystem::last_write_time(percorso, errore);
+    if (errore) return {};
+    const auto sistema = std::chrono::file_clock::to_sys(ora);
+    const std::time_t istante = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(sistema));
+    std::tm locale{};
+    if (!localtime_r(&istante, &locale)) return {};
+    char testo[32];
+    if (std::strftime(testo, sizeof testo, "%d/%m/%Y %H:%M:%S", &locale) == 0) return {};
+    return testo;
+}
+
+void LeggiParete(Parete& parete, const std::string& percorso, InterfacciaFinestra& finestra) {
+    parete.ErroreOperazione = 0;
+    if (percorso.empty() || MaiuscoloAscii(percorso) == "ANONIMO") return;
+    const std::string file = percorso;  // may be a member of parete itself
+
+    const auto errore = [&](const std::string& dettaglio) {
+        Avvisa(finestra, "Errore nella lettura del file della parete.\n" + dettaglio);
+        parete.ErroreOperazione = 1;
+    };
+    std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
+    if (!lettore) {
+        errore("Impossibile aprire il file " + file + ".");
+        return;
+    }
+
+    // The open wall is replaced only by a file read to the end.
+    Parete nuova = parete;
+    nuova.MagliaUnica = 0;
+    int riferimento1 = 0, riferimento2 = 0;
+    try {
+        const int esito = LeggiFileParete(nuova, *lettore, finestra, riferimento1, riferimento2);
+        if (esito != 0) {
+            parete.ErroreOperazione = esito;
+            return;
+        }
+    } catch (const ErroreLettura& e) {
+        errore(e.what());
+        return;
+    }
+    CompletaParete(nuova, file, finestra, riferimento1, riferimento2);
+
+    parete = std::move(nuova);
+    parete.ErroreOperazione = 0;
+    ImpostaMagliaUnica(parete, finestra);
+    AvvisaCopertura(parete, finestra);
+}

@@ -1,0 +1,181 @@
+#include "model/LettoreSequenziale.h"
+
+#include "model/Codifica.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace {
+
+bool Spazio(char c) { return c == ' ' || c == '\t'; }
+
+// Parses the whole token as T; false when any of it is not part of the number.
+template <typename T>
+bool Converti(const std::string& token, T& valore) {
+    const char* inizio = token.data();
+    const char* fine = token.data() + token.size();
+    if (inizio != fine && *inizio == '+') {
+        ++inizio;
+        if (inizio != fine && *inizio == '-') return false;
+    }
+    const auto [ptr, errore] = std::from_chars(inizio, fine, valore, std::chars_format::general);
+    return errore == std::errc() && ptr == fine && std::isfinite(valore);
+}
+
+}  // namespace
+
+LettoreSequenziale::LettoreSequenziale(const std::string& contenuto) {
+    std::size_t inizio = 0;
+    while (inizio < contenuto.size()) {
+        std::size_t fine = contenuto.find('\n', inizio);
+        if (fine == std::string::npos) fine = contenuto.size();
+        std::string riga = contenuto.substr(inizio, fine - inizio);
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        righe_.push_back(Cp1252AUtf8(riga));
+        inizio = fine + 1;
+    }
+}
+
+std::optional<LettoreSequenziale> LettoreSequenziale::Apri(const std::string& percorso) {
+    std::error_code errore;
+    if (!std::filesystem::is_regular_file(percorso, errore)) return std::nullopt;
+    std::ifstream file(percorso, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string contenuto((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return std::nullopt;
+    return LettoreSequenziale(contenuto);
+}
+
+int LettoreSequenziale::NumeroRiga() const {
+    const int totale = static_cast<int>(righe_.size());
+    return riga_ < totale ? riga_ + 1 : totale;
+}
+
+void LettoreSequenziale::Errore(const std::string& dettaglio) const {
+    throw ErroreLettura("Riga " + std::to_string(NumeroRiga()) + ": " + dettaglio);
+}
+
+bool LettoreSequenziale::ColonnaVuota(int riga, int colonna) const {
+    const std::string& testo = righe_[riga];
+    for (std::size_t c = colonna; c < testo.size(); ++c)
+        if (!Spazio(testo[c])) return false;
+    return true;
+}
+
+bool LettoreSequenziale::FineFile() const {
+    const int totale = static_cast<int>(righe_.size());
+    for (int r = riga_; r < totale; ++r)
+        if (!ColonnaVuota(r, r == riga_ ? colonna_ : 0)) return false;
+    return true;
+}
+
+// Moves to the first character of the next item, across blanks and line ends.
+void LettoreSequenziale::InizioElemento() {
+    const int totale = static_cast<int>(righe_.size());
+    while (riga_ < totale) {
+        const std::string& testo = righe_[riga_];
+        while (colonna_ < static_cast<int>(testo.size()) && Spazio(testo[colonna_])) ++colonna_;
+        if (colonna_ < static_cast<int>(testo.size())) return;
+        ++riga_;
+        colonna_ = 0;
+    }
+    throw ErroreLettura("Il file termina prima del previsto (dopo la riga " +
+                        std::to_string(totale) + ").");
+}
+
+// Blanks after an item and one comma that separates it from the next belong to it.
+void LettoreSequenziale::DopoElemento() {
+    const std::string& testo = righe_[riga_];
+    while (colonna_ < static_cast<int>(testo.size()) && Spazio(testo[colonna_])) ++colonna_;
+    if (colonna_ < static_cast<int>(testo.size()) && testo[colonna_] == ',') ++colonna_;
+}
+
+std::string LettoreSequenziale::ElementoNumerico() {
+    InizioElemento();
+    const std::string& testo = righe_[riga_];
+    const int inizio = colonna_;
+    while (colonna_ < static_cast<int>(testo.size()) && !Spazio(testo[colonna_]) &&
+           testo[colonna_] != ',')
+        ++colonna_;
+    std::string token = testo.substr(inizio, colonna_ - inizio);
+    if (token.empty()) Errore("manca un valore numerico.");
+    return token;
+}
+
+double LettoreSequenziale::LeggiNumero() {
+    const std::string token = ElementoNumerico();
+    double valore = 0.0;
+    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero.");
+    DopoElemento();
+    return valore;
+}
+
+float LettoreSequenziale::LeggiReale() {
+    const std::string token = ElementoNumerico();
+    float valore = 0.0f;
+    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
+    DopoElemento();
+    return valore;
+}
+
+// Integer fields take a decimal value as a whole number, halves to even.
+double LettoreSequenziale::Intero(double minimo, double massimo) {
+    const std::string token = ElementoNumerico();
+    double valore = 0.0;
+    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero.");
+    valore = std::nearbyint(valore);
+    if (valore < minimo || valore > massimo)
+        Errore("il valore " + token + " è fuori dall'intervallo ammesso.");
+    DopoElemento();
+    return valore;
+}
+
+int LettoreSequenziale::LeggiIntero16() { return static_cast<int>(Intero(-32768.0, 32767.0)); }
+
+std::int32_t LettoreSequenziale::LeggiIntero32() {
+    return static_cast<std::int32_t>(Intero(-2147483648.0, 2147483647.0));
+}
+
+std::string LettoreSequenziale::LeggiTesto() {
+    InizioElemento();
+    const std::string& testo = righe_[riga_];
+    std::string valore;
+    if (testo[colonna_] == '"') {
+        const std::size_t chiusura = testo.find('"', colonna_ + 1);
+        const std::size_t fine = chiusura == std::string::npos ? testo.size() : chiusura;
+        valore = testo.substr(colonna_ + 1, fine - colonna_ - 1);
+        colonna_ = static_cast<int>(chiusura == std::string::npos ? fine : fine + 1);
+    } else {
+        std::size_t fine = testo.find(',', colonna_);
+        if (fine == std::string::npos) fine = testo.size();
+        valore = testo.substr(colonna_, fine - colonna_);
+        while (!valore.empty() && Spazio(valore.back())) valore.pop_back();
+        colonna_ = static_cast<int>(fine);
+    }
+    DopoElemento();
+    return valore;
+}
+
+std::string LettoreSequenziale::LeggiCommento() {
+    if (riga_ >= static_cast<int>(righe_.size()) || ColonnaVuota(riga_, colonna_)) return {};
+    return LeggiTesto();
+}
+
+std::string LettoreSequenziale::LeggiRiga() {
+    const int totale = static_cast<int>(righe_.size());
+    if (riga_ < totale && colonna_ > 0 && colonna_ >= static_cast<int>(righe_[riga_].size())) {
+        ++riga_;
+        colonna_ = 0;
+    }
+    if (riga_ >= totale)
+        throw ErroreLettura("Il file termina prima del previsto (dopo la riga " +
+                            std::to_string(totale) + ").");
+    std::string valore = righe_[riga_].substr(colonna_);
+    ++riga_;
+    colonna_ = 0;
+    return valore;
+}
