@@ -109,7 +109,7 @@ std::string LettoreSequenziale::ElementoNumerico() {
 double LettoreSequenziale::LeggiNumero() {
     const std::string token = ElementoNumerico();
     double valore = 0.0;
-    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero.");
+    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
     DopoElemento();
     return valore;
 }
@@ -126,7 +126,7 @@ float LettoreSequenziale::LeggiReale() {
 double LettoreSequenziale::Intero(double minimo, double massimo) {
     const std::string token = ElementoNumerico();
     double valore = 0.0;
-    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero.");
+    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
     valore = std::nearbyint(valore);
     if (valore < minimo || valore > massimo)
         Errore("il valore " + token + " è fuori dall'intervallo ammesso.");
