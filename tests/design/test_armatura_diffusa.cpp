@@ -208,3 +208,26 @@ TEST(ArmaturaDiffusa, DisegnaSpostatoENonToccaLeQuantita) {
     }
     EXPECT_TRUE(trovata);
 }
+
+TEST(ArmaturaDiffusa, UnaLineaPerUnVerticeNonPosaBarreNellApertura) {
+    // The right side of the contour has a point at (320, 64), on the scan line
+    // y = 64, which then crosses the contour once (x = 3) and the enlarged
+    // opening twice (x = 97, 203): of the pieces 3..97 and 97..203 only the
+    // first is concrete; the second lies in the opening.
+    Parete p = PareteRettangolare(300, 200);
+    AggiungiApertura(p, 100, 50, 200, 150);
+    p.ContornoDir2 = {{3, 3}, {3, 197}, {297, 197}, {297, 100}, {320, 64}, {297, 3}, {3, 3}};
+    p.ContornoDir1 = p.ContornoDir2;
+    p.NumPuntiArm = 6;
+    const Impostazioni imp;
+    FlussoDxfRegistrato flusso;
+    const StatoDxf stato{1, 0.0f, 0.0f};
+    ArmaturaDiffusa(p, imp, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
+    // y = 4, 24, 44, 164, 184: one bar; 84 to 144: two; 64: one.
+    EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA2"), 14);
+    for (const EntitaDxf& e : flusso.DiTipo("LINE")) {
+        if (e.Layer != "ARM_DIFFUSA2") continue;
+        const float xm = (e.Valori[0] + e.Valori[2]) / 4.0f, ym = e.Valori[1] / 2.0f;
+        EXPECT_FALSE(xm > 100 && xm < 200 && ym > 50 && ym < 150) << xm << " " << ym;
+    }
+}
