@@ -23,7 +23,7 @@ std::vector<float> Segmenti(const Parete& parete, float y1, float y2,
     const int n = std::min(numSolai, static_cast<int>(solai.size()));
     for (int j = 0; j < n; ++j) {
         const int k = solai[j];
-        if (k < 0 || k > parete.UltSolaio) continue;
+        if (k < 0 || k > parete.UltSolaio || k >= static_cast<int>(parete.Solai.size())) continue;
         const SolaioParete& s = parete.Solai[k];
         if (taglio != 0 && (s.Coordinata < y1 || s.Coordinata > y2)) continue;
         const float cima = s.Coordinata + s.Spessore1;

@@ -166,6 +166,7 @@ void AggiornaPerimetri(Parete& parete, const Asse& asse, float c, float s1, floa
 }
 
 void Ordina(std::vector<SolaioParete>& lista, int ult) {
+    ult = std::min(ult, static_cast<int>(lista.size()) - 1);
     if (ult < 1) return;
     for (int i = 0; i <= ult; ++i)
         for (int j = i + 1; j <= ult; ++j)
@@ -174,7 +175,7 @@ void Ordina(std::vector<SolaioParete>& lista, int ult) {
 
 void Elimina(Parete& parete, std::vector<SolaioParete>& lista, int& ult, int k,
              const Asse& asse) {
-    if (k < 0 || k > ult) return;
+    if (k < 0 || k > ult || k >= static_cast<int>(lista.size())) return;
     AggiornaPerimetri(parete, asse, lista[k].Coordinata, 0.0f, 0.0f);
     CalcolaEstensione(parete);
     CalcolaContorniArmatura(parete);
@@ -182,7 +183,7 @@ void Elimina(Parete& parete, std::vector<SolaioParete>& lista, int& ult, int k,
     lista.erase(lista.begin() + k);
     ult -= 1;
     // An empty list keeps its one slot.
-    if (lista.empty()) lista.resize(1);
+    lista.resize(std::max(ult + 1, 1));
 }
 
 }  // namespace
@@ -225,7 +226,8 @@ void SolaiNegliIntervalli(const Parete& parete, const std::vector<float>& quote,
         const float a = quote[i], b = quote[i + 1];
         m = 0;
         elenco.clear();
-        for (int k = 0; k <= parete.UltSolaio; ++k) {
+        const int ultimo = std::min(parete.UltSolaio, static_cast<int>(parete.Solai.size()) - 1);
+        for (int k = 0; k <= ultimo; ++k) {
             const float cima = parete.Solai[k].Coordinata + parete.Solai[k].Spessore1;
             if (a <= cima && cima <= b) elenco.push_back(k);
         }

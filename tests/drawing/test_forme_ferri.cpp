@@ -109,7 +109,8 @@ TEST(DisFerroOrizz, PezziSfalsatiConEtichette) {
     EXPECT_EQ(linee[1], (std::vector<float>{1100, 160, 2000, 160}));
     const std::vector<std::string> attesi = {std::string("1") + Diam + " 10/20 L=600",
                                              std::string("1") + Diam + "10/20 L=450"};
-    EXPECT_EQ(d.Testi("TESTO_FERRI"), (std::vector<std::string>{"600", attesi[0], "450", attesi[1]}));
+    EXPECT_EQ(d.Testi("TESTO_FERRI"),
+              (std::vector<std::string>{"600", attesi[0], "450", attesi[1]}));
 }
 
 TEST(DisFerroOrizz, EtichettaConPosizioneELato) {
