@@ -31,6 +31,9 @@ std::vector<float> Segmenti(const Parete& parete, float y1, float y2,
         cime.push_back(cima);
     }
     if (cime.empty()) return {y2 - y1};
+    // Slabs of different thickness may list their tops out of order.
+    std::sort(cime.begin(), cime.end());
+    cime.erase(std::unique(cime.begin(), cime.end()), cime.end());
 
     std::vector<float> segmenti;
     auto aggiungi = [&](float lunghezza, bool estremo) {

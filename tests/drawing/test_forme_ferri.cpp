@@ -224,3 +224,20 @@ TEST(DisStaffaCordolo, StaffaSviluppata) {
     // The side lengths go on layer 1.
     EXPECT_EQ(d.Testi("ARM_INTEGR2"), (std::vector<std::string>{"40", "22"}));
 }
+
+TEST(DisFerroVert, CimeDeiSolaiInOrdineDiQuota) {
+    // Listed by level, the thick slab's top (250) lies above the thin one's
+    // (220): the bar is cut at 220 and at 250, never by a negative piece.
+    Parete p = PareteProva();
+    p.Solai.assign(2, SolaioParete{});
+    p.Solai[0].Coordinata = 100.0f;
+    p.Solai[0].Spessore1 = 150.0f;
+    p.Solai[1].Coordinata = 200.0f;
+    p.Solai[1].Spessore1 = 20.0f;
+    p.UltSolaio = 1;
+    const Impostazioni imp;
+    // 12 mm bars, lap 124: (220 + 124) + (30 + 124) + 350.
+    EXPECT_EQ(DisFerroVert(p, imp, 0, 0, 0.0f, 0.0f, 0.0f, 600.0f, 12, 20.0f, 0, 0, {0, 1}, 2, 0,
+                           BersaglioMisura(imp)),
+              848);
+}
