@@ -9,6 +9,7 @@
 #include "model/Poligoni.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
