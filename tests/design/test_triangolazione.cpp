@@ -142,12 +142,23 @@ TEST(InCerchio, TableOfCases) {
     }
 }
 
+// The wall reaches far beyond the nodes, so triangles that keep a helper
+// vertex would have their centroid inside it.
 TEST(TriangolaNodi, ThreeNodesGiveOneTriangle) {
-    Parete p = Rettangolare(100, 100);
+    Parete p = ConContorno({{-1000, -1000}, {-1000, 1000}, {1000, 1000}, {1000, -1000}});
     ImpostaNodi(p, {{0, 0}, {100, 0}, {50, 80}});
     TriangolaNodi(p);
     ASSERT_EQ(p.UltimoTriangolo, 0);
     EXPECT_TRUE(HaTriangolo(p, {{{0, 0}, {100, 0}, {50, 80}}}));
+}
+
+// A flat triangle along the hull has a circumcircle so large that it holds a
+// vertex of the enclosing triangle: it never forms.
+TEST(TriangolaNodi, FlatHullTriangleIsMissing) {
+    Parete p = Rettangolare(100, 100);
+    ImpostaNodi(p, {{0, 0}, {100, 0}, {50, 5}});
+    TriangolaNodi(p);
+    EXPECT_EQ(p.UltimoTriangolo, -1);
 }
 
 // The four corners of a square lie on one circle: the node inserted last
