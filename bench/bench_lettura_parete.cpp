@@ -1,0 +1,176 @@
+// Time of opening a generated wall, split into the reading of the wall file
+// (which triangulates its nodes), the triangulation alone, and the missing
+// areas at the nodes with 50 additional-reinforcement zones.
+
+#include "design/AreeMancanti.h"
+#include "design/AreeStrati.h"
+#include "design/Triangolazione.h"
+#include "model/Finestra.h"
+#include "model/LeggiParete.h"
+#include "model/Parete.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Answers every question with No and shows nothing: the reading must not
+// wait for a user.
+class FinestraMuta final : public InterfacciaFinestra {
+public:
+    void Messaggio(const std::string& testo, const std::string&, IconaMessaggio) override {
+        ultimoMessaggio = testo;
+    }
+    bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
+    void SelezionaLatoMeno() override {}
+    void MostraPulsantiLato(bool) override {}
+    void MostraEtichettaMagliaUnica(bool) override {}
+    void ImpostaTitolo(const std::string&) override {}
+    void CursoreAttesa(bool) override {}
+    std::optional<std::string> ScegliFileDaAprire(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ScegliFileDaSalvare(const std::string&, const std::string&,
+                                                   const std::string&) override {
+        return std::nullopt;
+    }
+    void PanelDiffusa() override {}
+
+    std::string ultimoMessaggio;
+};
+
+class CartellaLavoroBench {
+public:
+    CartellaLavoroBench() {
+        std::string modello = (std::filesystem::temp_directory_path() / "korvane_bench_XXXXXX").string();
+        if (mkdtemp(modello.data()) == nullptr) throw std::runtime_error("cartella temporanea non creata");
+        percorso_ = modello;
+    }
+    ~CartellaLavoroBench() {
+        std::error_code ignorato;
+        std::filesystem::remove_all(percorso_, ignorato);
+    }
+    CartellaLavoroBench(const CartellaLavoroBench&) = delete;
+    CartellaLavoroBench& operator=(const CartellaLavoroBench&) = delete;
+    const std::filesystem::path& Percorso() const { return percorso_; }
+
+private:
+    std::filesystem::path percorso_;
+};
+
+std::string GeneraParete(const std::filesystem::path& cartella, int nodi) {
+    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
+    const std::string comando = std::string("\"") + KORVANE_TOOLS_DIR + "/genera_parete\" --nodi " +
+                                std::to_string(nodi) + " --uscita \"" + file + "\"";
+    if (std::system(comando.c_str()) != 0) throw std::runtime_error("generatore fallito: " + comando);
+    return file;
+}
+
+// Reads the wall into p; false (with the reason in the benchmark) on failure.
+bool Leggi(benchmark::State& stato, Parete& p, const std::string& file) {
+    FinestraMuta finestra;
+    LeggiParete(p, file, finestra);
+    if (p.ErroreOperazione != 0 || p.NumNodi < 1) {
+        stato.SkipWithError(("lettura fallita: " + finestra.ultimoMessaggio).c_str());
+        return false;
+    }
+    return true;
+}
+
+// 50 rectangular zones in a 10 x 5 grid over the outline's box, alternating
+// face and direction, so that every node is tested against every zone.
+void AggiungiZone(Parete& p) {
+    float xmin = p.Contorno[0].X, xmax = xmin, ymin = p.Contorno[0].Y, ymax = ymin;
+    for (int i = 0; i < p.NumPuntiContorno; ++i) {
+        xmin = std::min(xmin, p.Contorno[i].X);
+        xmax = std::max(xmax, p.Contorno[i].X);
+        ymin = std::min(ymin, p.Contorno[i].Y);
+        ymax = std::max(ymax, p.Contorno[i].Y);
+    }
+    constexpr int colonne = 10;
+    constexpr int righe = 5;
+    const float passoX = (xmax - xmin) / colonne;
+    const float passoY = (ymax - ymin) / righe;
+    p.Posizioni.assign(colonne * righe + 1, PosizioneArm{});
+    for (int r = 0; r < righe; ++r) {
+        for (int c = 0; c < colonne; ++c) {
+            const int i = r * colonne + c;
+            PosizioneArm& pos = p.Posizioni[i];
+            pos.XMin = xmin + passoX * (c + 0.1f);
+            pos.XMax = xmin + passoX * (c + 0.9f);
+            pos.YMin = ymin + passoY * (r + 0.1f);
+            pos.YMax = ymin + passoY * (r + 0.9f);
+            pos.Vertici = {Punto{pos.XMin, pos.YMin}, Punto{pos.XMin, pos.YMax},
+                           Punto{pos.XMax, pos.YMax}, Punto{pos.XMax, pos.YMin}};
+            pos.Tipo = (i % 2 == 0) ? IntegrativaPiu : IntegrativaMeno;
+            pos.Direzione = (i / 2) % 2;
+            pos.Diametro = 12;
+            pos.Passo = 20.0f;
+            pos.UltVerticeZona = 3;
+            p.PoligoniPos[i].assign(pos.Vertici.begin(), pos.Vertici.end());
+        }
+    }
+    p.UltPosizione = colonne * righe - 1;
+}
+
+void Lettura(benchmark::State& stato, const std::string& file) {
+    for (auto _ : stato) {
+        Parete p;
+        if (!Leggi(stato, p, file)) return;
+        benchmark::DoNotOptimize(p.UltimoTriangolo);
+    }
+}
+
+void Triangolazione(benchmark::State& stato, const std::string& file) {
+    Parete p;
+    if (!Leggi(stato, p, file)) return;
+    for (auto _ : stato) {
+        TriangolaNodi(p);
+        benchmark::DoNotOptimize(p.UltimoTriangolo);
+    }
+    stato.counters["nodi"] = p.NumNodi;
+    stato.counters["triangoli"] = p.UltimoTriangolo + 1;
+}
+
+void AreeMancanti(benchmark::State& stato, const std::string& file) {
+    Parete p;
+    if (!Leggi(stato, p, file)) return;
+    CalcolaAreeStrati(p);
+    AggiungiZone(p);
+    for (auto _ : stato) {
+        AggiornaAreeMancanti(p);
+        benchmark::DoNotOptimize(p.Nodi.data());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    try {
+        const CartellaLavoroBench cartella;
+        for (const int nodi : {500, 4000, 16000}) {
+            const std::string file = GeneraParete(cartella.Percorso(), nodi);
+            const std::string n = std::string(1, '/').append(std::to_string(nodi));
+            benchmark::RegisterBenchmark(("LeggiParete" + n).c_str(), Lettura, file)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("TriangolaNodi" + n).c_str(), Triangolazione, file)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("AggiornaAreeMancanti_50zone" + n).c_str(), AreeMancanti, file)
+                ->Unit(benchmark::kMillisecond);
+        }
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
