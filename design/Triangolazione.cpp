@@ -3,6 +3,7 @@
 #include "model/Parete.h"
 #include "model/Poligoni.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,19 +12,19 @@ namespace {
 // Circumcircle of three points in float, as the in-circle test computes it.
 // The centre depends on the order of the corners, so a cached circle gives the
 // same answer as recomputing it for every inserted node.
+// Degenerate corners get a negative squared radius, which no point is within.
 struct Cerchio {
-    bool Valido = false;  // false for degenerate corners
     float Xc = 0.0f;
     float Yc = 0.0f;
-    float R2 = 0.0f;
+    float R2 = -1.0f;
 };
 
 Cerchio CerchioCircoscritto(float x1, float y1, float x2, float y2, float x3, float y3) {
-    constexpr float tolleranzaY = 0.0001f;
+    constexpr float tolleranza = 0.0001f;
     constexpr float tolleranzaPendenza = 0.00001f;
     Cerchio c;
-    const bool lato12Orizzontale = std::fabs(y1 - y2) < tolleranzaY;
-    const bool lato23Orizzontale = std::fabs(y3 - y2) < tolleranzaY;
+    const bool lato12Orizzontale = std::fabs(y1 - y2) < tolleranza;
+    const bool lato23Orizzontale = std::fabs(y3 - y2) < tolleranza;
     if (lato12Orizzontale && lato23Orizzontale) return c;
 
     float xc = 0.0f;
@@ -41,7 +42,7 @@ Cerchio CerchioCircoscritto(float x1, float y1, float x2, float y2, float x3, fl
         xc = (x2 + x3) / 2.0f;
         yc = (xc - mx1) * m1 + my1;
     } else {
-        if (std::fabs(x2 - x1) <= tolleranzaY && std::fabs(x3 - x2) <= tolleranzaY) return c;
+        if (std::fabs(x2 - x1) <= tolleranza && std::fabs(x3 - x2) <= tolleranza) return c;
         const float m1 = -(x2 - x1) / (y2 - y1);
         const float m2 = -(x3 - x2) / (y3 - y2);
         if (std::fabs(m1 - m2) < tolleranzaPendenza) return c;
@@ -54,24 +55,17 @@ Cerchio CerchioCircoscritto(float x1, float y1, float x2, float y2, float x3, fl
     }
     const float dx = x2 - xc;
     const float dy = y2 - yc;
-    c.Valido = true;
     c.Xc = xc;
     c.Yc = yc;
     c.R2 = dx * dx + dy * dy;
     return c;
 }
 
-bool PuntoNelCerchio(const Cerchio& c, float xp, float yp) {
-    if (!c.Valido) return false;
-    const float dx = xp - c.Xc;
-    const float dy = yp - c.Yc;
-    return dx * dx + dy * dy <= c.R2;
+bool PuntoNelCerchio(float xc, float yc, float r2, float xp, float yp) {
+    const float dx = xp - xc;
+    const float dy = yp - yc;
+    return dx * dx + dy * dy <= r2;
 }
-
-struct TriangoloInCostruzione {
-    Triangolo Vertici;
-    Cerchio Circoscritto;
-};
 
 struct Lato {
     int Inizio = 0;
@@ -98,7 +92,7 @@ public:
     void Togli(Predicato da_togliere) {
         std::size_t j = 0;
         while (j < triangoli_.size()) {
-            if (da_togliere(triangoli_[j].Vertici)) {
+            if (da_togliere(triangoli_[j])) {
                 TogliTriangolo(j);
             } else {
                 ++j;
@@ -117,12 +111,7 @@ public:
         return {(a.X + b.X + c.X) / 3.0f, (a.Y + b.Y + c.Y) / 3.0f};
     }
 
-    std::vector<Triangolo> Risultato() const {
-        std::vector<Triangolo> risultato;
-        risultato.reserve(triangoli_.size());
-        for (const auto& t : triangoli_) risultato.push_back(t.Vertici);
-        return risultato;
-    }
+    const std::vector<Triangolo>& Risultato() const { return triangoli_; }
 
 private:
     void AggiungiSuperTriangolo() {
@@ -144,24 +133,24 @@ private:
         puntiTri_[n] = {xm - 2.0f * d, ym - d};
         puntiTri_[n + 1] = {xm, ym + 2.0f * d};
         puntiTri_[n + 2] = {xm + 2.0f * d, ym - d};
-        triangoli_.reserve(3 * static_cast<std::size_t>(n));
+        const std::size_t capienza = 3 * static_cast<std::size_t>(n);
+        triangoli_.reserve(capienza);
+        xc_.reserve(capienza);
+        yc_.reserve(capienza);
+        r2_.reserve(capienza);
         AggiungiTriangolo({n, n + 1, n + 2});
     }
 
     void InserisciNodo(int i) {
         const Punto p = puntiTri_[i];
         lati_.clear();
-        std::size_t j = 0;
-        while (j < triangoli_.size()) {
-            if (PuntoNelCerchio(triangoli_[j].Circoscritto, p.X, p.Y)) {
-                const Triangolo& t = triangoli_[j].Vertici;
-                lati_.push_back({t.N1, t.N2});
-                lati_.push_back({t.N2, t.N3});
-                lati_.push_back({t.N3, t.N1});
-                TogliTriangolo(j);
-            } else {
-                ++j;
-            }
+        // A removed slot receives the last triangle and is tested again.
+        for (std::size_t j = PrimoCerchioCon(p, 0); j < triangoli_.size(); j = PrimoCerchioCon(p, j)) {
+            const Triangolo t = triangoli_[j];
+            lati_.push_back({t.N1, t.N2});
+            lati_.push_back({t.N2, t.N3});
+            lati_.push_back({t.N3, t.N1});
+            TogliTriangolo(j);
         }
         AnnullaLatiCondivisi();
         for (const Lato& l : lati_) {
@@ -186,21 +175,58 @@ private:
         }
     }
 
+    // Index of the first triangle from da on whose circumcircle holds p, or
+    // the triangle count. Every insertion scans the whole list, so the test
+    // runs over blocks without branching, which the compiler vectorises.
+    std::size_t PrimoCerchioCon(const Punto& p, std::size_t da) const {
+        constexpr std::size_t blocco = 64;
+        const float* xc = xc_.data();
+        const float* yc = yc_.data();
+        const float* r2 = r2_.data();
+        const std::size_t n = triangoli_.size();
+        for (std::size_t inizio = da; inizio < n; inizio += blocco) {
+            const std::size_t fine = std::min(inizio + blocco, n);
+            int colpiti = 0;
+            for (std::size_t k = inizio; k < fine; ++k) {
+                colpiti |= PuntoNelCerchio(xc[k], yc[k], r2[k], p.X, p.Y);
+            }
+            if (colpiti == 0) continue;
+            for (std::size_t k = inizio; k < fine; ++k) {
+                if (PuntoNelCerchio(xc[k], yc[k], r2[k], p.X, p.Y)) return k;
+            }
+        }
+        return n;
+    }
+
     void AggiungiTriangolo(const Triangolo& t) {
         const Punto& a = puntiTri_[t.N1];
         const Punto& b = puntiTri_[t.N2];
         const Punto& c = puntiTri_[t.N3];
-        triangoli_.push_back({t, CerchioCircoscritto(a.X, a.Y, b.X, b.Y, c.X, c.Y)});
+        const Cerchio cerchio = CerchioCircoscritto(a.X, a.Y, b.X, b.Y, c.X, c.Y);
+        triangoli_.push_back(t);
+        xc_.push_back(cerchio.Xc);
+        yc_.push_back(cerchio.Yc);
+        r2_.push_back(cerchio.R2);
     }
 
     void TogliTriangolo(std::size_t j) {
         triangoli_[j] = triangoli_.back();
+        xc_[j] = xc_.back();
+        yc_[j] = yc_.back();
+        r2_[j] = r2_.back();
         triangoli_.pop_back();
+        xc_.pop_back();
+        yc_.pop_back();
+        r2_.pop_back();
     }
 
     int numNodi_;
     std::vector<Punto> puntiTri_;  // the nodes, then the three super vertices
-    std::vector<TriangoloInCostruzione> triangoli_;
+    // Triangles with their circumcircles, side by side for the scan.
+    std::vector<Triangolo> triangoli_;
+    std::vector<float> xc_;
+    std::vector<float> yc_;
+    std::vector<float> r2_;
     std::vector<Lato> lati_;  // cavity edges of the node being inserted
 };
 
@@ -215,7 +241,8 @@ bool BaricentroFuoriParete(const Parete& parete, const Punto& g) {
 }  // namespace
 
 bool InCerchio(float xp, float yp, float x1, float y1, float x2, float y2, float x3, float y3) {
-    return PuntoNelCerchio(CerchioCircoscritto(x1, y1, x2, y2, x3, y3), xp, yp);
+    const Cerchio c = CerchioCircoscritto(x1, y1, x2, y2, x3, y3);
+    return PuntoNelCerchio(c.Xc, c.Yc, c.R2, xp, yp);
 }
 
 void TriangolaNodi(Parete& parete) {
