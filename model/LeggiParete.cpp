@@ -18,6 +18,7 @@
 #include "model/Sezioni.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -52,9 +53,14 @@ int VersioneDaRiga(const std::string& riga) {
     return static_cast<int>(std::clamp(valore, -32768.0, 32767.0));
 }
 
-// Coordinates of the analysis program carry one decimal; halves go to even.
+// Coordinates of the analysis program carry one decimal. A half is judged on
+// the number as written (1400.35 is a half, although its float lies just
+// below) and goes to the even digit.
 float ArrotondaDecimo(float x) {
-    return static_cast<float>(std::nearbyint(static_cast<double>(x) * 10.0) / 10.0);
+    const std::string testo = ArrotondaStr(x, 1);
+    float valore = x;
+    std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    return valore;
 }
 
 void Fuori(const LettoreSequenziale& lettore, const std::string& cosa) {

@@ -99,10 +99,10 @@ TEST(LeggiParete, CounterClockwiseRectangleWithACollinearVertexLoadsAsFourClockw
     ASSERT_EQ(p.Nodi.size(), 4u);
     EXPECT_EQ(p.Nodi[0].Id, 11);
     EXPECT_EQ(p.Nodi[2].Id, 13);
-    // 1100.25 has an exact half: it goes to the even digit.
-    EXPECT_FLOAT_EQ(p.Nodi[0].X, 1100.2f - 1000.0f);
+    // Halves as written go to the even digit: 1100.25 down, 1400.35 up.
+    EXPECT_EQ(p.Nodi[0].X, 1100.2f - 1000.0f);
     EXPECT_FLOAT_EQ(p.Nodi[0].Y, 50.0f);
-    EXPECT_FLOAT_EQ(p.Nodi[2].X, 1400.3f - 1000.0f);
+    EXPECT_EQ(p.Nodi[2].X, 1400.4f - 1000.0f);
     // File order "lato -" dir. 1, dir. 2, "lato +" dir. 1, dir. 2 into slots 2, 3, 0, 1.
     EXPECT_FLOAT_EQ(p.Nodi[1].Richiesta[0], 1.3f);
     EXPECT_FLOAT_EQ(p.Nodi[1].Richiesta[1], 1.4f);
