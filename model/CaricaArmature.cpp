@@ -1,5 +1,7 @@
 #include "model/CaricaArmature.h"
 
+#include "model/LettoreSequenziale.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -7,12 +9,8 @@
 
 namespace {
 
-char MaiuscolaAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool UgualiSenzaMaiuscole(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return MaiuscolaAscii(x) == MaiuscolaAscii(y); });
+    return MaiuscoloAscii(a) == MaiuscoloAscii(b);
 }
 
 }  // namespace

@@ -33,26 +33,6 @@ void Avvisa(InterfacciaFinestra& finestra, const std::string& testo) {
     finestra.Messaggio(testo, TitoloAvviso, IconaMessaggio::Esclamazione);
 }
 
-std::string MaiuscoloAscii(std::string testo) {
-    for (char& c : testo)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return testo;
-}
-
-std::string SenzaSpaziAiLati(const std::string& testo) {
-    const std::size_t inizio = testo.find_first_not_of(" \t");
-    if (inizio == std::string::npos) return {};
-    return testo.substr(inizio, testo.find_last_not_of(" \t") - inizio + 1);
-}
-
-// -1 without a version line; a version beyond 16 bits counts as the largest.
-int VersioneDaRiga(const std::string& riga) {
-    const std::string testo = MaiuscoloAscii(SenzaSpaziAiLati(riga));
-    if (testo.compare(0, 8, "VERSIONE") != 0) return -1;
-    const double valore = std::nearbyint(ValoreTesto(testo.substr(8)));
-    return static_cast<int>(std::clamp(valore, -32768.0, 32767.0));
-}
-
 // Coordinates of the analysis program carry one decimal. A half is judged on
 // the number as written (1400.35 is a half, although its float lies just
 // below) and goes to the even digit.

@@ -1,7 +1,9 @@
 #include "model/LettoreSequenziale.h"
 
 #include "model/Codifica.h"
+#include "model/Numeri.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -178,4 +180,20 @@ std::string LettoreSequenziale::LeggiRiga() {
     ++riga_;
     colonna_ = 0;
     return valore;
+}
+
+std::string MaiuscoloAscii(std::string testo) {
+    for (char& c : testo)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return testo;
+}
+
+int VersioneDaRiga(const std::string& riga) {
+    const std::size_t inizio = riga.find_first_not_of(" \t");
+    if (inizio == std::string::npos) return -1;
+    const std::string testo =
+        MaiuscoloAscii(riga.substr(inizio, riga.find_last_not_of(" \t") - inizio + 1));
+    if (testo.compare(0, 8, "VERSIONE") != 0) return -1;
+    const double valore = std::nearbyint(ValoreTesto(testo.substr(8)));
+    return static_cast<int>(std::clamp(valore, -32768.0, 32767.0));
 }

@@ -63,3 +63,12 @@ private:
     double Intero(double minimo, double massimo);
     [[noreturn]] void Errore(const std::string& dettaglio) const;
 };
+
+// Letters a-z in upper case and nothing else: file keywords and file names
+// compare this way whatever the locale.
+std::string MaiuscoloAscii(std::string testo);
+
+// The version that the first line of a file declares: "VERSIONE" followed by
+// its number, in any letter case, blanks around allowed. -1 when the line is
+// no version line; a number beyond 16 bits counts as the largest.
+int VersioneDaRiga(const std::string& riga);

@@ -123,3 +123,16 @@ TEST(LettoreSequenziale, OpensFilesAndRefusesFolders) {
     EXPECT_FALSE(LettoreSequenziale::Apri(cartella.Percorso().string()).has_value());
     EXPECT_FALSE(LettoreSequenziale::Apri((cartella.Percorso() / "MANCA.TXT").string()).has_value());
 }
+
+TEST(VersioneDaRiga, VersionLineInAnyLetterCase) {
+    const std::pair<const char*, int> casi[] = {
+        {"VERSIONE  7", 7},  {"versione 1", 1}, {"  Versione2  ", 2}, {"VERSIONE", 0},
+        {"VERSIONE 1.5", 2}, {"VERSIONE 99999", 32767},   {"VERSION 1", -1},
+        {"", -1},            {"CALDENO", -1},
+    };
+    for (const auto& [riga, versione] : casi) EXPECT_EQ(VersioneDaRiga(riga), versione) << riga;
+}
+
+TEST(MaiuscoloAscii, OnlyPlainLettersChange) {
+    EXPECT_EQ(MaiuscoloAscii("p12.set \xC3\xA8"), "P12.SET \xC3\xA8");
+}
