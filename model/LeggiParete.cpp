@@ -357,10 +357,10 @@ std::string DataModificaFile(const std::string& percorso) {
     const auto sistema = std::chrono::file_clock::to_sys(ora);
     const std::time_t istante = std::chrono::system_clock::to_time_t(
         std::chrono::time_point_cast<std::chrono::system_clock::duration>(sistema));
-    std::tm locale{};
-    if (!localtime_r(&istante, &locale)) return {};
+    std::tm data{};
+    if (!localtime_r(&istante, &data)) return {};
     char testo[32];
-    if (std::strftime(testo, sizeof testo, "%d/%m/%Y %H:%M:%S", &locale) == 0) return {};
+    if (std::strftime(testo, sizeof testo, "%d/%m/%Y %H:%M:%S", &data) == 0) return {};
     return testo;
 }
 
