@@ -1,4 +1,4 @@
-#include "model/LeggiParete.h"
+#include "design/LeggiParete.h"
 #include "model/Parete.h"
 #include "Fixture.h"
 #include "FinestraRegistrata.h"

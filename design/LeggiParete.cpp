@@ -1,4 +1,4 @@
-#include "model/LeggiParete.h"
+#include "design/LeggiParete.h"
 
 #include "design/AccessoriStrato.h"
 #include "design/ContorniArmatura.h"
