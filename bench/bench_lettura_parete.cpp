@@ -6,7 +6,7 @@
 #include "design/AreeStrati.h"
 #include "design/Triangolazione.h"
 #include "model/Finestra.h"
-#include "model/LeggiParete.h"
+#include "design/LeggiParete.h"
 #include "model/Parete.h"
 
 #include <benchmark/benchmark.h>
