@@ -5,6 +5,7 @@
 #include "model/Parete.h"
 
 #include "FlussoDxfRegistrato.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,9 @@
 
 namespace {
 
-Parete PareteRettangolare(float larghezza, float altezza) {
-    Parete p;
-    p.Contorno = {{0, 0}, {0, altezza}, {larghezza, altezza}, {larghezza, 0}, {0, 0}};
-    p.NumPuntiContorno = 4;
-    p.PerimetroEsterno = p.Contorno;
-    p.NumPuntiEst = 4;
-    p.PerimetroInterno = p.Contorno;
-    p.NumPuntiInt = 4;
+// A rectangular wall reinforced as described above, its contours computed.
+Parete PareteArmata(float larghezza, float altezza) {
+    Parete p = PareteRettangolare(larghezza, altezza);
     p.SpessoreParete = 30.0f;
     p.Copriferro = 3.0f;
     p.DiamDir1Piu = p.DiamDir2Piu = p.DiamDir1Meno = p.DiamDir2Meno = 10;
@@ -36,14 +32,9 @@ Parete PareteRettangolare(float larghezza, float altezza) {
     return p;
 }
 
-void AggiungiApertura(Parete& p, float x1, float y1, float x2, float y2) {
-    const int k = p.NumAperture;
-    p.AggiungiVerticeApertura(k, 0, x1, y1);
-    p.AggiungiVerticeApertura(k, 1, x1, y2);
-    p.AggiungiVerticeApertura(k, 2, x2, y2);
-    p.AggiungiVerticeApertura(k, 3, x2, y1);
-    p.PuntiApertura[k] = 4;  // the count, as the wall reader leaves it
-    p.NumAperture = k + 1;
+// A rectangular opening with the contours rebuilt around it.
+void AggiungiAperturaArmata(Parete& p, float x1, float y1, float x2, float y2) {
+    AggiungiApertura(p, x1, y1, x2, y2);
     CalcolaContorniArmatura(p);
 }
 
@@ -94,20 +85,20 @@ TEST(RicalcolaArmature, QuantitaDiPareti) {
         int barreDir2;
         Quantita attese;  // each face
     };
-    Parete conApertura = PareteRettangolare(300, 200);
-    AggiungiApertura(conApertura, 100, 50, 200, 150);
-    Parete conSolai = PareteRettangolare(300, 700);
+    Parete conApertura = PareteArmata(300, 200);
+    AggiungiAperturaArmata(conApertura, 100, 50, 200, 150);
+    Parete conSolai = PareteArmata(300, 700);
     AggiungiSolaio(conSolai, 230);  // top at 250
     AggiungiSolaio(conSolai, 480);  // top at 500
-    Parete aperturaSottoSolaio = PareteRettangolare(300, 700);
-    AggiungiApertura(aperturaSottoSolaio, 100, 50, 200, 150);
+    Parete aperturaSottoSolaio = PareteArmata(300, 700);
+    AggiungiAperturaArmata(aperturaSottoSolaio, 100, 50, 200, 150);
     AggiungiSolaio(aperturaSottoSolaio, 480);
 
     const Caso casi[] = {
         // Contour 3..297 x 3..197. Vertical bars at x = 16, 36, ..., 296:
         // 15 x (22 + 194 + 22) = 3570. Horizontal bars at y = 4, 24, ..., 184:
         // 10 x (22 + 294 + 22) = 3380.
-        {"300 x 200", PareteRettangolare(300, 200), 15, 10, {3570, 22.0104f, 3380, 20.8390f}},
+        {"300 x 200", PareteArmata(300, 200), 15, 10, {3570, 22.0104f, 3380, 20.8390f}},
         // Opening enlarged to 97..203 x 47..153. Five vertical lines (x = 116
         // to 196) split into two bars of 44: 10 x 238 + 10 x 88 = 3260. Five
         // horizontal lines (y = 64 to 144) split into two bars of 94:
@@ -128,7 +119,7 @@ TEST(RicalcolaArmature, QuantitaDiPareti) {
         // Horizontal span 794 longer than 600: a piece of 22 + 578, then
         // one of 320 + 22 lapped by 104: 942 each, 10 x 942 = 9420. Vertical
         // bars at x = 16 ... 796: 40 x 238 = 9520.
-        {"800 x 200, split with laps", PareteRettangolare(800, 200), 40, 10,
+        {"800 x 200, split with laps", PareteArmata(800, 200), 40, 10,
          {9520, 58.6944f, 9420, 58.0778f}},
     };
     for (const Caso& c : casi) {
@@ -148,13 +139,13 @@ TEST(RicalcolaArmature, QuantitaDiPareti) {
 
 TEST(RicalcolaArmature, SenzaSolaiLeBarreVerticaliSiDividonoAllaLunghezzaMassima) {
     // 694 cm: a piece of 22 + 578, then 220 + 22 lapped by 104: 842 each.
-    Parete p = PareteRettangolare(300, 700);
+    Parete p = PareteArmata(300, 700);
     RicalcolaArmature(p, Impostazioni{});
     EXPECT_FLOAT_EQ(p.LungDir1Piu, 15 * 842.0f);
 }
 
 TEST(RicalcolaArmature, OgniStratoHaLeSueQuantita) {
-    Parete p = PareteRettangolare(300, 200);
+    Parete p = PareteArmata(300, 200);
     p.PassoDir2Meno = 25.0f;  // y = 4, 29, ..., 179: 8 bars
     p.DiamDir2Piu = 12;       // horizontal legs do not depend on it
     RicalcolaArmature(p, Impostazioni{});
@@ -167,7 +158,7 @@ TEST(RicalcolaArmature, OgniStratoHaLeSueQuantita) {
 
 TEST(RicalcolaArmature, PassoNonPositivoNonPoneBarre) {
     for (float passo : {0.0f, -20.0f}) {
-        Parete p = PareteRettangolare(300, 200);
+        Parete p = PareteArmata(300, 200);
         p.PassoDir1Piu = passo;
         RicalcolaArmature(p, Impostazioni{});
         EXPECT_FLOAT_EQ(p.LungDir1Piu, 0.0f) << passo;
@@ -186,7 +177,7 @@ TEST(RicalcolaArmature, SenzaPareteNonCambiaNulla) {
 }
 
 TEST(ArmaturaDiffusa, DisegnaSpostatoENonToccaLeQuantita) {
-    Parete p = PareteRettangolare(300, 200);
+    Parete p = PareteArmata(300, 200);
     p.LungDir2Meno = -1.0f;
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
@@ -214,8 +205,8 @@ TEST(ArmaturaDiffusa, UnaLineaPerUnVerticeNonPosaBarreNellApertura) {
     // y = 64, which then crosses the contour once (x = 3) and the enlarged
     // opening twice (x = 97, 203): of the pieces 3..97 and 97..203 only the
     // first is concrete; the second lies in the opening.
-    Parete p = PareteRettangolare(300, 200);
-    AggiungiApertura(p, 100, 50, 200, 150);
+    Parete p = PareteArmata(300, 200);
+    AggiungiAperturaArmata(p, 100, 50, 200, 150);
     p.ContornoDir2 = {{3, 3}, {3, 197}, {297, 197}, {297, 100}, {320, 64}, {297, 3}, {3, 3}};
     p.ContornoDir1 = p.ContornoDir2;
     p.NumPuntiArm = 6;

@@ -1,6 +1,7 @@
 #include "design/ContorniArmatura.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -10,32 +11,11 @@ namespace {
 
 using Punti = std::vector<Punto>;
 
-// Closed copy of the open ring given.
-Punti Chiuso(Punti p) {
-    p.push_back(p.front());
-    return p;
-}
-
 // A wall whose outline and both perimeters are the given clockwise ring.
 Parete ParetePer(const Punti& anello, float copriferro) {
-    Parete p;
-    p.Contorno = Chiuso(anello);
-    p.NumPuntiContorno = static_cast<int>(anello.size());
-    p.PerimetroEsterno = p.Contorno;
-    p.NumPuntiEst = p.NumPuntiContorno;
-    p.PerimetroInterno = p.Contorno;
-    p.NumPuntiInt = p.NumPuntiContorno;
+    Parete p = PareteDaContorno(anello);
     p.Copriferro = copriferro;
     return p;
-}
-
-void AggiungiApertura(Parete& p, const Punti& vertici) {
-    const int k = p.NumAperture;
-    p.PuntiApertura.resize(k + 1);
-    for (int j = 0; j < static_cast<int>(vertici.size()); ++j)
-        p.AggiungiVerticeApertura(k, j, vertici[j].X, vertici[j].Y);
-    p.PuntiApertura[k] = static_cast<int>(vertici.size());
-    p.NumAperture = k + 1;
 }
 
 void AttesoUguale(const Punti& ottenuto, const Punti& atteso, const char* nome) {

@@ -5,23 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
-
-std::string Contenuto(const std::string& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-std::string Sostituisci(std::string testo, const std::string& vecchio, const std::string& nuovo) {
-    const std::size_t dove = testo.find(vecchio);
-    EXPECT_NE(dove, std::string::npos) << vecchio;
-    if (dove != std::string::npos) testo.replace(dove, vecchio.size(), nuovo);
-    return testo;
-}
 
 void Scrivi(std::ostream& o, const std::vector<Punto>& punti) {
     for (const Punto& v : punti) o << v.X << ',' << v.Y << ' ';

@@ -1,5 +1,6 @@
 #include "design/Triangolazione.h"
 #include "model/Parete.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,8 @@ namespace {
 
 // A wall with the given clockwise outline; the frame encloses it with a margin
 // so that the outline tests cast their rays from outside.
-Parete ConContorno(std::vector<Punto> vertici) {
-    Parete p;
-    p.NumPuntiContorno = static_cast<int>(vertici.size());
-    vertici.push_back(vertici.front());
-    p.Contorno = vertici;
+Parete ConContorno(const std::vector<Punto>& vertici) {
+    Parete p = PareteDaContorno(vertici);
     float xmin = vertici[0].X, xmax = xmin, ymin = vertici[0].Y, ymax = ymin;
     for (const Punto& v : vertici) {
         xmin = std::min(xmin, v.X);
@@ -34,7 +32,7 @@ Parete ConContorno(std::vector<Punto> vertici) {
 }
 
 Parete Rettangolare(float larghezza, float altezza) {
-    return ConContorno({{0, 0}, {0, altezza}, {larghezza, altezza}, {larghezza, 0}});
+    return ConContorno(AnelloRettangolare(larghezza, altezza));
 }
 
 void ImpostaNodi(Parete& p, const std::vector<Punto>& posizioni) {
@@ -45,15 +43,6 @@ void ImpostaNodi(Parete& p, const std::vector<Punto>& posizioni) {
         p.Nodi[i].X = posizioni[i].X;
         p.Nodi[i].Y = posizioni[i].Y;
     }
-}
-
-void AggiungiApertura(Parete& p, const std::vector<Punto>& vertici) {
-    const int k = p.NumAperture;
-    for (int j = 0; j < static_cast<int>(vertici.size()); ++j) {
-        p.AggiungiVerticeApertura(k, j, vertici[j].X, vertici[j].Y);
-    }
-    p.PuntiApertura[k] = static_cast<int>(vertici.size());
-    p.NumAperture = k + 1;
 }
 
 std::vector<Triangolo> Validi(const Parete& p) {

@@ -1,6 +1,7 @@
 #include "drawing/SolaiPareti.h"
 #include "model/Estensione.h"
 #include "model/Parete.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,9 @@
 
 namespace {
 
-// A clockwise wall from its corners, both perimeters equal to the outline.
+// A 30 cm wall with 3 cm cover on the clockwise corners given, its extents computed.
 Parete PareteDaVertici(const std::vector<Punto>& vertici) {
-    Parete p;
-    p.Contorno = vertici;
-    p.Contorno.push_back(vertici.front());
-    p.NumPuntiContorno = static_cast<int>(vertici.size());
-    p.PerimetroEsterno = p.Contorno;
-    p.NumPuntiEst = p.NumPuntiContorno;
-    p.PerimetroInterno = p.Contorno;
-    p.NumPuntiInt = p.NumPuntiContorno;
+    Parete p = PareteDaContorno(vertici);
     p.SpessoreParete = 30.0f;
     p.Copriferro = 3.0f;
     p.DiamDir1Piu = 12;
@@ -26,17 +20,7 @@ Parete PareteDaVertici(const std::vector<Punto>& vertici) {
     return p;
 }
 
-Parete Rettangolo300x200() { return PareteDaVertici({{0, 0}, {0, 200}, {300, 200}, {300, 0}}); }
-
-void AggiungiApertura(Parete& p, float x1, float y1, float x2, float y2) {
-    const int k = p.NumAperture;
-    p.AggiungiVerticeApertura(k, 0, x1, y1);
-    p.AggiungiVerticeApertura(k, 1, x1, y2);
-    p.AggiungiVerticeApertura(k, 2, x2, y2);
-    p.AggiungiVerticeApertura(k, 3, x2, y1);
-    p.PuntiApertura[k] = 4;  // the count, as the wall reader leaves it
-    p.NumAperture = k + 1;
-}
+Parete Rettangolo300x200() { return PareteDaVertici(AnelloRettangolare(300, 200)); }
 
 SolaioParete Elemento(float coordinata, float spessore1 = 15.0f, float spessore2 = 15.0f) {
     SolaioParete s;

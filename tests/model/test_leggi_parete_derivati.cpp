@@ -3,6 +3,7 @@
 #include "model/Estensione.h"
 #include "model/Parete.h"
 #include "Fixture.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@
 namespace {
 
 const double Grado = 0.0174532925199433;
-
-Parete PareteRettangolare(float larghezza, float altezza) {
-    Parete p;
-    p.PerimetroEsterno = {{0, 0}, {0, altezza}, {larghezza, altezza}, {larghezza, 0}, {0, 0}};
-    p.NumPuntiEst = 4;
-    return p;
-}
 
 }  // namespace
 

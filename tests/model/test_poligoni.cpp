@@ -1,5 +1,6 @@
 #include "model/Parete.h"
 #include "model/Poligoni.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +8,11 @@
 
 namespace {
 
-std::vector<Punto> Chiuso(std::vector<Punto> p) {
-    p.push_back(p.front());
-    return p;
-}
-
 // An L-shaped wall, clockwise, with the notch at the top right (re-entrant
 // corner at (100, 100)), one rectangular opening and the frame around it.
 Parete PareteAElle() {
-    Parete parete;
-    parete.Contorno = Chiuso({{0, 0}, {0, 300}, {100, 300}, {100, 100}, {300, 100}, {300, 0}});
-    parete.NumPuntiContorno = 6;
-    const float apertura[4][2] = {{20, 150}, {20, 250}, {80, 250}, {80, 150}};
-    for (int j = 0; j < 4; ++j) parete.AggiungiVerticeApertura(0, j, apertura[j][0], apertura[j][1]);
-    parete.PuntiApertura[0] = 4;
-    parete.NumAperture = 1;
+    Parete parete = PareteDaContorno({{0, 0}, {0, 300}, {100, 300}, {100, 100}, {300, 100}, {300, 0}});
+    AggiungiApertura(parete, 20, 150, 80, 250);
     parete.XminCornice = -100;
     parete.YminCornice = -100;
     parete.XmaxCornice = 400;

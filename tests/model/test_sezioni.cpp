@@ -1,5 +1,6 @@
 #include "model/Parete.h"
 #include "model/Sezioni.h"
+#include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Closed clockwise outer perimeter (last vertex repeats the first).
-void ImpostaPerimetro(Parete& p, std::initializer_list<Punto> vertici) {
-    p.PerimetroEsterno.assign(vertici);
-    p.PerimetroEsterno.push_back(p.PerimetroEsterno.front());
-    p.NumPuntiEst = static_cast<int>(vertici.size());
-}
-
-// Wall 0 <= x <= 400, 0 <= y <= 300.
-Parete PareteRettangolare() {
-    Parete p;
-    ImpostaPerimetro(p, {{0, 0}, {0, 300}, {400, 300}, {400, 0}});
-    return p;
-}
 
 LineaSezione Taglio(float x0, float y0, float x1, float y1, int orizzontale) {
     LineaSezione s;
@@ -56,7 +43,7 @@ LineaSezione Marcata(float nome, float chiaveX, float chiaveY, int orizzontale) 
 }  // namespace
 
 TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
-    Parete p = PareteRettangolare();
+    Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(-80, 100, 470, 100, 1));
     AggiornaSezioni(p);
     ASSERT_EQ(p.UltSezione, 0);
@@ -72,7 +59,7 @@ TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
 }
 
 TEST(AggiornaSezioni, VerticalLineHasItsMarksOnTheRight) {
-    Parete p = PareteRettangolare();
+    Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(150, 320, 150, -60, 0));
     AggiornaSezioni(p);
     ASSERT_EQ(p.UltSezione, 0);
@@ -89,9 +76,8 @@ TEST(AggiornaSezioni, VerticalLineHasItsMarksOnTheRight) {
 
 TEST(AggiornaSezioni, OuterCrossingsOfAConcaveWallSetTheEnds) {
     // U-shaped wall: a horizontal cut at y = 200 crosses four sides.
-    Parete p;
-    ImpostaPerimetro(p, {{0, 0}, {0, 300}, {100, 300}, {100, 100},
-                         {300, 100}, {300, 300}, {400, 300}, {400, 0}});
+    Parete p = PareteDaContorno({{0, 0}, {0, 300}, {100, 300}, {100, 100},
+                                 {300, 100}, {300, 300}, {400, 300}, {400, 0}});
     Aggiungi(p, Taglio(-10, 200, 410, 200, 1));
     AggiornaSezioni(p);
     ASSERT_EQ(p.UltSezione, 0);
@@ -101,7 +87,6 @@ TEST(AggiornaSezioni, OuterCrossingsOfAConcaveWallSetTheEnds) {
 
 TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
     // Comb of 30 teeth: a horizontal cut through the teeth crosses 60 sides.
-    Parete p;
     std::vector<Punto> vertici{{0, 0}};
     for (int t = 0; t < 30; ++t) {
         const float x = 20.0f * t;
@@ -109,9 +94,7 @@ TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
     }
     vertici.back() = {600, 100};
     vertici.push_back({600, 0});
-    p.PerimetroEsterno = vertici;
-    p.PerimetroEsterno.push_back(vertici.front());
-    p.NumPuntiEst = static_cast<int>(vertici.size());
+    Parete p = PareteDaContorno(vertici);
     Aggiungi(p, Taglio(-5, 75, 605, 75, 1));
     AggiornaSezioni(p);
     ASSERT_EQ(p.UltSezione, 0);
@@ -121,15 +104,14 @@ TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
 
 TEST(AggiornaSezioni, LineThroughAVertexOnlyIsDeleted) {
     // Diamond whose top vertex is the only point the cut line meets.
-    Parete p;
-    ImpostaPerimetro(p, {{200, 0}, {0, 150}, {200, 300}, {400, 150}});
+    Parete p = PareteDaContorno({{200, 0}, {0, 150}, {200, 300}, {400, 150}});
     Aggiungi(p, Taglio(-50, 300, 450, 300, 1));
     AggiornaSezioni(p);
     EXPECT_EQ(p.UltSezione, -1);
 }
 
 TEST(AggiornaSezioni, LineInsideAGrownPerimeterIsDeleted) {
-    Parete p = PareteRettangolare();
+    Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(100, 100, 300, 100, 1));
     AggiornaSezioni(p);
     EXPECT_EQ(p.UltSezione, -1);
@@ -137,7 +119,7 @@ TEST(AggiornaSezioni, LineInsideAGrownPerimeterIsDeleted) {
 }
 
 TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
-    Parete p = PareteRettangolare();
+    Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(50, -100, 50, 400, 0));
     Aggiungi(p, Taglio(100, 100, 300, 100, 1));  // misses the wall
     Aggiungi(p, Taglio(-100, 200, 500, 200, 1));
@@ -150,7 +132,7 @@ TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
 }
 
 TEST(AggiornaSezioni, NoSectionLineChangesNothing) {
-    Parete p = PareteRettangolare();
+    Parete p = PareteRettangolare(400, 300);
     AggiornaSezioni(p);
     EXPECT_EQ(p.UltSezione, -1);
     EXPECT_EQ(p.Sezioni.size(), 1u);

@@ -1,7 +1,10 @@
 #include "Fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <unistd.h>
 
@@ -11,6 +14,18 @@ std::string PercorsoFixture(const std::string& nome) {
 
 std::string PercorsoEsempio(const std::string& nome) {
     return std::string(KORVANE_SAMPLES) + "/" + nome;
+}
+
+std::string Contenuto(const std::string& percorso) {
+    std::ifstream file(percorso, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string Sostituisci(std::string testo, const std::string& vecchio, const std::string& nuovo) {
+    const std::size_t dove = testo.find(vecchio);
+    EXPECT_NE(dove, std::string::npos) << vecchio;
+    if (dove != std::string::npos) testo.replace(dove, vecchio.size(), nuovo);
+    return testo;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

@@ -8,6 +8,12 @@ std::string PercorsoFixture(const std::string& nome);
 // Path of a bundled sample wall.
 std::string PercorsoEsempio(const std::string& nome);
 
+// The whole file, bytes as stored.
+std::string Contenuto(const std::string& percorso);
+// The text with the first occurrence of vecchio replaced by nuovo; a missing
+// vecchio fails the test, since the case would no longer test what it says.
+std::string Sostituisci(std::string testo, const std::string& vecchio, const std::string& nuovo);
+
 // A fresh empty folder under the system temporary folder, removed on destruction.
 class CartellaTemporanea {
 public:
