@@ -152,8 +152,7 @@ TEST(FlussoEntitaDxf, R2000StreamReadsBackWithUniqueHandles) {
     const std::string file = e.ScriviFile(cartella, "campione.dxf");
     EXPECT_FALSE(std::filesystem::exists(FileEntitaDxf(cartella.Percorso())));
 
-    std::ifstream letto(file, std::ios::binary);
-    const std::string testo((std::istreambuf_iterator<char>(letto)), {});
+    const std::string testo = Contenuto(file);
     const auto gruppi = LeggiGruppi(testo);
     const auto handles = ValoriDi(gruppi, 5);
     std::set<std::string> unici(handles.begin(), handles.end());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -29,12 +28,12 @@ std::string Sostituisci(std::string testo, const std::string& vecchio, const std
 }
 
 CartellaTemporanea::CartellaTemporanea() {
-    static std::atomic<int> contatore{0};
+    // A name already taken is drawn again, so the folder is always a fresh one.
     std::random_device casuale;
-    percorso_ = std::filesystem::temp_directory_path() /
-                ("korvane-test-" + std::to_string(getpid()) + "-" +
-                 std::to_string(contatore++) + "-" + std::to_string(casuale()));
-    std::filesystem::create_directories(percorso_);
+    do {
+        percorso_ = std::filesystem::temp_directory_path() /
+                    ("korvane-test-" + std::to_string(getpid()) + "-" + std::to_string(casuale()));
+    } while (!std::filesystem::create_directory(percorso_));
 }
 
 CartellaTemporanea::~CartellaTemporanea() {
