@@ -16,6 +16,7 @@
 #include "model/Parete.h"
 #include "model/Poligoni.h"
 #include "model/Sezioni.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,25 +1,16 @@
 #include "model/CaricaArmature.h"
 
-#include "model/LettoreSequenziale.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
-namespace {
-
-bool UgualiSenzaMaiuscole(const std::string& a, const std::string& b) {
-    return MaiuscoloAscii(a) == MaiuscoloAscii(b);
-}
-
-}  // namespace
-
 std::string NomeFileArmature(const std::string& percorsoParete) {
     const std::string estensione = ".SET";
-    if (percorsoParete.size() < estensione.size()) return {};
+    if (!FinisceSenzaMaiuscole(percorsoParete, estensione)) return {};
     const std::size_t inizio = percorsoParete.size() - estensione.size();
-    if (!UgualiSenzaMaiuscole(percorsoParete.substr(inizio), estensione)) return {};
     std::string nome = percorsoParete;
     const std::string nuova = "ARS";
     for (std::size_t i = 0; i < nuova.size(); ++i) {

@@ -3,6 +3,7 @@
 #include "model/Finestra.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,12 +60,6 @@ std::optional<std::string> CartellaProfilo() {
     return SenzaSeparatoreFinale(cartella.string());
 }
 
-std::string Minuscolo(std::string testo) {
-    std::transform(testo.begin(), testo.end(), testo.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return testo;
-}
-
 std::string Rifilato(const std::string& testo) {
     const auto inizio = testo.find_first_not_of(" \t");
     if (inizio == std::string::npos) return {};
@@ -118,13 +113,13 @@ VoceIni LeggiVoceIni(const fs::path& file, const std::string& sezione, const std
         if (testo.empty() || testo.front() == ';' || testo.front() == '#') continue;
         if (testo.front() == '[' && testo.back() == ']') {
             const std::string nome = SenzaPercento(testo.substr(1, testo.size() - 2));
-            dentro = Minuscolo(nome) == Minuscolo(sezione);
+            dentro = UgualiSenzaMaiuscole(nome, sezione);
             voce.sezioneTrovata = voce.sezioneTrovata || dentro;
             continue;
         }
         const auto uguale = testo.find('=');
         if (!dentro || uguale == std::string::npos) continue;
-        if (Minuscolo(SenzaPercento(Rifilato(testo.substr(0, uguale)))) == Minuscolo(chiave)) {
+        if (UgualiSenzaMaiuscole(SenzaPercento(Rifilato(testo.substr(0, uguale))), chiave)) {
             voce.valore = ValoreIni(testo.substr(uguale + 1));
         }
     }
@@ -136,8 +131,7 @@ VoceIni LeggiVoceIni(const fs::path& file, const std::string& sezione, const std
 std::optional<std::string> CartellaDisegni(const std::string& progetto) {
     const std::string estensione = EstensioneProgetto;
     const std::string nome = fs::path(progetto).filename().string();
-    if (nome.size() <= estensione.size() ||
-        Minuscolo(nome.substr(nome.size() - estensione.size())) != estensione) {
+    if (nome.size() <= estensione.size() || !FinisceSenzaMaiuscole(nome, estensione)) {
         return std::nullopt;
     }
     return progetto.substr(0, progetto.size() - estensione.size()) + SuffissoDisegni;

@@ -1,5 +1,7 @@
 #include "model/LettoreSequenziale.h"
 
+#include "model/Testo.h"
+
 #include "model/Codifica.h"
 #include "model/Numeri.h"
 
@@ -180,12 +182,6 @@ std::string LettoreSequenziale::LeggiRiga() {
     ++riga_;
     colonna_ = 0;
     return valore;
-}
-
-std::string MaiuscoloAscii(std::string testo) {
-    for (char& c : testo)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return testo;
 }
 
 int VersioneDaRiga(const std::string& riga) {

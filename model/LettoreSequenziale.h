@@ -64,10 +64,6 @@ private:
     [[noreturn]] void Errore(const std::string& dettaglio) const;
 };
 
-// Letters a-z in upper case and nothing else: file keywords and file names
-// compare this way whatever the locale.
-std::string MaiuscoloAscii(std::string testo);
-
 // The version that the first line of a file declares: "VERSIONE" followed by
 // its number, in any letter case, blanks around allowed. -1 when the line is
 // no version line; a number beyond 16 bits counts as the largest.

@@ -1,17 +1,15 @@
 #include "model/RigaComando.h"
 
-#include <algorithm>
-#include <cctype>
+#include "model/Testo.h"
+
 #include <filesystem>
 
 namespace {
 
+// A name, then the extension ".SET" in any letter case.
 bool HaEstensioneSet(const std::string& percorso) {
-    const std::string estensione = std::filesystem::path(percorso).extension().string();
-    std::string maiuscola = estensione;
-    std::transform(maiuscola.begin(), maiuscola.end(), maiuscola.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return maiuscola == ".SET";
+    const std::string nome = std::filesystem::path(percorso).filename().string();
+    return nome.size() > 4 && FinisceSenzaMaiuscole(nome, ".SET");
 }
 
 }  // namespace
