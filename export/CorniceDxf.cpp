@@ -1,6 +1,7 @@
 #include "export/CorniceDxf.h"
 
 #include "export/GruppiDxf.h"
+#include "model/Codifica.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -23,10 +24,7 @@ void CopiaFileTemporaneo(const std::filesystem::path& file, std::ostream& sezion
         std::ifstream ingresso(file, std::ios::binary);
         if (!ingresso) throw std::runtime_error("File temporaneo mancante: " + file.string());
         std::string riga;
-        while (std::getline(ingresso, riga)) {
-            if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-            sezioni << riga << "\r\n";
-        }
+        while (LeggiRiga(ingresso, riga)) sezioni << riga << "\r\n";
         if (ingresso.bad()) throw std::runtime_error("Lettura non riuscita: " + file.string());
     }
     std::filesystem::remove(file);

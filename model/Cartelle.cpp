@@ -1,5 +1,6 @@
 #include "model/Cartelle.h"
 
+#include "model/Codifica.h"
 #include "model/Finestra.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
@@ -107,8 +108,7 @@ VoceIni LeggiVoceIni(const fs::path& file, const std::string& sezione, const std
     if (!ingresso) return voce;
     bool dentro = false;
     std::string riga;
-    while (std::getline(ingresso, riga)) {
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+    while (LeggiRiga(ingresso, riga)) {
         const std::string testo = Rifilato(riga);
         if (testo.empty() || testo.front() == ';' || testo.front() == '#') continue;
         if (testo.front() == '[' && testo.back() == ']') {

@@ -71,3 +71,9 @@ std::string Utf8ACp1252(const std::string& testo) {
     }
     return uscita;
 }
+
+bool LeggiRiga(std::istream& ingresso, std::string& riga) {
+    if (!std::getline(ingresso, riga)) return false;
+    if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <string>
 
 // Files on disk are Windows-1252; strings inside the program are UTF-8.
@@ -9,3 +10,7 @@ std::string Utf8ACp1252(const std::string& testo);
 // Windows-1252 to UTF-8. The five bytes the code page leaves undefined map to
 // the control characters of the same value, so no byte is ever lost.
 std::string Cp1252AUtf8(const std::string& testo);
+
+// Reads one line ending in CR LF or LF (or at the end of the file) without its
+// end; false when no line is left.
+bool LeggiRiga(std::istream& ingresso, std::string& riga);

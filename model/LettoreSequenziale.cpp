@@ -1,9 +1,8 @@
 #include "model/LettoreSequenziale.h"
 
-#include "model/Testo.h"
-
 #include "model/Codifica.h"
 #include "model/Numeri.h"
+#include "model/Testo.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <system_error>
 
 namespace {
@@ -33,15 +33,9 @@ bool Converti(const std::string& token, T& valore) {
 }  // namespace
 
 LettoreSequenziale::LettoreSequenziale(const std::string& contenuto) {
-    std::size_t inizio = 0;
-    while (inizio < contenuto.size()) {
-        std::size_t fine = contenuto.find('\n', inizio);
-        if (fine == std::string::npos) fine = contenuto.size();
-        std::string riga = contenuto.substr(inizio, fine - inizio);
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-        righe_.push_back(Cp1252AUtf8(riga));
-        inizio = fine + 1;
-    }
+    std::istringstream ingresso(contenuto);
+    std::string riga;
+    while (::LeggiRiga(ingresso, riga)) righe_.push_back(Cp1252AUtf8(riga));
 }
 
 std::optional<LettoreSequenziale> LettoreSequenziale::Apri(const std::string& percorso) {

@@ -1,5 +1,7 @@
 #include "GruppiLetti.h"
 
+#include "model/Codifica.h"
+
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -9,14 +11,8 @@ std::vector<GruppoLetto> LeggiGruppi(const std::string& testoDxf) {
     std::vector<GruppoLetto> gruppi;
     std::istringstream ingresso(testoDxf);
     std::string codice, valore;
-    auto senzaCr = [](std::string& s) {
-        if (!s.empty() && s.back() == '\r') s.pop_back();
-    };
-    while (std::getline(ingresso, codice) && std::getline(ingresso, valore)) {
-        senzaCr(codice);
-        senzaCr(valore);
+    while (LeggiRiga(ingresso, codice) && LeggiRiga(ingresso, valore))
         gruppi.push_back({std::stoi(codice), valore});
-    }
     return gruppi;
 }
 
