@@ -1,4 +1,4 @@
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "model/RigaComando.h"
 #include "model/Titolo.h"
 #include "ui/FinestraPrincipale.h"
@@ -8,17 +8,17 @@
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
 
-    Parete parete;
+    Sessione sessione;
     // The command line is one path, possibly quoted and with blanks inside.
     std::string rigaComando;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) rigaComando += ' ';
         rigaComando += argv[i];
     }
-    parete.FileCorrente = FiltraApici(rigaComando);
+    sessione.parete.FileCorrente = FiltraApici(rigaComando);
 
     FinestraPrincipale finestra;
-    AggiornaTitolo(parete.FileCorrente, finestra);
+    AggiornaTitolo(sessione.parete.FileCorrente, finestra);
     finestra.show();
     return applicazione.exec();
 }

@@ -7,7 +7,7 @@
 #include "design/Triangolazione.h"
 #include "model/Finestra.h"
 #include "design/LeggiParete.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,9 +25,7 @@ namespace {
 // wait for a user.
 class FinestraMuta final : public InterfacciaFinestra {
 public:
-    void Messaggio(const std::string& testo, const std::string&, IconaMessaggio) override {
-        ultimoMessaggio = testo;
-    }
+    void Messaggio(const std::string&, const std::string&, IconaMessaggio) override {}
     bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
     void SelezionaLatoMeno() override {}
     void MostraPulsantiLato(bool) override {}
@@ -42,8 +40,7 @@ public:
         return std::nullopt;
     }
     void PanelDiffusa() override {}
-
-    std::string ultimoMessaggio;
+    void AggiornaDopoModifica() override {}
 };
 
 class CartellaLavoroBench {
@@ -73,12 +70,12 @@ std::string GeneraParete(const std::filesystem::path& cartella, int nodi) {
     return file;
 }
 
-// Reads the wall into p; false (with the reason in the benchmark) on failure.
-bool Leggi(benchmark::State& stato, Parete& p, const std::string& file) {
+// Reads the wall into the session; false (with the reason in the benchmark) on failure.
+bool Leggi(benchmark::State& stato, Sessione& s, const std::string& file) {
     FinestraMuta finestra;
-    LeggiParete(p, file, finestra);
-    if (p.ErroreOperazione != 0 || p.NumNodi < 1) {
-        stato.SkipWithError(("lettura fallita: " + finestra.ultimoMessaggio).c_str());
+    const Esito esito = LeggiParete(s, file, finestra);
+    if (!esito.Riuscito() || s.parete.NumNodi < 1) {
+        stato.SkipWithError(("lettura fallita: " + esito.Motivo).c_str());
         return false;
     }
     return true;
@@ -122,15 +119,16 @@ void AggiungiZone(Parete& p) {
 
 void Lettura(benchmark::State& stato, const std::string& file) {
     for (auto _ : stato) {
-        Parete p;
-        if (!Leggi(stato, p, file)) return;
-        benchmark::DoNotOptimize(p.UltimoTriangolo);
+        Sessione s;
+        if (!Leggi(stato, s, file)) return;
+        benchmark::DoNotOptimize(s.parete.UltimoTriangolo);
     }
 }
 
 void Triangolazione(benchmark::State& stato, const std::string& file) {
-    Parete p;
-    if (!Leggi(stato, p, file)) return;
+    Sessione s;
+    if (!Leggi(stato, s, file)) return;
+    Parete& p = s.parete;
     for (auto _ : stato) {
         TriangolaNodi(p);
         benchmark::DoNotOptimize(p.UltimoTriangolo);
@@ -140,8 +138,9 @@ void Triangolazione(benchmark::State& stato, const std::string& file) {
 }
 
 void AreeMancanti(benchmark::State& stato, const std::string& file) {
-    Parete p;
-    if (!Leggi(stato, p, file)) return;
+    Sessione s;
+    if (!Leggi(stato, s, file)) return;
+    Parete& p = s.parete;
     CalcolaAreeStrati(p);
     AggiungiZone(p);
     for (auto _ : stato) {

@@ -2,6 +2,7 @@
 
 #include "design/AccessoriStrato.h"
 #include "design/ContorniArmatura.h"
+#include "design/Modifica.h"
 #include "design/Triangolazione.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "model/Angoli.h"
@@ -13,7 +14,7 @@
 #include "model/Geometria.h"
 #include "model/LettoreSequenziale.h"
 #include "model/Numeri.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "model/Poligoni.h"
 #include "model/Sezioni.h"
 #include "model/Testo.h"
@@ -44,22 +45,21 @@ float ArrotondaDecimo(float x) {
     return valore;
 }
 
-void Fuori(const LettoreSequenziale& lettore, const std::string& cosa) {
-    throw ErroreLettura("Riga " + std::to_string(lettore.NumeroRiga()) + ": " + cosa +
-                        " fuori dall'intervallo ammesso.");
+void Fuori(LettoreSequenziale& lettore, const std::string& cosa) {
+    lettore.SegnalaErroreRiga(cosa + " fuori dall'intervallo ammesso.");
 }
 
 // A negative spacing would make the bar layouts step backwards for ever.
 float LeggiPasso(LettoreSequenziale& lettore) {
     const float passo = lettore.LeggiReale();
     if (passo < 0.0f) Fuori(lettore, "passo delle barre");
-    return passo;
+    return lettore.InErrore() ? 0.0f : passo;
 }
 
 int LeggiDiametro(LettoreSequenziale& lettore) {
     const int diametro = lettore.LeggiIntero16();
     if (diametro < 0) Fuori(lettore, "diametro delle barre");
-    return diametro;
+    return lettore.InErrore() ? 0 : diametro;
 }
 
 // Removes every vertex whose successor lies on the line through its
@@ -83,16 +83,23 @@ void TogliVerticiAllineati(std::vector<Punto>& c, int& n) {
 void LeggiContorno(Parete& p, LettoreSequenziale& lettore) {
     int n = lettore.LeggiIntero16();
     lettore.LeggiCommento();
-    if (n < 3) throw ErroreLettura("Riga " + std::to_string(lettore.NumeroRiga()) +
-                                   ": il contorno della parete ha meno di 3 vertici.");
+    if (lettore.InErrore()) return;
+    if (n < 3) {
+        lettore.SegnalaErroreRiga("il contorno della parete ha meno di 3 vertici.");
+        return;
+    }
     p.Contorno.assign(n + 1, Punto{});
     for (int i = 0; i < n; ++i) {
         p.Contorno[i].X = ArrotondaDecimo(lettore.LeggiReale());
         p.Contorno[i].Y = ArrotondaDecimo(lettore.LeggiReale());
         lettore.LeggiCommento();
     }
+    if (lettore.InErrore()) return;
     TogliVerticiAllineati(p.Contorno, n);
-    if (n < 3) throw ErroreLettura("Il contorno della parete ha meno di 3 vertici non allineati.");
+    if (n < 3) {
+        lettore.SegnalaErrore("Il contorno della parete ha meno di 3 vertici non allineati.");
+        return;
+    }
     p.NumPuntiContorno = n;
 
     p.OrigineX = 1e8f;
@@ -178,26 +185,29 @@ void SaltaDatiLati(LettoreSequenziale& lettore, int lati) {
     if (!lettore.FineFile()) SaltaValori(lettore, 1);
 }
 
-// Reads the wall file into p. Returns the outcome: 0, or the code of a
-// refusal already told to the user. Throws ErroreLettura for a file that does
-// not hold what a wall file holds.
-int LeggiFileParete(Parete& p, LettoreSequenziale& lettore, InterfacciaFinestra& finestra,
-                    int& riferimento1, int& riferimento2) {
+const char* const ErroreFile = "Errore nella lettura del file della parete.\n";
+
+Esito ErroreDiLettura(const LettoreSequenziale& lettore) {
+    return Esito::Errore(ErroreFile + lettore.MotivoErrore());
+}
+
+// Reads the wall file into p. Returns the outcome with the text to show: a
+// refusal, or a file that does not hold what a wall file holds. The reader's
+// error is asked before each refusal, so a fault earlier in the file is told
+// as what it is.
+Esito LeggiFileParete(Parete& p, LettoreSequenziale& lettore, int& riferimento1,
+                      int& riferimento2) {
     const int versione = VersioneDaRiga(lettore.LeggiRiga());
     lettore.LeggiRiga();  // marker of the program that wrote the file
     p.NumeroParete = lettore.LeggiIntero16();
     p.TipoStruttura = lettore.LeggiIntero16();
     lettore.LeggiCommento();
-    if (p.TipoStruttura == 1) {
-        Avvisa(finestra, "Il file non è di una parete.");
-        return 1;
-    }
-    if (versione > 1) {
-        Avvisa(finestra,
-               "Versione del file non compatibile.\n"
-               "Aggiornare il modulo all'ultima versione, disponibile sul sito web del produttore.");
-        return 1;
-    }
+    if (lettore.InErrore()) return ErroreDiLettura(lettore);
+    if (p.TipoStruttura == 1) return Esito::Errore("Il file non è di una parete.");
+    if (versione > 1)
+        return Esito::Errore(
+            "Versione del file non compatibile.\n"
+            "Aggiornare il modulo all'ultima versione, disponibile sul sito web del produttore.");
 
     LeggiContorno(p, lettore);
     LeggiAperture(p, lettore);
@@ -214,14 +224,14 @@ int LeggiFileParete(Parete& p, LettoreSequenziale& lettore, InterfacciaFinestra&
     p.DiamDir1Piu = LeggiDiametro(lettore);
     riferimento1 = LeggiDiametro(lettore);
     lettore.LeggiCommento();
-    if (std::fabs(angolo1 - 90.0f) > 50.0f) {
-        Avvisa(finestra,
-               "L'angolo dell'armatura verticale non risulta corretto. Modificare l'impostazione "
-               "dei criteri di progetto.\n"
-               "Per armatura verticale Av = 90° (angolo dal riferimento orizzontale). "
-               "Caricamento interrotto.");
-        return -1;
-    }
+    if (lettore.InErrore()) return ErroreDiLettura(lettore);
+    if (std::fabs(angolo1 - 90.0f) > 50.0f)
+        return Esito::Errore(
+            "L'angolo dell'armatura verticale non risulta corretto. Modificare l'impostazione "
+            "dei criteri di progetto.\n"
+            "Per armatura verticale Av = 90° (angolo dal riferimento orizzontale). "
+            "Caricamento interrotto.",
+            -1);
     // The two angles are measured the other way round depending on the structure type.
     p.GradiArm1 = NormalizzaAngolo180(angolo1);
     p.AngoloArm1 = p.TipoStruttura == 0 ? RadSupplementare(p.GradiArm1) : GradiRad(p.GradiArm1);
@@ -255,7 +265,7 @@ int LeggiFileParete(Parete& p, LettoreSequenziale& lettore, InterfacciaFinestra&
 
     LeggiNodi(p, lettore, versione);
     SaltaDatiLati(lettore, p.NumPuntiContorno);
-    return 0;
+    return lettore.InErrore() ? ErroreDiLettura(lettore) : Esito::Ok();
 }
 
 void SvuotaListe(Parete& p) {
@@ -276,8 +286,8 @@ void SvuotaListe(Parete& p) {
 
 // What follows the file itself: orientation, triangles, emptied lists,
 // directions, the design beside the wall, extents, contours and sections.
-void CompletaParete(Parete& p, const std::string& percorso, InterfacciaFinestra& finestra,
-                    int riferimento1, int riferimento2) {
+void CompletaParete(Parete& p, StatoInterfaccia& stato, const std::string& percorso,
+                    InterfacciaFinestra& finestra, int riferimento1, int riferimento2) {
     if (!PuntiInSensoOrario(p.Contorno)) {
         InvertiPunti(p.PerimetroEsterno);
         InvertiPunti(p.PerimetroInterno);
@@ -302,7 +312,7 @@ void CompletaParete(Parete& p, const std::string& percorso, InterfacciaFinestra&
 
     std::string armature = TrovaFileArmature(percorso);
     if (armature.empty()) armature = NomeFileArmature(percorso);
-    if (!armature.empty() && EsisteFile(armature, p, finestra)) {
+    if (!armature.empty() && EsisteFile(armature, stato, finestra)) {
         CaricaArmature(p, finestra, percorso);
     } else {
         p.UltQuota = -1;
@@ -311,9 +321,7 @@ void CompletaParete(Parete& p, const std::string& percorso, InterfacciaFinestra&
         QuotaturaAutomatica(p);
     }
 
-    CalcolaEstensione(p);
-    CalcolaContorniArmatura(p);
-    AggiornaSezioni(p);
+    CodaGeometria(p, stato);
 }
 
 // A single central mesh is recognised from the first node: nothing required
@@ -365,39 +373,32 @@ std::string DataModificaFile(const std::string& percorso) {
     return testo;
 }
 
-void LeggiParete(Parete& parete, const std::string& percorso, InterfacciaFinestra& finestra) {
-    parete.ErroreOperazione = 0;
-    if (percorso.empty() || MaiuscoloAscii(percorso) == "ANONIMO") return;
-    const std::string file = percorso;  // may be a member of parete itself
+Esito LeggiParete(Sessione& sessione, const std::string& percorso,
+                  InterfacciaFinestra& finestra) {
+    sessione.stato.ErroreOperazione = 0;
+    if (percorso.empty() || MaiuscoloAscii(percorso) == "ANONIMO") return Esito::Ok();
+    const std::string file = percorso;  // may be a member of the wall itself
 
-    const auto errore = [&](const std::string& dettaglio) {
-        Avvisa(finestra, "Errore nella lettura del file della parete.\n" + dettaglio);
-        parete.ErroreOperazione = 1;
+    const auto rifiuta = [&](Esito esito) {
+        Avvisa(finestra, esito.Motivo);
+        sessione.stato.ErroreOperazione = esito.Codice;
+        return esito;
     };
     std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
-    if (!lettore) {
-        errore("Impossibile aprire il file " + file + ".");
-        return;
-    }
+    if (!lettore)
+        return rifiuta(Esito::Errore(ErroreFile + ("Impossibile aprire il file " + file + ".")));
 
     // The open wall is replaced only by a file read to the end.
-    Parete nuova = parete;
+    Parete nuova = sessione.parete;
     nuova.MagliaUnica = 0;
     int riferimento1 = 0, riferimento2 = 0;
-    try {
-        const int esito = LeggiFileParete(nuova, *lettore, finestra, riferimento1, riferimento2);
-        if (esito != 0) {
-            parete.ErroreOperazione = esito;
-            return;
-        }
-    } catch (const ErroreLettura& e) {
-        errore(e.what());
-        return;
-    }
-    CompletaParete(nuova, file, finestra, riferimento1, riferimento2);
+    Esito esito = LeggiFileParete(nuova, *lettore, riferimento1, riferimento2);
+    if (!esito.Riuscito()) return rifiuta(std::move(esito));
+    CompletaParete(nuova, sessione.stato, file, finestra, riferimento1, riferimento2);
 
-    parete = std::move(nuova);
-    parete.ErroreOperazione = 0;
-    ImpostaMagliaUnica(parete, finestra);
-    AvvisaCopertura(parete, finestra);
+    sessione.parete = std::move(nuova);
+    sessione.stato.ErroreOperazione = 0;
+    ImpostaMagliaUnica(sessione.parete, finestra);
+    AvvisaCopertura(sessione.parete, finestra);
+    return Esito::Ok();
 }

@@ -1,11 +1,8 @@
 #include "drawing/SolaiPareti.h"
 
-#include "design/ContorniArmatura.h"
-#include "model/Estensione.h"
 #include "model/Geometria.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
-#include "model/Sezioni.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,8 +32,8 @@ void AggiungiIncrocio(const Punto& l1, const Punto& l2, const Punto& a, const Pu
     if (stato == StatoIntersezione::Interna) lista.push_back({xi, yi});
 }
 
-void Intervalli(const Parete& parete, const Asse& asse, std::vector<Punto>& punti, int& n) {
-    const SolaioParete& el = parete.SolaioCorrente;
+void Intervalli(const Parete& parete, const SolaioParete& el, const Asse& asse,
+                std::vector<Punto>& punti, int& n) {
     const float c = el.Coordinata;
     n = -1;
     std::vector<Punto> lista;
@@ -177,9 +174,6 @@ void Elimina(Parete& parete, std::vector<SolaioParete>& lista, int& ult, int k,
              const Asse& asse) {
     if (k < 0 || k > ult || k >= static_cast<int>(lista.size())) return;
     AggiornaPerimetri(parete, asse, lista[k].Coordinata, 0.0f, 0.0f);
-    CalcolaEstensione(parete);
-    CalcolaContorniArmatura(parete);
-    AggiornaSezioni(parete);
     lista.erase(lista.begin() + k);
     ult -= 1;
     // An empty list keeps its one slot.
@@ -188,12 +182,14 @@ void Elimina(Parete& parete, std::vector<SolaioParete>& lista, int& ult, int k,
 
 }  // namespace
 
-void IntervalliSolaio(const Parete& parete, std::vector<Punto>& punti, int& n) {
-    Intervalli(parete, Asse{false}, punti, n);
+void IntervalliSolaio(const Parete& parete, const SolaioParete& solaio, std::vector<Punto>& punti,
+                      int& n) {
+    Intervalli(parete, solaio, Asse{false}, punti, n);
 }
 
-void IntervalliParete(const Parete& parete, std::vector<Punto>& punti, int& n) {
-    Intervalli(parete, Asse{true}, punti, n);
+void IntervalliParete(const Parete& parete, const SolaioParete& pareteTrasversale,
+                      std::vector<Punto>& punti, int& n) {
+    Intervalli(parete, pareteTrasversale, Asse{true}, punti, n);
 }
 
 void AggiornaPerimetriSolaio(Parete& parete, float coordinata, float spessore1,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Punto.h"
+#include "model/SolaioParete.h"
 
 #include <vector>
 
@@ -9,13 +10,15 @@ struct Parete;
 // Slab levels (horizontal bands, list Solai) and transverse walls (vertical
 // bands, list ParetiTrasversali) that cross the wall.
 
-// Where the band of SolaioCorrente lies inside the outer reinforcement
-// perimeter and outside the openings. n := the upper bound of the end points
+// Where the band of a slab or transverse wall (the one being placed, as a rule)
+// lies inside the outer reinforcement perimeter and outside the openings. n := the upper bound of the end points
 // (-1 none, 0 when the setbacks leave nothing); when n >= 1, punti holds points
 // 0..n ordered along the band and the pairs (0, 1), (2, 3), ... are the
 // stretches. With n <= 0 from the crossings punti is left as it was.
-void IntervalliSolaio(const Parete& parete, std::vector<Punto>& punti, int& n);
-void IntervalliParete(const Parete& parete, std::vector<Punto>& punti, int& n);
+void IntervalliSolaio(const Parete& parete, const SolaioParete& solaio, std::vector<Punto>& punti,
+                      int& n);
+void IntervalliParete(const Parete& parete, const SolaioParete& pareteTrasversale,
+                      std::vector<Punto>& punti, int& n);
 
 // Moves the vertices of the outer and inner reinforcement perimeters that end
 // an outline side lying on the band's reference line: the outer perimeter to
@@ -32,9 +35,9 @@ void AggiornaPerimetriParete(Parete& parete, float coordinata, float spessore1,
 void OrdinaSolai(Parete& parete);
 void OrdinaPareti(Parete& parete);
 
-// Removes element k, takes its band out of the perimeters and rebuilds the
-// extents, the reinforcement contours and the section lines. An index that
-// names no element changes nothing.
+// Removes element k and takes its band out of the perimeters; the geometry
+// tail of the change rebuilds what follows from them. An index that names no
+// element changes nothing.
 void EliminaSolaio(Parete& parete, int k);
 void EliminaParete(Parete& parete, int k);
 

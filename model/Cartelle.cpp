@@ -3,7 +3,7 @@
 #include "model/Codifica.h"
 #include "model/Finestra.h"
 #include "model/Impostazioni.h"
-#include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
 #include "model/Testo.h"
 
 #include <algorithm>
@@ -163,8 +163,9 @@ void SegnalaErroreFile(const std::error_code& errore, const std::string& percors
     }
 }
 
-bool EsisteFile(const std::string& percorso, Parete& parete, InterfacciaFinestra& finestra) {
-    parete.ErroreOperazione = 0;
+bool EsisteFile(const std::string& percorso, StatoInterfaccia& stato,
+                InterfacciaFinestra& finestra) {
+    stato.ErroreOperazione = 0;
     if (percorso.empty()) return false;
     std::error_code errore;
     if (percorso.find('\0') != std::string::npos) {
@@ -175,7 +176,7 @@ bool EsisteFile(const std::string& percorso, Parete& parete, InterfacciaFinestra
                              errore == std::errc::not_a_directory;
         if (!errore || assente) return fs::is_regular_file(stato);
     }
-    parete.ErroreOperazione = -1;
+    stato.ErroreOperazione = -1;
     SegnalaErroreFile(errore, percorso, finestra);
     return false;
 }

@@ -5,7 +5,7 @@
 
 class InterfacciaFinestra;
 struct Impostazioni;
-struct Parete;
+struct StatoInterfaccia;
 
 // Folders of the program. Every folder is kept without a trailing separator
 // and in the letter case it was given.
@@ -16,9 +16,10 @@ struct Parete;
 void InizializzaCartelle(Impostazioni& imp);
 
 // True when percorso names an existing regular file (a folder does not count).
-// ErroreOperazione is 0, or -1 when the search failed; a bad path and a denied
+// stato.ErroreOperazione is 0, or -1 when the search failed; a bad path and a denied
 // access are told to the user. An empty path names no file.
-bool EsisteFile(const std::string& percorso, Parete& parete, InterfacciaFinestra& finestra);
+bool EsisteFile(const std::string& percorso, StatoInterfaccia& stato,
+                InterfacciaFinestra& finestra);
 
 // The message of a failed file-system search or write: "Drive o percorso non
 // trovato." for a path that cannot be formed, the permission message for a

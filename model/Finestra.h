@@ -39,4 +39,8 @@ public:
 
     // Refills the "Armatura diffusa" property grid from the distributed layers.
     virtual void PanelDiffusa() = 0;
+
+    // A change of the design was confirmed and its recompute has run: the
+    // wall drawing, the panels and the command states must refresh.
+    virtual void AggiornaDopoModifica() = 0;
 };

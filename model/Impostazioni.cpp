@@ -1,7 +1,7 @@
 #include "model/Impostazioni.h"
 
 #include "model/Finestra.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 
 #include <cmath>
 
@@ -125,9 +125,6 @@ Impostazioni::Impostazioni() {
 }
 
 void ValoriDefault(Impostazioni& imp) {
-    imp.DirezioneCorrente = 0;
-    imp.LatoCorrente = 0;
-    imp.ModoVista = 0;
     ImpostaTabellaLayer(imp);
     ImpostaValoriNumerici(imp);
     ElencoCalcestruzzi(imp.NomiCls, imp.Calcestruzzo);
@@ -136,15 +133,14 @@ void ValoriDefault(Impostazioni& imp) {
     imp.IndiceAcciaio = IndiceAcciaioDefault;
     DatiAcciaio(imp.IndiceAcciaio, imp.Acciaio);
     DatiCalcestruzzo(imp.IndiceCls, imp.Calcestruzzo);
-    imp.StatoVista = 0;
-    imp.VistaCorrente = 0;
     imp.IconeGrandi = 0;
 }
 
-void ImpostazioniDefault(Impostazioni& imp, Parete& parete, InterfacciaFinestra& finestra) {
-    ValoriDefault(imp);
-    parete.MagliaUnica = 0;
-    parete.PiegaAncoraggio = 0;
+void ImpostazioniDefault(Sessione& sessione, InterfacciaFinestra& finestra) {
+    ValoriDefault(sessione.imp);
+    StatoVistaDefault(sessione.stato);
+    sessione.parete.MagliaUnica = 0;
+    sessione.parete.PiegaAncoraggio = 0;
     finestra.MostraPulsantiLato(true);
     finestra.MostraEtichettaMagliaUnica(false);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 class InterfacciaFinestra;
-struct Parete;
+struct Sessione;
 
 // Number of entries of the layer table: 24 the user edits, and entry 24,
 // which repeats entry 2 with the suffix "_SUP".
@@ -23,9 +23,8 @@ constexpr int VerdeDi(int colore) { return (colore >> 8) & 0xFF; }
 constexpr int BluDi(int colore) { return (colore >> 16) & 0xFF; }
 
 // Program-wide settings: the layer table, the screen palette, the design,
-// ring-beam, lap, dimension, tolerance, print-scale and grid settings, the
-// program folders and the part of the display state that the defaults reset
-// and the settings file stores. Flags are 0 for off; the layer flags store 1
+// ring-beam, lap, dimension, tolerance, print-scale and grid settings and the
+// program folders. Flags are 0 for off; the layer flags store 1
 // for on. A default-constructed value holds what the program starts with
 // before the settings file is read: the defaults and the screen colours of a
 // black canvas.
@@ -105,13 +104,6 @@ struct Impostazioni {
           Riserva31 = 0.0f;
     int RiservaIni = 0;
 
-    // Display state reset by the defaults.
-    int LatoCorrente = 0;       // 0 "Lato +", 1 "Lato -"
-    int DirezioneCorrente = 0;  // 0 "Direzione 1", 1 "Direzione 2"
-    int ModoVista = 0;          // 0-5
-    int StatoVista = 0;         // 0-17
-    int VistaCorrente = 0;      // view id
-
     // Display options.
     int IconeGrandi = 0;          // 0 icons 16x16, 1 24x24
     int DescrizioneCompleta = 0;  // position labels with the lengths of split bars
@@ -123,12 +115,12 @@ struct Impostazioni {
 };
 
 // Every default of the settings alone: layer table (names, colour indexes,
-// DXF flags, entry 24 rebuilt), numeric settings, materials and display state.
+// DXF flags, entry 24 rebuilt), numeric settings and materials.
 void ValoriDefault(Impostazioni& imp);
 
-// The program's reset: ValoriDefault, then the wall's single-mesh flags and
-// the window's face buttons and single-mesh label.
-void ImpostazioniDefault(Impostazioni& imp, Parete& parete, InterfacciaFinestra& finestra);
+// The program's reset: ValoriDefault, the display state, then the wall's
+// single-mesh flags and the window's face buttons and single-mesh label.
+void ImpostazioniDefault(Sessione& sessione, InterfacciaFinestra& finestra);
 
 // Palette for SfondoBianco, screen colour and screen flag of every layer but
 // entry 24's flag, and every dimension snap group on. The window then paints

@@ -53,8 +53,22 @@ int LettoreSequenziale::NumeroRiga() const {
     return riga_ < totale ? riga_ + 1 : totale;
 }
 
-void LettoreSequenziale::Errore(const std::string& dettaglio) const {
-    throw ErroreLettura("Riga " + std::to_string(NumeroRiga()) + ": " + dettaglio);
+const std::string& LettoreSequenziale::MotivoErrore() const {
+    static const std::string nessuno;
+    return errore_ ? *errore_ : nessuno;
+}
+
+void LettoreSequenziale::SegnalaErrore(const std::string& motivo) {
+    if (!errore_) errore_ = motivo;
+}
+
+void LettoreSequenziale::SegnalaErroreRiga(const std::string& dettaglio) {
+    SegnalaErrore("Riga " + std::to_string(NumeroRiga()) + ": " + dettaglio);
+}
+
+void LettoreSequenziale::FineInattesa() {
+    SegnalaErrore("Il file termina prima del previsto (dopo la riga " +
+                  std::to_string(righe_.size()) + ").");
 }
 
 bool LettoreSequenziale::ColonnaVuota(int riga, int colonna) const {
@@ -65,6 +79,7 @@ bool LettoreSequenziale::ColonnaVuota(int riga, int colonna) const {
 }
 
 bool LettoreSequenziale::FineFile() const {
+    if (errore_) return true;  // nothing more can be read
     const int totale = static_cast<int>(righe_.size());
     for (int r = riga_; r < totale; ++r)
         if (!ColonnaVuota(r, r == riga_ ? colonna_ : 0)) return false;
@@ -72,17 +87,18 @@ bool LettoreSequenziale::FineFile() const {
 }
 
 // Moves to the first character of the next item, across blanks and line ends.
-void LettoreSequenziale::InizioElemento() {
+bool LettoreSequenziale::InizioElemento() {
+    if (errore_) return false;
     const int totale = static_cast<int>(righe_.size());
     while (riga_ < totale) {
         const std::string& testo = righe_[riga_];
         while (colonna_ < static_cast<int>(testo.size()) && Spazio(testo[colonna_])) ++colonna_;
-        if (colonna_ < static_cast<int>(testo.size())) return;
+        if (colonna_ < static_cast<int>(testo.size())) return true;
         ++riga_;
         colonna_ = 0;
     }
-    throw ErroreLettura("Il file termina prima del previsto (dopo la riga " +
-                        std::to_string(totale) + ").");
+    FineInattesa();
+    return false;
 }
 
 // Blanks after an item and one comma that separates it from the next belong to it.
@@ -93,41 +109,48 @@ void LettoreSequenziale::DopoElemento() {
 }
 
 std::string LettoreSequenziale::ElementoNumerico() {
-    InizioElemento();
+    if (!InizioElemento()) return {};
     const std::string& testo = righe_[riga_];
     const int inizio = colonna_;
     while (colonna_ < static_cast<int>(testo.size()) && !Spazio(testo[colonna_]) &&
            testo[colonna_] != ',')
         ++colonna_;
     std::string token = testo.substr(inizio, colonna_ - inizio);
-    if (token.empty()) Errore("manca un valore numerico.");
+    if (token.empty()) SegnalaErroreRiga("manca un valore numerico.");
     return token;
 }
 
-double LettoreSequenziale::LeggiNumero() {
+template <typename T>
+T LettoreSequenziale::Numero() {
     const std::string token = ElementoNumerico();
-    double valore = 0.0;
-    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
+    if (errore_) return T{};
+    T valore{};
+    if (!Converti(token, valore)) {
+        SegnalaErroreRiga("\"" + token + "\" non è un numero valido.");
+        return T{};
+    }
     DopoElemento();
     return valore;
 }
 
-float LettoreSequenziale::LeggiReale() {
-    const std::string token = ElementoNumerico();
-    float valore = 0.0f;
-    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
-    DopoElemento();
-    return valore;
-}
+double LettoreSequenziale::LeggiNumero() { return Numero<double>(); }
+
+float LettoreSequenziale::LeggiReale() { return Numero<float>(); }
 
 // Integer fields take a decimal value as a whole number, halves to even.
 double LettoreSequenziale::Intero(double minimo, double massimo) {
     const std::string token = ElementoNumerico();
+    if (errore_) return 0.0;
     double valore = 0.0;
-    if (!Converti(token, valore)) Errore("\"" + token + "\" non è un numero valido.");
+    if (!Converti(token, valore)) {
+        SegnalaErroreRiga("\"" + token + "\" non è un numero valido.");
+        return 0.0;
+    }
     valore = std::nearbyint(valore);
-    if (valore < minimo || valore > massimo)
-        Errore("il valore " + token + " è fuori dall'intervallo ammesso.");
+    if (valore < minimo || valore > massimo) {
+        SegnalaErroreRiga("il valore " + token + " è fuori dall'intervallo ammesso.");
+        return 0.0;
+    }
     DopoElemento();
     return valore;
 }
@@ -139,7 +162,7 @@ std::int32_t LettoreSequenziale::LeggiIntero32() {
 }
 
 std::string LettoreSequenziale::LeggiTesto() {
-    InizioElemento();
+    if (!InizioElemento()) return {};
     const std::string& testo = righe_[riga_];
     std::string valore;
     if (testo[colonna_] == '"') {
@@ -159,19 +182,21 @@ std::string LettoreSequenziale::LeggiTesto() {
 }
 
 std::string LettoreSequenziale::LeggiCommento() {
-    if (riga_ >= static_cast<int>(righe_.size()) || ColonnaVuota(riga_, colonna_)) return {};
+    if (errore_ || riga_ >= static_cast<int>(righe_.size()) || ColonnaVuota(riga_, colonna_)) return {};
     return LeggiTesto();
 }
 
 std::string LettoreSequenziale::LeggiRiga() {
+    if (errore_) return {};
     const int totale = static_cast<int>(righe_.size());
     if (riga_ < totale && colonna_ > 0 && colonna_ >= static_cast<int>(righe_[riga_].size())) {
         ++riga_;
         colonna_ = 0;
     }
-    if (riga_ >= totale)
-        throw ErroreLettura("Il file termina prima del previsto (dopo la riga " +
-                            std::to_string(totale) + ").");
+    if (riga_ >= totale) {
+        FineInattesa();
+        return {};
+    }
     std::string valore = righe_[riga_].substr(colonna_);
     ++riga_;
     colonna_ = 0;

@@ -2,23 +2,20 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
-
-// A file that does not hold what its reader expects: the text says what and
-// where, in Italian, ready for a message box.
-class ErroreLettura : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Reads a sequential text file item by item, as the program's files are laid
 // out: values separated by blanks or commas, text items running to a comma or
 // to the end of the line, or whole lines. Lines end in CR LF or LF; the text
 // is Windows-1252 on disk and comes out as UTF-8. Numbers take a point as
-// decimal separator whatever the locale. Every read past the end of the file
-// or of a number that is not one throws ErroreLettura.
+// decimal separator whatever the locale.
+//
+// A read past the end of the file, of a number that is not one or of a value
+// out of its range puts the reader in error: the first reason is kept, in
+// Italian, ready for a message box, and every later read gives 0 or an empty
+// text. A file reader can so read on through its layout (counts read as 0
+// end their loops) and ask InErrore before it acts on what it read.
 class LettoreSequenziale {
 public:
     // contenuto: the bytes of the file as stored on disk.
@@ -45,23 +42,38 @@ public:
     int LeggiIntero16();          // must fit 16 bits
     std::int32_t LeggiIntero32(); // must fit 32 bits
 
-    // True when nothing but blanks and empty lines is left.
+    // True when nothing but blanks and empty lines is left, or after an error.
     bool FineFile() const;
 
     // 1-based number of the line the next item comes from (for messages).
     int NumeroRiga() const;
 
+    [[nodiscard]] bool InErrore() const { return errore_.has_value(); }
+    // The first reason; empty while no error.
+    const std::string& MotivoErrore() const;
+    // Puts the reader in error for a reason the caller found in what it read
+    // (an element count too small, a value of the wrong sign); the first
+    // reason stays.
+    void SegnalaErrore(const std::string& motivo);
+    // The same, prefixed with "Riga n: ".
+    void SegnalaErroreRiga(const std::string& dettaglio);
+
 private:
     std::vector<std::string> righe_;
     int riga_ = 0;
     int colonna_ = 0;
+    std::optional<std::string> errore_;
 
     bool ColonnaVuota(int riga, int colonna) const;
-    void InizioElemento();
+    // False, with the reader in error, at the end of the file.
+    bool InizioElemento();
     void DopoElemento();
+    // Empty, with the reader in error, when no number stands there.
     std::string ElementoNumerico();
+    template <typename T>
+    T Numero();
     double Intero(double minimo, double massimo);
-    [[noreturn]] void Errore(const std::string& dettaglio) const;
+    void FineInattesa();
 };
 
 // The version that the first line of a file declares: "VERSIONE" followed by

@@ -18,4 +18,6 @@ struct Nodo {
     float Y = 0.0f;
     std::array<float, 4> Richiesta{};  // required area, cm2/m, slot order
     std::array<float, 4> Mancante{};   // required minus provided, cm2/m, slot order
+
+    bool operator==(const Nodo&) const = default;
 };

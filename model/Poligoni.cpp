@@ -61,8 +61,8 @@ bool VerticiInSensoOrario(const std::vector<Vertice>& v) {
     return s / 2.0f > 0.0f;
 }
 
-bool PuntoInZonaCorrente(const Parete& parete, float x, float y) {
-    return PuntoInZona(parete.PosCorrente, x, y);
+bool PuntoInZonaCorrente(const StatoInterfaccia& stato, float x, float y) {
+    return PuntoInZona(stato.PosCorrente, x, y);
 }
 
 bool PuntoInZonaPos(const Parete& parete, int i, float x, float y) {

@@ -2,6 +2,7 @@
 
 #include "model/Parete.h"
 #include "model/Punto.h"
+#include "model/StatoInterfaccia.h"
 
 #include <vector>
 
@@ -23,7 +24,7 @@ void InvertiVertici(std::vector<Vertice>& v);
 bool VerticiInSensoOrario(const std::vector<Vertice>& v);
 
 // Inside the zone quadrilateral of the edit buffer PosCorrente.
-bool PuntoInZonaCorrente(const Parete& parete, float x, float y);
+bool PuntoInZonaCorrente(const StatoInterfaccia& stato, float x, float y);
 
 // Inside the zone quadrilateral of Posizioni[i]; false for an index that
 // names no position.

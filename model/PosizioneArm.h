@@ -33,6 +33,8 @@ struct PosizioneArm {
     std::array<Punto, 4> EstDir{};
     float XBaricentro = 0.0f, YBaricentro = 0.0f;
     float CopriferroCordolo = 0.0f;
+
+    bool operator==(const PosizioneArm&) const = default;
 };
 
 // Rows of the zone-polygon table: positions 0 to 200.

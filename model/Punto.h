@@ -5,6 +5,8 @@
 struct Punto {
     float X = 0.0f;
     float Y = 0.0f;
+
+    bool operator==(const Punto&) const = default;
 };
 
 // Point with a tag used while clipping one polygon against another:
@@ -13,6 +15,8 @@ struct Vertice {
     float X = 0.0f;
     float Y = 0.0f;
     int Marca = 0;
+
+    bool operator==(const Vertice&) const = default;
 };
 
 // Axis-aligned box: the extents of a view or of a set of points.
@@ -21,4 +25,6 @@ struct Rettangolo {
     float Ymin = 0.0f;
     float Xmax = 0.0f;
     float Ymax = 0.0f;
+
+    bool operator==(const Rettangolo&) const = default;
 };

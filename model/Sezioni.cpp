@@ -2,6 +2,7 @@
 
 #include "model/Geometria.h"
 #include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
 
 #include <utility>
 #include <vector>
@@ -106,18 +107,20 @@ void EliminaSezione(Parete& parete, int i) {
     --parete.UltSezione;
 }
 
-void AggiornaSezioni(Parete& parete) {
-    parete.IndiceSezione = 0;
-    while (parete.IndiceSezione <= parete.UltSezione) {
-        LineaSezione& s = parete.Sezioni[parete.IndiceSezione];
+void AggiornaSezioni(Parete& parete, StatoInterfaccia& stato) {
+    // The loop runs on the edit buffers of the section tools, as it always
+    // has: afterwards they hold the count and the last orientation kept.
+    stato.IndiceSezione = 0;
+    while (stato.IndiceSezione <= parete.UltSezione) {
+        LineaSezione& s = parete.Sezioni[stato.IndiceSezione];
         const std::vector<PuntoSezione> attraversamenti = Attraversamenti(parete, s);
         if (attraversamenti.empty()) {
             // The next record moves into this place and is examined next.
-            EliminaSezione(parete, parete.IndiceSezione);
+            EliminaSezione(parete, stato.IndiceSezione);
             continue;
         }
-        parete.OrientSezione = s.Orizzontale;
+        stato.OrientSezione = s.Orizzontale;
         Ritaglia(s, attraversamenti);
-        ++parete.IndiceSezione;
+        ++stato.IndiceSezione;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 struct Parete;
+struct StatoInterfaccia;
 
 // Section lines of the wall: Sezioni(0 to UltSezione). The array keeps at
 // least one element and is never shortened by a deletion.
@@ -17,4 +18,4 @@ void EliminaSezione(Parete& parete, int i);
 // changed, 25 cm beyond the outermost crossings, and deletes those that no
 // longer cross it. Only crossings inside both segments count, never one at a
 // vertex. Uses OrientSezione and IndiceSezione as its working variables.
-void AggiornaSezioni(Parete& parete);
+void AggiornaSezioni(Parete& parete, StatoInterfaccia& stato);

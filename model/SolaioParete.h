@@ -14,4 +14,6 @@ struct SolaioParete {
     float LarghezzaStaffe = 0.0f;
     float Rientro1 = 0.0f;
     float Rientro2 = 0.0f;
+
+    bool operator==(const SolaioParete&) const = default;
 };

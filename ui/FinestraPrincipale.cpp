@@ -70,3 +70,5 @@ std::optional<std::string> FinestraPrincipale::ScegliFileDaSalvare(const std::st
 
 // The property grid arrives with the side column of the window.
 void FinestraPrincipale::PanelDiffusa() {}
+
+void FinestraPrincipale::AggiornaDopoModifica() { update(); }

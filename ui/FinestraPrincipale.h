@@ -25,4 +25,5 @@ public:
                                                    const std::string& filtro,
                                                    const std::string& nomeProposto) override;
     void PanelDiffusa() override;
+    void AggiornaDopoModifica() override;
 };

@@ -1,5 +1,5 @@
 #include "design/LeggiParete.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "Fixture.h"
 #include "FinestraRegistrata.h"
 
@@ -20,12 +20,13 @@ const double PiMezzi = 1.5707963267948966;
 }  // namespace
 
 TEST(LeggiParete, CounterClockwiseRectangleWithACollinearVertexLoadsAsFourClockwiseCorners) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     p.FileCorrente = "scelto dal chiamante";
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra);
+    (void)LeggiParete(s, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra);
 
-    EXPECT_EQ(p.ErroreOperazione, 0);
+    EXPECT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(p.FileCorrente, "scelto dal chiamante");
     EXPECT_EQ(p.NumeroParete, 7);
     EXPECT_EQ(p.TipoStruttura, 0);
@@ -111,7 +112,8 @@ TEST(LeggiParete, CounterClockwiseRectangleWithACollinearVertexLoadsAsFourClockw
 }
 
 TEST(LeggiParete, EditingListsOfThePreviousWallAreEmptied) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     p.UltPosizione = 4;
     p.Posizioni.resize(5);
     p.PoligoniPos[3].resize(7);
@@ -121,8 +123,8 @@ TEST(LeggiParete, EditingListsOfThePreviousWallAreEmptied) {
     p.UltParete = 0;
     p.MagliaUnica = -1;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra);
-    ASSERT_EQ(p.ErroreOperazione, 0);
+    (void)LeggiParete(s, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra);
+    ASSERT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(p.UltPosizione, -1);
     EXPECT_EQ(p.PoligoniPos.size(), 201u);
     EXPECT_EQ(p.PoligoniPos[3].size(), 1u);
@@ -133,10 +135,11 @@ TEST(LeggiParete, EditingListsOfThePreviousWallAreEmptied) {
 }
 
 TEST(LeggiParete, WithoutVersionLineNodesCarryNoNumberAndCommasSeparateValues) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("SENZA_VERSIONE.SET"), finestra);
-    ASSERT_EQ(p.ErroreOperazione, 0) << testing::PrintToString(finestra.Eventi);
+    (void)LeggiParete(s, PercorsoFixture("SENZA_VERSIONE.SET"), finestra);
+    ASSERT_EQ(s.stato.ErroreOperazione, 0) << testing::PrintToString(finestra.Eventi);
     EXPECT_EQ(p.NumeroParete, 3);
     ASSERT_EQ(p.NumPuntiContorno, 4);
     // Already clockwise: kept as given.
@@ -175,10 +178,11 @@ TEST(LeggiParete, VersionLineVariants) {
         const std::string testo =
             Sostituisci(caso.numeriNodo ? base : senzaNumeri, "versione 1", caso.riga1);
         const std::string file = cartella.Scrivi("V.SET", testo);
-        Parete p;
+        Sessione s;
+        Parete& p = s.parete;
         FinestraRegistrata finestra;
-        LeggiParete(p, file, finestra);
-        EXPECT_EQ(p.ErroreOperazione, caso.esito) << caso.riga1;
+        (void)LeggiParete(s, file, finestra);
+        EXPECT_EQ(s.stato.ErroreOperazione, caso.esito) << caso.riga1;
         if (caso.esito == 0) {
             EXPECT_EQ(p.NumNodi, 3) << caso.riga1;
             EXPECT_EQ(p.Nodi[2].Id, caso.numeriNodo ? 13 : 0) << caso.riga1;
@@ -195,10 +199,11 @@ TEST(LeggiParete, VersionLineVariants) {
 }
 
 TEST(LeggiParete, NotAWallIsToldBeforeTheVersion) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("NON_PARETE_VERSIONE_2.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 1);
+    (void)LeggiParete(s, PercorsoFixture("NON_PARETE_VERSIONE_2.SET"), finestra);
+    EXPECT_EQ(s.stato.ErroreOperazione, 1);
     EXPECT_EQ(finestra.Eventi, std::vector<std::string>{
                                    "Messaggio[Attenzione!|esclamazione] Il file non è di una parete."});
     EXPECT_EQ(p.NumPuntiContorno, 0);
@@ -216,10 +221,11 @@ TEST(LeggiParete, AngleOfDirectionOneMayDifferFrom90ByFiftyDegreesAtMost) {
         const std::string file = cartella.Scrivi(
             "A.SET", Sostituisci(base, "90 25 12 14 Direzione 1",
                                  std::string(caso.angolo) + " 25 12 14 Direzione 1"));
-        Parete p;
+        Sessione s;
+        Parete& p = s.parete;
         FinestraRegistrata finestra;
-        LeggiParete(p, file, finestra);
-        EXPECT_EQ(p.ErroreOperazione, caso.esito) << caso.angolo;
+        (void)LeggiParete(s, file, finestra);
+        EXPECT_EQ(s.stato.ErroreOperazione, caso.esito) << caso.angolo;
         if (caso.esito == -1) {
             EXPECT_EQ(finestra.Messaggi(),
                       std::vector<std::string>{
@@ -253,10 +259,11 @@ TEST(LeggiParete, StructureTypeDecidesWhichAngleIsTakenTheOtherWayRound) {
         std::string testo = Sostituisci(base, "7 0 Parete", std::string("7 ") + caso.tipo + " Parete");
         testo = Sostituisci(testo, "90 25 12", std::string(caso.a1) + " 25 12");
         testo = Sostituisci(testo, "0 0 10 0 Direzione 2", std::string(caso.a2) + " 0 10 0 Direzione 2");
-        Parete p;
+        Sessione s;
+        Parete& p = s.parete;
         FinestraRegistrata finestra;
-        LeggiParete(p, cartella.Scrivi("T.SET", testo), finestra);
-        ASSERT_EQ(p.ErroreOperazione, 0) << caso.a1;
+        (void)LeggiParete(s, cartella.Scrivi("T.SET", testo), finestra);
+        ASSERT_EQ(s.stato.ErroreOperazione, 0) << caso.a1;
         EXPECT_NEAR(p.GradiArm1, caso.gradi1, 1e-4) << caso.a1;
         EXPECT_NEAR(p.GradiArm2, caso.gradi2, 1e-4) << caso.a2;
         EXPECT_NEAR(p.AngoloArm1, caso.rad1, 1e-6) << caso.a1;
@@ -265,14 +272,15 @@ TEST(LeggiParete, StructureTypeDecidesWhichAngleIsTakenTheOtherWayRound) {
 }
 
 TEST(LeggiParete, WallWithoutNodesIsSingleMeshWithoutCoverageWarningAndWithoutOldTriangles) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata prima;
-    LeggiParete(p, PercorsoFixture("COPERTURA.SET"), prima);
+    (void)LeggiParete(s, PercorsoFixture("COPERTURA.SET"), prima);
     ASSERT_GE(p.UltimoTriangolo, 0);
 
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("SENZA_NODI.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 0);
+    (void)LeggiParete(s, PercorsoFixture("SENZA_NODI.SET"), finestra);
+    EXPECT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(p.NumNodi, 0);
     EXPECT_EQ(p.Nodi.size(), 2u);
     EXPECT_EQ(p.Nodi[0].Richiesta[0], 0.0f);
@@ -285,10 +293,11 @@ TEST(LeggiParete, WallWithoutNodesIsSingleMeshWithoutCoverageWarningAndWithoutOl
 }
 
 TEST(LeggiParete, SingleMeshWallNamesItsLayersWithoutTheFace) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("MAGLIA_UNICA.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 0);
+    (void)LeggiParete(s, PercorsoFixture("MAGLIA_UNICA.SET"), finestra);
+    EXPECT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(p.MagliaUnica, -1);
     EXPECT_EQ(finestra.Eventi,
               (std::vector<std::string>{
@@ -301,10 +310,11 @@ TEST(LeggiParete, SingleMeshWallNamesItsLayersWithoutTheFace) {
 
 TEST(LeggiParete, ExactlyTwentyPercentCoveredDoesNotWarn) {
     // Of ten nodes, two are covered in "lato +" dir. 1 and one in "lato +" dir. 2.
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("COPERTURA.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 0);
+    (void)LeggiParete(s, PercorsoFixture("COPERTURA.SET"), finestra);
+    EXPECT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(p.MagliaUnica, 0);
     EXPECT_EQ(finestra.Eventi,
               (std::vector<std::string>{
@@ -315,10 +325,11 @@ TEST(LeggiParete, ExactlyTwentyPercentCoveredDoesNotWarn) {
 }
 
 TEST(LeggiParete, BundledSampleWall) {
-    Parete p;
+    Sessione s;
+    Parete& p = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoEsempio("PARETE_ESEMPIO.SET"), finestra);
-    ASSERT_EQ(p.ErroreOperazione, 0) << testing::PrintToString(finestra.Eventi);
+    (void)LeggiParete(s, PercorsoEsempio("PARETE_ESEMPIO.SET"), finestra);
+    ASSERT_EQ(s.stato.ErroreOperazione, 0) << testing::PrintToString(finestra.Eventi);
     EXPECT_EQ(p.NumPuntiContorno, 6);
     EXPECT_EQ(p.NumAperture, 2);
     EXPECT_EQ(p.NumNodi, 300);
@@ -342,12 +353,13 @@ TEST(LeggiParete, BundledSampleWall) {
 
 TEST(LeggiParete, EmptyOrAnonymousPathReadsNothing) {
     for (const char* percorso : {"", "Anonimo", "ANONIMO"}) {
-        Parete p;
-        p.ErroreOperazione = 1;
+        Sessione s;
+        Parete& p = s.parete;
+        s.stato.ErroreOperazione = 1;
         p.MagliaUnica = -1;
         FinestraRegistrata finestra;
-        LeggiParete(p, percorso, finestra);
-        EXPECT_EQ(p.ErroreOperazione, 0);
+        (void)LeggiParete(s, percorso, finestra);
+        EXPECT_EQ(s.stato.ErroreOperazione, 0);
         EXPECT_EQ(p.MagliaUnica, -1);
         EXPECT_EQ(p.NumPuntiContorno, 0);
         EXPECT_TRUE(finestra.Eventi.empty());
@@ -378,10 +390,11 @@ TEST(LeggiParete, PerSideDataAfterTheNodesIsReadToItsEnd) {
     for (const Caso& caso : casi) {
         const std::string testo =
             Sostituisci(base, "0 0 0 0 0 Dati lati\r\n0 Fine\r\n", caso.coda);
-        Parete p;
+        Sessione s;
+        Parete& p = s.parete;
         FinestraRegistrata finestra;
-        LeggiParete(p, cartella.Scrivi("L.SET", testo), finestra);
-        EXPECT_EQ(p.ErroreOperazione, caso.esito) << caso.coda;
+        (void)LeggiParete(s, cartella.Scrivi("L.SET", testo), finestra);
+        EXPECT_EQ(s.stato.ErroreOperazione, caso.esito) << caso.coda;
     }
 }
 

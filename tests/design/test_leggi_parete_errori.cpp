@@ -1,65 +1,24 @@
 #include "design/LeggiParete.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "Fixture.h"
 #include "FinestraRegistrata.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
-void Scrivi(std::ostream& o, const std::vector<Punto>& punti) {
-    for (const Punto& v : punti) o << v.X << ',' << v.Y << ' ';
-    o << '\n';
-}
-
-// Everything a read replaces or empties, as one text to compare.
-std::string Impronta(const Parete& p) {
-    std::ostringstream o;
-    o.precision(9);
-    o << p.FileCorrente << '|' << p.CartellaLavoro << '|' << p.DataFileSet << '|' << p.NumeroParete
-      << '|' << p.TipoStruttura << '|' << p.NumPuntiContorno << '|' << p.NumPuntiEst << '|'
-      << p.NumPuntiInt << '|' << p.OrigineX << '|' << p.OrigineY << '\n';
-    Scrivi(o, p.Contorno);
-    Scrivi(o, p.PerimetroEsterno);
-    Scrivi(o, p.PerimetroInterno);
-    o << p.NumAperture << '|';
-    for (int v : p.PuntiApertura) o << v << ' ';
-    for (int v : p.InizioApertura) o << v << ' ';
-    for (float v : p.XAperture) o << v << ' ';
-    for (float v : p.YAperture) o << v << ' ';
-    o << '\n' << p.SpessoreParete << '|' << p.Copriferro << '|' << p.GradiArm1 << '|' << p.GradiArm2
-      << '|' << p.AngoloArm1 << '|' << p.AngoloArm2 << '|' << p.CosDir1 << '|' << p.SinDir1 << '|'
-      << p.CosDir2 << '|' << p.SinDir2 << '\n';
-    o << p.DiamDir1Piu << ' ' << p.DiamDir2Piu << ' ' << p.DiamDir1Meno << ' ' << p.DiamDir2Meno
-      << ' ' << p.PassoDir1Piu << ' ' << p.PassoDir2Piu << ' ' << p.PassoDir1Meno << ' '
-      << p.PassoDir2Meno << ' ' << p.MagliaUnica << ' ' << p.DiamIntegrativa << '\n';
-    o << p.NumNodi << '|';
-    for (const Nodo& n : p.Nodi) {
-        o << n.Id << ' ' << n.X << ' ' << n.Y;
-        for (float a : n.Richiesta) o << ' ' << a;
-        o << ';';
-    }
-    o << '\n' << p.UltimoTriangolo << '|' << p.Triangoli.size() << '|' << p.UltPosizione << '|'
-      << p.Posizioni.size() << '|' << p.UltSezione << '|' << p.UltQuota << '|' << p.NumQuoteLivello
-      << '|' << p.UltSolaio << '|' << p.UltParete << '|' << p.XmaxParete << '|' << p.LarghezzaFoglio
-      << '|' << p.ContornoDir1.size() << '\n';
-    return o.str();
-}
-
 // A wall loaded from its file, then given a design of its own as the user would.
-Parete ParetePrecedente() {
-    Parete p;
+Sessione SessionePrecedente() {
+    Sessione s;
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("COPERTURA.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 0);
-    p.FileCorrente = PercorsoFixture("COPERTURA.SET");
-    p.CartellaLavoro = "/lavori";
-    p.UltPosizione = 0;
-    p.UltSezione = 0;
-    p.UltQuota = 0;
-    return p;
+    EXPECT_TRUE(LeggiParete(s, PercorsoFixture("COPERTURA.SET"), finestra).Riuscito());
+    s.parete.FileCorrente = PercorsoFixture("COPERTURA.SET");
+    s.parete.CartellaLavoro = "/lavori";
+    s.parete.UltPosizione = 0;
+    s.parete.UltSezione = 0;
+    s.parete.UltQuota = 0;
+    return s;
 }
 
 struct Caso {
@@ -114,19 +73,21 @@ std::vector<Caso> Casi() {
 TEST(LeggiParete, RefusedOrUnreadableFileLeavesTheOpenWallExactlyAsItWas) {
     CartellaTemporanea cartella;
     for (const Caso& caso : Casi()) {
-        Parete p = ParetePrecedente();
-        const std::string prima = Impronta(p);
+        Sessione s = SessionePrecedente();
+        const Parete prima = s.parete;
         const std::string file = caso.testo.empty()
                                      ? (cartella.Percorso() / "MANCA.SET").string()
                                      : cartella.Scrivi("ERRATO.SET", caso.testo);
         FinestraRegistrata finestra;
-        LeggiParete(p, file, finestra);
+        const Esito esito = LeggiParete(s, file, finestra);
 
-        EXPECT_EQ(p.ErroreOperazione, caso.esito) << caso.nome;
-        EXPECT_EQ(Impronta(p), prima) << caso.nome;
+        EXPECT_EQ(esito.Codice, caso.esito) << caso.nome;
+        EXPECT_EQ(s.stato.ErroreOperazione, caso.esito) << caso.nome;
+        EXPECT_TRUE(s.parete == prima) << caso.nome;
         const std::string atteso = caso.messaggio.empty()
                                        ? ErroreFile + "Impossibile aprire il file " + file + "."
                                        : caso.messaggio;
+        EXPECT_EQ(esito.Motivo, atteso) << caso.nome;
         EXPECT_EQ(finestra.Eventi,
                   std::vector<std::string>{"Messaggio[Attenzione!|esclamazione] " + atteso})
             << caso.nome;
@@ -137,21 +98,19 @@ TEST(LeggiParete, AFolderIsNoWallFile) {
     CartellaTemporanea cartella;
     const std::string finta = (cartella.Percorso() / "CARTELLA.SET").string();
     std::filesystem::create_directory(finta);
-    Parete p = ParetePrecedente();
-    const std::string prima = Impronta(p);
+    Sessione s = SessionePrecedente();
+    const Parete prima = s.parete;
     FinestraRegistrata finestra;
-    LeggiParete(p, finta, finestra);
-    EXPECT_EQ(p.ErroreOperazione, 1);
-    EXPECT_EQ(Impronta(p), prima);
+    EXPECT_EQ(LeggiParete(s, finta, finestra).Codice, 1);
+    EXPECT_TRUE(s.parete == prima);
     EXPECT_EQ(finestra.Messaggi().size(), 1u);
 }
 
 TEST(LeggiParete, ASuccessfulReadAfterARefusalReportsSuccess) {
-    Parete p = ParetePrecedente();
+    Sessione s = SessionePrecedente();
     FinestraRegistrata finestra;
-    LeggiParete(p, PercorsoFixture("VERSIONE_2.SET"), finestra);
-    ASSERT_EQ(p.ErroreOperazione, 1);
-    LeggiParete(p, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra);
-    EXPECT_EQ(p.ErroreOperazione, 0);
-    EXPECT_EQ(p.NumeroParete, 7);
+    ASSERT_EQ(LeggiParete(s, PercorsoFixture("VERSIONE_2.SET"), finestra).Codice, 1);
+    EXPECT_TRUE(LeggiParete(s, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra).Riuscito());
+    EXPECT_EQ(s.stato.ErroreOperazione, 0);
+    EXPECT_EQ(s.parete.NumeroParete, 7);
 }

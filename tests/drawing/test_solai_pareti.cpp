@@ -1,6 +1,9 @@
+#include "design/Modifica.h"
 #include "drawing/SolaiPareti.h"
 #include "model/Estensione.h"
 #include "model/Parete.h"
+#include "model/Sessione.h"
+#include "FinestraRegistrata.h"
 #include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
@@ -63,12 +66,12 @@ TEST(IntervalliSolaio, CasiDellaBanda) {
     for (const Caso& c : casi) {
         Parete p = Rettangolo300x200();
         if (c.apertura) AggiungiApertura(p, 100, 50, 200, 150);
-        p.SolaioCorrente = Elemento(c.coordinata);
-        p.SolaioCorrente.Rientro1 = c.rientro1;
-        p.SolaioCorrente.Rientro2 = c.rientro2;
+        SolaioParete solaio = Elemento(c.coordinata);
+        solaio.Rientro1 = c.rientro1;
+        solaio.Rientro2 = c.rientro2;
         std::vector<Punto> punti;
         int n = 99;
-        IntervalliSolaio(p, punti, n);
+        IntervalliSolaio(p, solaio, punti, n);
         if (c.attesi.empty()) {
             EXPECT_LT(n, 1) << c.nome;
             continue;
@@ -82,15 +85,13 @@ TEST(IntervalliSolaio, CasiDellaBanda) {
 TEST(IntervalliSolaio, UnVerticeNonSuUnLatoOrizzontaleNonConta) {
     // The right side is a point at (350, 100) between two slanted sides.
     Parete p = PareteDaVertici({{0, 0}, {0, 200}, {300, 200}, {350, 100}, {300, 0}});
-    p.SolaioCorrente = Elemento(100);
     std::vector<Punto> punti;
     int n = 99;
-    IntervalliSolaio(p, punti, n);
+    IntervalliSolaio(p, Elemento(100), punti, n);
     EXPECT_EQ(n, 0);  // one crossing only: refused
     EXPECT_TRUE(punti.empty());
 
-    p.SolaioCorrente = Elemento(150);
-    IntervalliSolaio(p, punti, n);
+    IntervalliSolaio(p, Elemento(150), punti, n);
     ASSERT_EQ(n, 1);
     EXPECT_FLOAT_EQ(punti[0].X, 0.0f);
     EXPECT_FLOAT_EQ(punti[1].X, 325.0f);
@@ -99,19 +100,21 @@ TEST(IntervalliSolaio, UnVerticeNonSuUnLatoOrizzontaleNonConta) {
 TEST(IntervalliParete, OrdinatiLungoYConRientriInBassoEInAlto) {
     Parete p = Rettangolo300x200();
     AggiungiApertura(p, 100, 50, 200, 150);
-    p.SolaioCorrente = Elemento(150);
-    p.SolaioCorrente.Rientro1 = 10;  // bottom
-    p.SolaioCorrente.Rientro2 = 30;  // top
+    SolaioParete parete = Elemento(150);
+    parete.Rientro1 = 10;  // bottom
+    parete.Rientro2 = 30;  // top
     std::vector<Punto> punti;
     int n = -5;
-    IntervalliParete(p, punti, n);
+    IntervalliParete(p, parete, punti, n);
     ASSERT_EQ(n, 3);
     EXPECT_EQ(Lungo(punti, n, true), (std::vector<float>{10, 50, 150, 170}));
     for (int i = 0; i <= n; ++i) EXPECT_FLOAT_EQ(punti[i].X, 150.0f);
 }
 
 TEST(AggiornaPerimetriSolaio, SolaioSulBordoSuperioreEPoiEliminato) {
-    Parete p = Rettangolo300x200();
+    Sessione sessione;
+    Parete& p = sessione.parete;
+    p = Rettangolo300x200();
     p.Solai[0] = Elemento(200, 15, 25);
     p.UltSolaio = 0;
     AggiornaPerimetriSolaio(p, 200, 15, 25);
@@ -127,7 +130,13 @@ TEST(AggiornaPerimetriSolaio, SolaioSulBordoSuperioreEPoiEliminato) {
     EXPECT_FLOAT_EQ(p.PerimetroEsterno[3].Y, 0.0f);
     EXPECT_FLOAT_EQ(p.Contorno[1].Y, 200.0f);
 
-    EliminaSolaio(p, 0);
+    FinestraRegistrata finestra;
+    {
+        // Deleting a slab takes no undo step; the geometry tail follows.
+        Modifica modifica(sessione, finestra, CodaRicalcolo::Geometria, PuntoAnnullamento::No);
+        EliminaSolaio(p, 0);
+        modifica.Conferma();
+    }
     EXPECT_EQ(p.UltSolaio, -1);
     EXPECT_EQ(p.Solai.size(), 1u);
     for (int i : {1, 2}) {

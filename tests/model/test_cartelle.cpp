@@ -1,6 +1,6 @@
 #include "model/Cartelle.h"
 #include "model/Impostazioni.h"
-#include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
 #include "Fixture.h"
 #include "FinestraRegistrata.h"
 
@@ -126,24 +126,24 @@ TEST_F(UtenteDiProva, ProgramFolderServesWhenNoProfileFolderCanBeHad) {
 }
 
 TEST_F(UtenteDiProva, ExistingFileIsFoundFolderAndMissingFileAreNot) {
-    Parete parete;
+    StatoInterfaccia stato;
     FinestraRegistrata finestra;
     const std::string file = radice.Scrivi("PARETE.SET", "1\n");
-    EXPECT_TRUE(EsisteFile(file, parete, finestra));
-    EXPECT_FALSE(EsisteFile(radice.Percorso().string(), parete, finestra));
-    EXPECT_FALSE(EsisteFile(Percorso("MANCA.SET"), parete, finestra));
-    EXPECT_FALSE(EsisteFile(Percorso("manca/PARETE.SET"), parete, finestra));
-    EXPECT_FALSE(EsisteFile(file + "/ALTRO.SET", parete, finestra));
-    EXPECT_EQ(parete.ErroreOperazione, 0);
+    EXPECT_TRUE(EsisteFile(file, stato, finestra));
+    EXPECT_FALSE(EsisteFile(radice.Percorso().string(), stato, finestra));
+    EXPECT_FALSE(EsisteFile(Percorso("MANCA.SET"), stato, finestra));
+    EXPECT_FALSE(EsisteFile(Percorso("manca/PARETE.SET"), stato, finestra));
+    EXPECT_FALSE(EsisteFile(file + "/ALTRO.SET", stato, finestra));
+    EXPECT_EQ(stato.ErroreOperazione, 0);
     EXPECT_TRUE(finestra.Eventi.empty());
 }
 
 TEST_F(UtenteDiProva, LetterCaseOfTheNameCounts) {
-    Parete parete;
+    StatoInterfaccia stato;
     FinestraRegistrata finestra;
     radice.Scrivi("parete.set", "1\n");
-    EXPECT_TRUE(EsisteFile(Percorso("parete.set"), parete, finestra));
-    EXPECT_FALSE(EsisteFile(Percorso("PARETE.SET"), parete, finestra));
+    EXPECT_TRUE(EsisteFile(Percorso("parete.set"), stato, finestra));
+    EXPECT_FALSE(EsisteFile(Percorso("PARETE.SET"), stato, finestra));
 }
 
 TEST_F(UtenteDiProva, EmptyPathNamesNoFile) {
@@ -151,22 +151,22 @@ TEST_F(UtenteDiProva, EmptyPathNamesNoFile) {
     radice.Scrivi("qualsiasi.txt", "x");
     const fs::path prima = fs::current_path();
     fs::current_path(radice.Percorso());
-    Parete parete;
+    StatoInterfaccia stato;
     FinestraRegistrata finestra;
-    const bool trovato = EsisteFile("", parete, finestra);
+    const bool trovato = EsisteFile("", stato, finestra);
     fs::current_path(prima);
     EXPECT_FALSE(trovato);
-    EXPECT_EQ(parete.ErroreOperazione, 0);
+    EXPECT_EQ(stato.ErroreOperazione, 0);
     EXPECT_TRUE(finestra.Eventi.empty());
 }
 
 TEST_F(UtenteDiProva, PathThatCannotBeFormedIsReported) {
     for (const std::string& percorso :
          {Percorso(std::string(300, 'a') + ".SET"), Percorso("PARE") + std::string(1, '\0') + "TE.SET"}) {
-        Parete parete;
+        StatoInterfaccia stato;
         FinestraRegistrata finestra;
-        EXPECT_FALSE(EsisteFile(percorso, parete, finestra));
-        EXPECT_EQ(parete.ErroreOperazione, -1);
+        EXPECT_FALSE(EsisteFile(percorso, stato, finestra));
+        EXPECT_EQ(stato.ErroreOperazione, -1);
         ASSERT_EQ(finestra.Eventi.size(), 1u);
         EXPECT_EQ(finestra.Eventi[0],
                   "Messaggio[Attenzione!|esclamazione] Drive o percorso non trovato.");
@@ -195,12 +195,12 @@ TEST_F(UtenteDiProva, FileInAFolderWithoutPermissionIsReported) {
     const std::string chiusa = CreaCartella("chiusa");
     radice.Scrivi("chiusa/P1.SET", "1\n");
     chmod(chiusa.c_str(), 0);
-    Parete parete;
+    StatoInterfaccia stato;
     FinestraRegistrata finestra;
-    const bool trovato = EsisteFile(chiusa + "/P1.SET", parete, finestra);
+    const bool trovato = EsisteFile(chiusa + "/P1.SET", stato, finestra);
     chmod(chiusa.c_str(), 0700);
     EXPECT_FALSE(trovato);
-    EXPECT_EQ(parete.ErroreOperazione, -1);
+    EXPECT_EQ(stato.ErroreOperazione, -1);
     ASSERT_EQ(finestra.Messaggi().size(), 1u);
     EXPECT_EQ(finestra.Messaggi()[0], TestoAccessoNegato(chiusa + "/P1.SET"));
 }

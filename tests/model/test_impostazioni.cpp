@@ -1,5 +1,5 @@
 #include "model/Impostazioni.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "FinestraRegistrata.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,8 @@
 #include <vector>
 
 TEST(ImpostazioniDefault, NumericDefaults) {
-    Impostazioni imp;
+    Sessione sessione;
+    Impostazioni& imp = sessione.imp;
     imp.DiamMinPiu = 12;
     imp.PassoMaxMeno = 20;
     imp.LungMaxFerri = 1200.0f;
@@ -16,9 +17,8 @@ TEST(ImpostazioniDefault, NumericDefaults) {
     imp.ScalaUnita = 50.0f;
     imp.ScalaTestiDxf = 5.0f;
     imp.ScalaDxf = 10.0f;
-    Parete parete;
     FinestraRegistrata finestra;
-    ImpostazioniDefault(imp, parete, finestra);
+    ImpostazioniDefault(sessione, finestra);
 
     EXPECT_EQ(imp.DiamMinPiu, 6);
     EXPECT_EQ(imp.DiamMinMeno, 6);
@@ -65,41 +65,41 @@ TEST(ImpostazioniDefault, NumericDefaults) {
 }
 
 TEST(ImpostazioniDefault, ResetsDisplayStateWallFlagsAndFaceButtons) {
-    Impostazioni imp;
-    imp.LatoCorrente = 1;
-    imp.DirezioneCorrente = 1;
-    imp.ModoVista = 3;
-    imp.StatoVista = 9;
-    imp.VistaCorrente = 9999;
-    imp.IconeGrandi = 1;
-    Parete parete;
-    parete.MagliaUnica = -1;
-    parete.PiegaAncoraggio = -1;
+    Sessione sessione;
+    StatoInterfaccia& stato = sessione.stato;
+    stato.LatoCorrente = 1;
+    stato.DirezioneCorrente = 1;
+    stato.ModoVista = 3;
+    stato.StatoVista = 9;
+    stato.VistaCorrente = 9999;
+    sessione.imp.IconeGrandi = 1;
+    sessione.parete.MagliaUnica = -1;
+    sessione.parete.PiegaAncoraggio = -1;
     FinestraRegistrata finestra;
-    ImpostazioniDefault(imp, parete, finestra);
+    ImpostazioniDefault(sessione, finestra);
 
-    EXPECT_EQ(imp.LatoCorrente, 0);
-    EXPECT_EQ(imp.DirezioneCorrente, 0);
-    EXPECT_EQ(imp.ModoVista, 0);
-    EXPECT_EQ(imp.StatoVista, 0);
-    EXPECT_EQ(imp.VistaCorrente, 0);
-    EXPECT_EQ(imp.IconeGrandi, 0);
-    EXPECT_EQ(parete.MagliaUnica, 0);
-    EXPECT_EQ(parete.PiegaAncoraggio, 0);
+    EXPECT_EQ(stato.LatoCorrente, 0);
+    EXPECT_EQ(stato.DirezioneCorrente, 0);
+    EXPECT_EQ(stato.ModoVista, 0);
+    EXPECT_EQ(stato.StatoVista, 0);
+    EXPECT_EQ(stato.VistaCorrente, 0);
+    EXPECT_EQ(sessione.imp.IconeGrandi, 0);
+    EXPECT_EQ(sessione.parete.MagliaUnica, 0);
+    EXPECT_EQ(sessione.parete.PiegaAncoraggio, 0);
     EXPECT_EQ(finestra.Eventi, (std::vector<std::string>{"PulsantiLato visibili",
                                                           "EtichettaMagliaUnica nascosta"}));
 }
 
 TEST(ImpostazioniDefault, KeepsWhatOnlyTheSettingsChange) {
-    Impostazioni imp;
+    Sessione sessione;
+    Impostazioni& imp = sessione.imp;
     imp.DescrizioneCompleta = 1;
     imp.IndicaLato = 1;
     imp.SfondoBianco = 1;
     imp.RiservaIni = 3;
     imp.CartellaUtente = "/home/ing/.config/korvane";
-    Parete parete;
     FinestraRegistrata finestra;
-    ImpostazioniDefault(imp, parete, finestra);
+    ImpostazioniDefault(sessione, finestra);
     EXPECT_EQ(imp.DescrizioneCompleta, 1);
     EXPECT_EQ(imp.IndicaLato, 1);
     EXPECT_EQ(imp.SfondoBianco, 1);

@@ -43,7 +43,9 @@ TEST(LettoreSequenziale, AWholeLineFollowsTheLineTheItemsUsedUp) {
     EXPECT_EQ(l.LeggiRiga(), "quota 1,5 m");
     EXPECT_EQ(l.LeggiRiga(), "");
     EXPECT_EQ(l.LeggiRiga(), "fine");
-    EXPECT_THROW(l.LeggiRiga(), ErroreLettura);
+    EXPECT_FALSE(l.InErrore());
+    EXPECT_EQ(l.LeggiRiga(), "");
+    EXPECT_TRUE(l.InErrore());
 }
 
 TEST(LettoreSequenziale, QuotedTextKeepsItsCommas) {
@@ -63,14 +65,17 @@ TEST(LettoreSequenziale, IntegerFieldsRoundHalvesToEvenAndKeepTo16Bits) {
     EXPECT_EQ(l.LeggiIntero16(), 4);
     EXPECT_EQ(l.LeggiIntero16(), -32768);
     EXPECT_EQ(l.LeggiIntero16(), 32767);
-    EXPECT_THROW(l.LeggiIntero16(), ErroreLettura);
+    EXPECT_FALSE(l.InErrore());
+    EXPECT_EQ(l.LeggiIntero16(), 0);
+    EXPECT_TRUE(l.InErrore());
 }
 
 TEST(LettoreSequenziale, ThirtyTwoBitIntegers) {
     LettoreSequenziale l("100001 -2147483648 2147483648");
     EXPECT_EQ(l.LeggiIntero32(), 100001);
     EXPECT_EQ(l.LeggiIntero32(), -2147483647 - 1);
-    EXPECT_THROW(l.LeggiIntero32(), ErroreLettura);
+    EXPECT_EQ(l.LeggiIntero32(), 0);
+    EXPECT_TRUE(l.InErrore());
 }
 
 TEST(LettoreSequenziale, BadItemsAreReportedWithTheirLine) {
@@ -90,13 +95,26 @@ TEST(LettoreSequenziale, BadItemsAreReportedWithTheirLine) {
         LettoreSequenziale l(caso.testo);
         l.LeggiIntero16();
         l.LeggiIntero16();
-        try {
-            l.LeggiReale();
-            ADD_FAILURE() << caso.testo;
-        } catch (const ErroreLettura& e) {
-            EXPECT_EQ(std::string(e.what()), caso.messaggio) << caso.testo;
-        }
+        EXPECT_FALSE(l.InErrore()) << caso.testo;
+        EXPECT_EQ(l.LeggiReale(), 0.0f) << caso.testo;
+        EXPECT_EQ(l.MotivoErrore(), caso.messaggio) << caso.testo;
     }
+}
+
+TEST(LettoreSequenziale, AfterAnErrorEveryReadIsEmptyAndTheFirstReasonStays) {
+    LettoreSequenziale l("abc 5 testo\r\n7 fine\r\n");
+    EXPECT_EQ(l.LeggiIntero16(), 0);
+    const std::string motivo = "Riga 1: \"abc\" non è un numero valido.";
+    EXPECT_EQ(l.MotivoErrore(), motivo);
+    // Nothing after the fault is read: a count read now ends its loop at once.
+    EXPECT_EQ(l.LeggiIntero16(), 0);
+    EXPECT_EQ(l.LeggiTesto(), "");
+    EXPECT_EQ(l.LeggiCommento(), "");
+    EXPECT_EQ(l.LeggiRiga(), "");
+    EXPECT_EQ(l.LeggiNumero(), 0.0);
+    EXPECT_TRUE(l.FineFile());
+    l.SegnalaErrore("altro");
+    EXPECT_EQ(l.MotivoErrore(), motivo);
 }
 
 TEST(LettoreSequenziale, ThePointIsTheDecimalSeparatorWhateverTheLocale) {

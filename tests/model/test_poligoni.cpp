@@ -131,13 +131,14 @@ PosizioneArm Zona(float x0, float y0, float x1, float y1) {
 
 TEST(PuntoInZona, CurrentAndStoredPositions) {
     Parete parete = PareteAElle();
-    parete.PosCorrente = Zona(10, 10, 60, 40);
+    StatoInterfaccia stato;
+    stato.PosCorrente = Zona(10, 10, 60, 40);
     parete.Posizioni = {Zona(200, 20, 280, 90), Zona(10, 10, 60, 40)};
     parete.UltPosizione = 1;
 
-    EXPECT_TRUE(PuntoInZonaCorrente(parete, 30, 30));
-    EXPECT_FALSE(PuntoInZonaCorrente(parete, 70, 30));
-    EXPECT_FALSE(PuntoInZonaCorrente(parete, 30, 45));
+    EXPECT_TRUE(PuntoInZonaCorrente(stato, 30, 30));
+    EXPECT_FALSE(PuntoInZonaCorrente(stato, 70, 30));
+    EXPECT_FALSE(PuntoInZonaCorrente(stato, 30, 45));
 
     EXPECT_TRUE(PuntoInZonaPos(parete, 0, 250, 50));
     EXPECT_FALSE(PuntoInZonaPos(parete, 0, 30, 30));

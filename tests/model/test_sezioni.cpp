@@ -1,5 +1,6 @@
 #include "model/Parete.h"
 #include "model/Sezioni.h"
+#include "model/StatoInterfaccia.h"
 #include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
@@ -43,9 +44,10 @@ LineaSezione Marcata(float nome, float chiaveX, float chiaveY, int orizzontale) 
 }  // namespace
 
 TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
+    StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(-80, 100, 470, 100, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 0);
     const LineaSezione& s = p.Sezioni[0];
     AttesoPunto(s.P0, -25, 100);
@@ -55,13 +57,14 @@ TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
     AttesoPunto(s.P4, 425, 50);
     AttesoPunto(s.P5, 435, 70);
     EXPECT_EQ(s.Orizzontale, 1);
-    EXPECT_EQ(p.OrientSezione, 1);
+    EXPECT_EQ(stato.OrientSezione, 1);
 }
 
 TEST(AggiornaSezioni, VerticalLineHasItsMarksOnTheRight) {
+    StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(150, 320, 150, -60, 0));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 0);
     const LineaSezione& s = p.Sezioni[0];
     AttesoPunto(s.P0, 150, -25);
@@ -71,21 +74,23 @@ TEST(AggiornaSezioni, VerticalLineHasItsMarksOnTheRight) {
     AttesoPunto(s.P4, 200, 325);
     AttesoPunto(s.P5, 180, 335);
     EXPECT_EQ(s.Orizzontale, 0);
-    EXPECT_EQ(p.OrientSezione, 0);
+    EXPECT_EQ(stato.OrientSezione, 0);
 }
 
 TEST(AggiornaSezioni, OuterCrossingsOfAConcaveWallSetTheEnds) {
+    StatoInterfaccia stato;
     // U-shaped wall: a horizontal cut at y = 200 crosses four sides.
     Parete p = PareteDaContorno({{0, 0}, {0, 300}, {100, 300}, {100, 100},
                                  {300, 100}, {300, 300}, {400, 300}, {400, 0}});
     Aggiungi(p, Taglio(-10, 200, 410, 200, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 0);
     AttesoPunto(p.Sezioni[0].P0, -25, 200);
     AttesoPunto(p.Sezioni[0].P1, 425, 200);
 }
 
 TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
+    StatoInterfaccia stato;
     // Comb of 30 teeth: a horizontal cut through the teeth crosses 60 sides.
     std::vector<Punto> vertici{{0, 0}};
     for (int t = 0; t < 30; ++t) {
@@ -96,34 +101,37 @@ TEST(AggiornaSezioni, ManyCrossingsAreAllCollected) {
     vertici.push_back({600, 0});
     Parete p = PareteDaContorno(vertici);
     Aggiungi(p, Taglio(-5, 75, 605, 75, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 0);
     AttesoPunto(p.Sezioni[0].P0, -25, 75);
     AttesoPunto(p.Sezioni[0].P1, 625, 75);
 }
 
 TEST(AggiornaSezioni, LineThroughAVertexOnlyIsDeleted) {
+    StatoInterfaccia stato;
     // Diamond whose top vertex is the only point the cut line meets.
     Parete p = PareteDaContorno({{200, 0}, {0, 150}, {200, 300}, {400, 150}});
     Aggiungi(p, Taglio(-50, 300, 450, 300, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     EXPECT_EQ(p.UltSezione, -1);
 }
 
 TEST(AggiornaSezioni, LineInsideAGrownPerimeterIsDeleted) {
+    StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(100, 100, 300, 100, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     EXPECT_EQ(p.UltSezione, -1);
     EXPECT_GE(p.Sezioni.size(), 1u);
 }
 
 TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
+    StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(50, -100, 50, 400, 0));
     Aggiungi(p, Taglio(100, 100, 300, 100, 1));  // misses the wall
     Aggiungi(p, Taglio(-100, 200, 500, 200, 1));
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 1);
     AttesoPunto(p.Sezioni[0].P0, 50, -25);
     AttesoPunto(p.Sezioni[1].P0, -25, 200);
@@ -132,8 +140,9 @@ TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
 }
 
 TEST(AggiornaSezioni, NoSectionLineChangesNothing) {
+    StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
-    AggiornaSezioni(p);
+    AggiornaSezioni(p, stato);
     EXPECT_EQ(p.UltSezione, -1);
     EXPECT_EQ(p.Sezioni.size(), 1u);
 }

@@ -1,5 +1,5 @@
 #include "model/Impostazioni.h"
-#include "model/Parete.h"
+#include "model/Sessione.h"
 #include "FinestraRegistrata.h"
 
 #include <gtest/gtest.h>
@@ -46,9 +46,11 @@ const LayerAtteso Tabella[NumLayer] = {
 };
 
 void Ripristina(Impostazioni& imp) {
-    Parete parete;
+    Sessione sessione;
+    sessione.imp = imp;
     FinestraRegistrata finestra;
-    ImpostazioniDefault(imp, parete, finestra);
+    ImpostazioniDefault(sessione, finestra);
+    imp = sessione.imp;
 }
 
 }  // namespace

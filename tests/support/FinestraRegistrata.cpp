@@ -69,3 +69,4 @@ std::optional<std::string> FinestraRegistrata::ScegliFileDaSalvare(const std::st
 }
 
 void FinestraRegistrata::PanelDiffusa() { Eventi.push_back("PanelDiffusa"); }
+void FinestraRegistrata::AggiornaDopoModifica() { Eventi.push_back("AggiornaDopoModifica"); }

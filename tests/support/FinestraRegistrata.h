@@ -33,6 +33,7 @@ public:
                                                    const std::string& filtro,
                                                    const std::string& nomeProposto) override;
     void PanelDiffusa() override;
+    void AggiornaDopoModifica() override;
 
 private:
     std::vector<std::string> messaggi_;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+// Outcome of a public reader or writer of the core: success, or a code with
+// the reason in Italian, ready for a message box.
+struct [[nodiscard]] Esito {
+    int Codice = 0;      // 0 success; otherwise the operation's documented code
+    std::string Motivo;  // empty on success
+
+    static Esito Ok() { return {}; }
+    static Esito Errore(std::string motivo, int codice = 1) {
+        return {codice, std::move(motivo)};
+    }
+    bool Riuscito() const { return Codice == 0; }
+
+    bool operator==(const Esito&) const = default;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "model/PosizioneArm.h"
+#include "model/Punto.h"
+#include "model/SolaioParete.h"
+
+#include <vector>
+
+// Input modes of the canvas (Modo). The dimension tools step through their
+// three clicks by adding 1 to the mode, so the values are plain integers.
+namespace ModoInput {
+enum : int {
+    Inattivo = 0,
+    ZoomPrimoAngolo = 2,
+    ZoomSecondoAngolo = 3,
+    Trascina = 4,
+    TrascinaCentrale = 5,
+    NuovaZona = 32,
+    NuovaZonaInCorso = 33,
+    PosizioneAperta = 34,
+    ModificaZona = 200,
+    TrascinaAngoloZona = 201,
+    TrascinaZona = 202,
+    SpostaEtichetta = 300,
+    TrascinaCentroEtichetta = 301,
+    TrascinaRichiamoEtichetta = 302,
+    NuovaSezioneOrizzontale = 400,
+    NuovaSezioneInCorso = 401,
+    NuovaSezioneVerticale = 403,
+    CancellaSezione = 408,
+    SpostaSezione = 410,
+    SpostaSezioneInCorso = 411,
+    CancellaPosizione = 420,
+    CopiaPosizione = 430,
+    SpostaPosizione = 440,
+    CopiaLatoOpposto = 450,
+    CopiaMultiplaPrimoAngolo = 460,
+    CopiaMultiplaSecondoAngolo = 461,
+    QuotaOrizzontale = 2000,
+    QuotaVerticale = 3000,
+    QuotaAllineata = 4000,
+    QuotaturaContinua = 5000,
+    QuotaturaContinuaPunto = 5001,
+    CancellaQuota = 6000,
+    SpostaQuota = 7000,
+    SpostaQuotaInCorso = 7001,
+    VisibilitaQuota = 7005,
+    ModificaSolaioParete = 7500,
+    CancellaSolaioParete = 7510,
+    NuovoSolaio = 8000,
+    NuovoSolaioInCorso = 8001,
+    DialogoSolaio = 8100,
+    NuovaParete = 9000,
+    NuovaPareteInCorso = 9001,
+    DialogoParete = 9100,
+};
+// Second and third click of a dimension tool whose first click is modo.
+constexpr int SecondoPuntoQuota(int modo) { return modo + 1; }
+constexpr int LineaQuota(int modo) { return modo + 2; }
+}  // namespace ModoInput
+
+// The display and input state of the program window: what is shown, how the
+// canvas reads the mouse, and the edit buffers of the canvas modes. Values
+// are the documented ones; a default-constructed state is the one at start.
+struct StatoInterfaccia {
+    // Face and direction chosen with the selectors.
+    int LatoCorrente = 0;       // 0 "Lato +", 1 "Lato -"
+    int DirezioneCorrente = 0;  // 0 "Direzione 1", 1 "Direzione 2"
+    // The view.
+    int ModoVista = 0;      // 0-5
+    int StatoVista = 0;     // 0-17
+    int VistaCorrente = 0;  // view id: 0-3 elevations, 4 none, 5 sheet, 9999 a colour map
+    int TipoMappa = 0;
+    int LatoAttivo = 0;       // face of the active layer
+    int DirezioneAttiva = 0;  // direction of the active layer
+    float ScalaMin = 0.0f;    // colour-scale range, cm2/m
+    float ScalaMax = 0.0f;
+
+    // Canvas input.
+    int Modo = ModoInput::Inattivo;
+    int ModoPrec = ModoInput::Inattivo;
+    int UltimoComando = 0;   // id of the last repeatable command, 0 none
+    int InfoNodiAttivo = 0;  // non-zero: a left press picks a node
+    int ErroreOperazione = 0;  // -1 when the last canvas edit or dialog was refused
+
+    // Edit buffers of the canvas modes.
+    PosizioneArm PosCorrente;
+    std::vector<Punto> PoligonoCorrente = std::vector<Punto>(1);
+    int UltPuntoCorrente = 0;
+    int IndiceCorrente = 0;
+    int NuovoElemento = 0;
+    SolaioParete SolaioCorrente;
+    int OrientSezione = 0;   // 1 horizontal, 0 vertical
+    int IndiceSezione = 0;
+    int QuotaSelezionata = -1;
+
+    bool operator==(const StatoInterfaccia&) const = default;
+};
+
+// The display state that the program's defaults reset.
+void StatoVistaDefault(StatoInterfaccia& stato);
