@@ -313,7 +313,10 @@ void CompletaParete(Parete& p, StatoInterfaccia& stato, const std::string& perco
     std::string armature = TrovaFileArmature(percorso);
     if (armature.empty()) armature = NomeFileArmature(percorso);
     if (!armature.empty() && EsisteFile(armature, stato, finestra)) {
-        CaricaArmature(p, finestra, percorso);
+        // The wall is sound: a design that cannot be read is told, and the
+        // wall opens with what was read of it.
+        const Esito esito = CaricaArmature(p, finestra, percorso);
+        if (!esito.Riuscito()) Avvisa(finestra, esito.Motivo);
     } else {
         p.UltQuota = -1;
         p.Quote.assign(1, Quota{});

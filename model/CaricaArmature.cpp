@@ -43,4 +43,4 @@ std::string TrovaFileArmature(const std::string& percorsoParete) {
 }
 
 // The reinforcement file arrives with its own step.
-void CaricaArmature(Parete&, InterfacciaFinestra&, const std::string&) {}
+Esito CaricaArmature(Parete&, InterfacciaFinestra&, const std::string&) { return Esito::Ok(); }

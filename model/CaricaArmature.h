@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Esito.h"
+
 #include <string>
 
 struct Parete;
@@ -15,6 +17,7 @@ std::string NomeFileArmature(const std::string& percorsoParete);
 // in letter case. Empty when there is none.
 std::string TrovaFileArmature(const std::string& percorsoParete);
 
-// Loads the design of the reinforcement file beside the wall file into the model.
-void CaricaArmature(Parete& parete, InterfacciaFinestra& finestra,
-                    const std::string& percorsoParete);
+// Loads the design of the reinforcement file beside the wall file into the
+// model. A file it cannot read leaves the reason in the outcome.
+[[nodiscard]] Esito CaricaArmature(Parete& parete, InterfacciaFinestra& finestra,
+                                   const std::string& percorsoParete);
