@@ -1,5 +1,6 @@
 #include "design/ArmaturaDiffusa.h"
 #include "design/ContorniArmatura.h"
+#include "drawing/BersaglioDxf.h"
 #include "model/Estensione.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
@@ -131,7 +132,7 @@ TEST(RicalcolaArmature, QuantitaDiPareti) {
 
         FlussoDxfRegistrato flusso;
         const StatoDxf stato{1, 0.0f, 0.0f};
-        ArmaturaDiffusa(p, imp, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
+        ArmaturaDiffusa(p, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
         EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA1"), c.barreDir1) << c.nome;
         EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA2"), c.barreDir2) << c.nome;
     }
@@ -182,7 +183,7 @@ TEST(ArmaturaDiffusa, DisegnaSpostatoENonToccaLeQuantita) {
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
     const StatoDxf stato{1, 0.0f, 0.0f};
-    ArmaturaDiffusa(p, imp, 1000.0f, 50.0f, 1, BersaglioDxf(flusso, stato, imp));
+    ArmaturaDiffusa(p, 1000.0f, 50.0f, 1, BersaglioDxf(flusso, stato, imp));
     EXPECT_FLOAT_EQ(p.LungDir2Meno, -1.0f);
 
     // The first horizontal bar, (3, 4)-(297, 4), shifted and at 2 DXF units per cm.
@@ -213,7 +214,7 @@ TEST(ArmaturaDiffusa, UnaLineaPerUnVerticeNonPosaBarreNellApertura) {
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
     const StatoDxf stato{1, 0.0f, 0.0f};
-    ArmaturaDiffusa(p, imp, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
+    ArmaturaDiffusa(p, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
     // y = 4, 24, 44, 164, 184: one bar; 84 to 144: two; 64: one.
     EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA2"), 14);
     for (const EntitaDxf& e : flusso.DiTipo("LINE")) {

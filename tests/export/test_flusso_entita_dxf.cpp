@@ -1,4 +1,4 @@
-#include "drawing/Bersaglio.h"
+#include "drawing/BersaglioDxf.h"
 #include "drawing/Primitive.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
@@ -34,7 +34,7 @@ struct Esportazione {
     HandleDxf handle;
     std::ostringstream entita, blocchi;
     FlussoEntitaDxf flusso{entita, blocchi, handle, stato, imp};
-    Bersaglio b = BersaglioDxf(flusso, stato, imp);
+    BersaglioDxf b{flusso, stato, imp};
 
     // The few primitives every dialect test draws, in model cm.
     void DisegnaCampione() {
@@ -143,6 +143,12 @@ TEST(GruppiDxf, GroupLayoutAndNumberForms) {
         {2.5f, "2.5"}, {200.0f, "200"}, {0.1f, "0.1"}, {-0.0f, "0"},
         {1234567.0f, "1234567"}, {12345678.0f, "1.234568e+07"}, {-31.25f, "-31.25"}};
     for (const auto& [valore, atteso] : casi) EXPECT_EQ(NumeroGenerale(valore), atteso) << valore;
+}
+
+TEST(GruppiDxf, Allinea6) {
+    EXPECT_EQ(Allinea6(3), "     3");
+    EXPECT_EQ(Allinea6(-12), "   -12");
+    EXPECT_EQ(Allinea6(-32768), "-32768");
 }
 
 TEST(FlussoEntitaDxf, R2000StreamReadsBackWithUniqueHandles) {
