@@ -62,10 +62,10 @@ void DisMirino(float x, float y, float r, const Bersaglio& b) {
 }
 
 float AngoloRad(float x1, float y1, float x2, float y2) {
-    float a = 1.5707964f;
+    float a = MezzoPiGrecoFloat;
     if (std::fabs(x2 - x1) > 0.001f) a = static_cast<float>(std::atan((y2 - y1) / (x2 - x1)));
     // Texts steeper than about 60 degrees downwards are turned to read upwards.
-    if (a < -1.04f) a = static_cast<float>(a + 3.14159265);
+    if (a < -1.04f) a = static_cast<float>(a + PiGrecoTesti);
     return a;
 }
 

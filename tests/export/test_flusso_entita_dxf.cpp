@@ -311,3 +311,48 @@ TEST(DxfQuota, BlockHandleIsRecordedForTheBlockTable) {
     EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 5).at(0), "20");
     EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 70).at(0), "    33");
 }
+
+// The style names keep the linetypes the DXF writer has always written.
+TEST(FlussoEntitaDxf, LineTypeOfEachStyle) {
+    const struct {
+        const char* nome;
+        int stile;
+        std::vector<std::string> tipoLinea;  // group 6, if any
+    } casi[] = {
+        {.nome = "Pieno", .stile = Stile::Pieno, .tipoLinea = {}},
+        {.nome = "Punteggiato", .stile = Stile::Punteggiato, .tipoLinea = {"DASHED"}},
+        {.nome = "Continuo", .stile = Stile::Continuo, .tipoLinea = {"Continuous"}},
+        {.nome = "Punteggiato2", .stile = Stile::Punteggiato2, .tipoLinea = {"DASHED2"}},
+        {.nome = "Giallo", .stile = Stile::Giallo, .tipoLinea = {}},
+    };
+    for (const auto& c : casi) {
+        Esportazione linea, cerchio;
+        DisLinea(0, 0, 10, 0, Layer::Quote, c.stile, linea.b);
+        DisCerchio(0, 0, 10, Layer::Quote, c.stile, cerchio.b);
+        EXPECT_EQ(ValoriDi(LeggiGruppi(linea.entita.str()), 6), c.tipoLinea) << c.nome;
+        EXPECT_EQ(ValoriDi(LeggiGruppi(cerchio.entita.str()), 6), c.tipoLinea) << c.nome;
+    }
+}
+
+// The alignment names keep the justification codes of groups 72 and 73.
+TEST(FlussoEntitaDxf, JustificationOfEachAlignment) {
+    const struct {
+        const char* nome;
+        int orizzontale, verticale;
+        const char *gruppo72, *gruppo73;
+    } casi[] = {
+        {.nome = "left bottom", .orizzontale = Allinea::Sinistra, .verticale = Allinea::Basso,
+         .gruppo72 = "     0", .gruppo73 = "     1"},
+        {.nome = "centre middle", .orizzontale = Allinea::Centro, .verticale = Allinea::Mezzo,
+         .gruppo72 = "     1", .gruppo73 = "     2"},
+        {.nome = "right top", .orizzontale = Allinea::Destra, .verticale = Allinea::Alto,
+         .gruppo72 = "     2", .gruppo73 = "     3"},
+    };
+    for (const auto& c : casi) {
+        Esportazione e;
+        ScriviTesto(0, 0, "A", 0, Layer::TestoQuote, c.orizzontale, c.verticale, 0, e.b);
+        const auto gruppi = LeggiGruppi(e.entita.str());
+        EXPECT_EQ(ValoriDi(gruppi, 72), std::vector<std::string>{c.gruppo72}) << c.nome;
+        EXPECT_EQ(ValoriDi(gruppi, 73), std::vector<std::string>{c.gruppo73}) << c.nome;
+    }
+}

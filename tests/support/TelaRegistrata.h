@@ -21,6 +21,8 @@ struct TrattoTela {
     int Spessore = 1;
     StratoTela Strato = StratoTela::Immagine;
     std::string Testo;
+
+    bool operator==(const TrattoTela&) const = default;
 };
 
 // Recording screen canvas: every drawing call becomes one TrattoTela; state
