@@ -116,12 +116,13 @@ bool ContorniPronti(const Parete& parete) {
     return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
 }
 
+// Diameter and spacing of one distributed layer.
 struct StratoDiffuso {
     int Diametro = 0;
     float Passo = 0.0f;
 };
 
-StratoDiffuso Strato(const Parete& parete, int lato, int direzione) {
+StratoDiffuso StratoDellaFaccia(const Parete& parete, int lato, int direzione) {
     const bool piu = (lato == 0);
     if (direzione == 0)
         return {piu ? parete.DiamDir1Piu : parete.DiamDir1Meno,
@@ -161,8 +162,9 @@ void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const B
     if (!ContorniPronti(parete)) return;
     for (int direzione = 0; direzione < 2; ++direzione) {
         const int layer = direzione == 0 ? Layer::ArmDiffusa1 : Layer::ArmDiffusa2;
-        PercorriBarre(parete, RuotaContorno(parete, direzione), direzione,
-                      Strato(parete, lato, direzione).Passo, [&](float a, float c, float y) {
+        const float passo = StratoDellaFaccia(parete, lato, direzione).Passo;
+        PercorriBarre(parete, RuotaContorno(parete, direzione), direzione, passo,
+                      [&](float a, float c, float y) {
                           float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
                           RuotaDaDirezione(direzione, a, y, x1, y1);
                           RuotaDaDirezione(direzione, c, y, x2, y2);
@@ -177,8 +179,8 @@ std::optional<QuantitaFaccia> MisuraArmaturaDiffusa(const Parete& parete,
     const auto peso = [](int diametro, float lunghezza) {
         return static_cast<float>(AreaBarra(diametro) * PesoSpecificoFerro * lunghezza);
     };
-    const StratoDiffuso strato1 = Strato(parete, lato, 0);
-    const StratoDiffuso strato2 = Strato(parete, lato, 1);
+    const StratoDiffuso strato1 = StratoDellaFaccia(parete, lato, 0);
+    const StratoDiffuso strato2 = StratoDellaFaccia(parete, lato, 1);
     QuantitaFaccia q;
     q.LungDir1 = LunghezzaStrato(parete, imp, 0, strato1);
     q.PesoDir1 = peso(strato1.Diametro, q.LungDir1);

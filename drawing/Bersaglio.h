@@ -20,8 +20,8 @@ constexpr MascheraLayer TuttiILayer() {
 // stream (BersaglioDxf) or nowhere (BersaglioMisura, the pass that only sums
 // bar lengths). Every drawing procedure takes one and draws through the
 // primitives of drawing/Primitive.h; each target carries the settings and the
-// layer mask of its pass. What differs between targets lives in the private
-// leaves below, which only the primitives reach, after the layer checks.
+// layer mask of its pass. What differs between targets lives in the protected
+// leaves below, which only the primitives reach, after their layer checks.
 class Bersaglio {
 public:
     virtual ~Bersaglio() = default;

@@ -356,3 +356,12 @@ TEST(FlussoEntitaDxf, JustificationOfEachAlignment) {
         EXPECT_EQ(ValoriDi(gruppi, 73), std::vector<std::string>{c.gruppo73}) << c.nome;
     }
 }
+
+// A bar label on a layer outside the table is left out, as on the screen and
+// in R12, instead of stopping the export.
+TEST(FlussoEntitaDxf, BarLabelOutsideTheLayerTableIsLeftOut) {
+    Esportazione e;
+    EXPECT_NO_THROW(DisFerro(0, 0, 250, 0, 0, Layer::ArmDiffusa1, 99, e.b));
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 0), std::vector<std::string>{"LINE"});
+    EXPECT_TRUE(e.blocchi.str().empty());
+}
