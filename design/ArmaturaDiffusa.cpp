@@ -1,5 +1,6 @@
 #include "design/ArmaturaDiffusa.h"
 
+#include "drawing/BersaglioMisura.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
 #include "drawing/SolaiPareti.h"
@@ -9,13 +10,12 @@
 #include "model/Poligoni.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// Layer 20 "ARM_DIFFUSA1"; direction 2 draws on the next one.
-constexpr int LayerDiffusa = 20;
 // Scan lines reach this far beyond the contour on both sides, cm.
 constexpr float MargineScansione = 1000.0f;
 
@@ -69,19 +69,17 @@ bool PezzoNellaParete(const Parete& parete, int direzione, float xa, float xb, f
     return true;
 }
 
-// Lays one layer. Returns the summed length of its bars on the measure
-// target, 0 otherwise.
-float DisponiBarre(const Parete& parete, const Impostazioni& imp, const ContornoRuotato& zona,
-                   float dx, float dy, int direzione, float passo, int diametro,
-                   const Bersaglio& b) {
-    if (!(passo > 0.0f)) return 0.0f;
+// Sweeps one layer: calls barra(a, c, y) for every bar, which runs from a to
+// c along the scan line y in the bar frame of the direction.
+template <typename Barra>
+void PercorriBarre(const Parete& parete, const ContornoRuotato& zona, int direzione, float passo,
+                   Barra&& barra) {
+    if (!(passo > 0.0f)) return;
     const Rettangolo& box = direzione == 0 ? parete.EstArmDir1 : parete.EstArmDir2;
     const float xa = box.Xmin - MargineScansione;
     const float xb = box.Xmax + MargineScansione;
-    float somma = 0.0f;
     std::vector<float> incroci;
     std::vector<std::pair<float, float>> barre;
-    std::vector<int> solai;
     float y = box.Ymin + 1.0f;
     do {
         incroci.clear();
@@ -102,66 +100,107 @@ float DisponiBarre(const Parete& parete, const Impostazioni& imp, const Contorno
                     barre.emplace_back(incroci[i], incroci[i + 1]);
         }
 
-        for (const auto& [a, c] : barre) {
-            if (!b.Misura()) {
-                float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-                RuotaDaDirezione(direzione, a, y, x1, y1);
-                RuotaDaDirezione(direzione, c, y, x2, y2);
-                DisLinea(x1 + dx, y1 + dy, x2 + dx, y2 + dy, LayerDiffusa + direzione, 0, b);
-            } else if (direzione == 0) {
-                // In the bar frame of direction 1, x is the model height. The
-                // slabs are chosen over this bar's own stretch.
-                int m = 0;
-                SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
-                somma += static_cast<float>(DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c,
-                                                         diametro, passo, 1, 1, solai, m, 0, b));
-            } else {
-                somma += static_cast<float>(
-                    DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, diametro, passo, 1, 1, b));
-            }
-        }
+        for (const auto& [a, c] : barre) barra(a, c, y);
         // A spacing too small to move y on would never end the sweep.
         const float prossima = y + passo;
         if (prossima <= y) break;
         y = prossima;
     } while (y < box.Ymax);
+}
+
+// Contours complete for the current outline, as the sweep needs them.
+bool ContorniPronti(const Parete& parete) {
+    const auto completo = [&](const std::vector<Punto>& c) {
+        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
+    };
+    return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
+}
+
+// Diameter and spacing of one distributed layer.
+struct StratoDiffuso {
+    int Diametro = 0;
+    float Passo = 0.0f;
+};
+
+StratoDiffuso StratoDellaFaccia(const Parete& parete, int lato, int direzione) {
+    const bool piu = (lato == 0);
+    if (direzione == 0)
+        return {piu ? parete.DiamDir1Piu : parete.DiamDir1Meno,
+                piu ? parete.PassoDir1Piu : parete.PassoDir1Meno};
+    return {piu ? parete.DiamDir2Piu : parete.DiamDir2Meno,
+            piu ? parete.PassoDir2Piu : parete.PassoDir2Meno};
+}
+
+// Summed cut length of one layer's bars, each measured as a developed bar.
+float LunghezzaStrato(const Parete& parete, const Impostazioni& imp, int direzione,
+                      const StratoDiffuso& strato) {
+    const BersaglioMisura misura(imp);
+    float somma = 0.0f;
+    std::vector<int> solai;
+    PercorriBarre(parete, RuotaContorno(parete, direzione), direzione, strato.Passo,
+                  [&](float a, float c, float) {
+                      if (direzione == 0) {
+                          // In the bar frame of direction 1, x is the model height.
+                          // The slabs are chosen over this bar's own stretch.
+                          int m = 0;
+                          SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
+                          somma += static_cast<float>(
+                              DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c, strato.Diametro,
+                                           strato.Passo, 1, 1, solai, m, 0, misura));
+                      } else {
+                          somma += static_cast<float>(
+                              DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, strato.Diametro,
+                                            strato.Passo, 1, 1, misura));
+                      }
+                  });
     return somma;
 }
 
 }  // namespace
 
-void ArmaturaDiffusa(Parete& parete, const Impostazioni& imp, float dx, float dy, int lato,
-                     const Bersaglio& b) {
-    // The contours must have been built for the current outline.
-    const auto completo = [&](const std::vector<Punto>& c) {
-        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
-    };
-    if (!completo(parete.ContornoDir1) || !completo(parete.ContornoDir2)) return;
-    const bool piu = (lato == 0);
+void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const Bersaglio& b) {
+    if (!ContorniPronti(parete)) return;
+    for (int direzione = 0; direzione < 2; ++direzione) {
+        const int layer = direzione == 0 ? Layer::ArmDiffusa1 : Layer::ArmDiffusa2;
+        const float passo = StratoDellaFaccia(parete, lato, direzione).Passo;
+        PercorriBarre(parete, RuotaContorno(parete, direzione), direzione, passo,
+                      [&](float a, float c, float y) {
+                          float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+                          RuotaDaDirezione(direzione, a, y, x1, y1);
+                          RuotaDaDirezione(direzione, c, y, x2, y2);
+                          DisLinea(x1 + dx, y1 + dy, x2 + dx, y2 + dy, layer, Stile::Pieno, b);
+                      });
+    }
+}
 
-    const int diam1 = piu ? parete.DiamDir1Piu : parete.DiamDir1Meno;
-    const float passo1 = piu ? parete.PassoDir1Piu : parete.PassoDir1Meno;
-    const float lung1 =
-        DisponiBarre(parete, imp, RuotaContorno(parete, 0), dx, dy, 0, passo1, diam1, b);
-
-    const int diam2 = piu ? parete.DiamDir2Piu : parete.DiamDir2Meno;
-    const float passo2 = piu ? parete.PassoDir2Piu : parete.PassoDir2Meno;
-    const float lung2 =
-        DisponiBarre(parete, imp, RuotaContorno(parete, 1), dx, dy, 1, passo2, diam2, b);
-
-    if (!b.Misura()) return;
+std::optional<QuantitaFaccia> MisuraArmaturaDiffusa(const Parete& parete,
+                                                    const Impostazioni& imp, int lato) {
+    if (!ContorniPronti(parete)) return std::nullopt;
     const auto peso = [](int diametro, float lunghezza) {
         return static_cast<float>(AreaBarra(diametro) * PesoSpecificoFerro * lunghezza);
     };
-    (piu ? parete.LungDir1Piu : parete.LungDir1Meno) = lung1;
-    (piu ? parete.PesoDir1Piu : parete.PesoDir1Meno) = peso(diam1, lung1);
-    (piu ? parete.LungDir2Piu : parete.LungDir2Meno) = lung2;
-    (piu ? parete.PesoDir2Piu : parete.PesoDir2Meno) = peso(diam2, lung2);
+    const StratoDiffuso strato1 = StratoDellaFaccia(parete, lato, 0);
+    const StratoDiffuso strato2 = StratoDellaFaccia(parete, lato, 1);
+    QuantitaFaccia q;
+    q.LungDir1 = LunghezzaStrato(parete, imp, 0, strato1);
+    q.PesoDir1 = peso(strato1.Diametro, q.LungDir1);
+    q.LungDir2 = LunghezzaStrato(parete, imp, 1, strato2);
+    q.PesoDir2 = peso(strato2.Diametro, q.LungDir2);
+    return q;
 }
 
 void RicalcolaArmature(Parete& parete, const Impostazioni& imp) {
     if (parete.NumPuntiContorno <= 0) return;
-    const Bersaglio misura = BersaglioMisura(imp);
-    ArmaturaDiffusa(parete, imp, 0.0f, 0.0f, 0, misura);
-    ArmaturaDiffusa(parete, imp, 0.0f, 0.0f, 1, misura);
+    if (const auto piu = MisuraArmaturaDiffusa(parete, imp, 0)) {
+        parete.LungDir1Piu = piu->LungDir1;
+        parete.PesoDir1Piu = piu->PesoDir1;
+        parete.LungDir2Piu = piu->LungDir2;
+        parete.PesoDir2Piu = piu->PesoDir2;
+    }
+    if (const auto meno = MisuraArmaturaDiffusa(parete, imp, 1)) {
+        parete.LungDir1Meno = meno->LungDir1;
+        parete.PesoDir1Meno = meno->PesoDir1;
+        parete.LungDir2Meno = meno->LungDir2;
+        parete.PesoDir2Meno = meno->PesoDir2;
+    }
 }

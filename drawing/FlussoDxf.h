@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/StiliDisegno.h"
+
 #include <string>
 
 // Switches and offsets of the DXF export in progress. The export sets them;
@@ -17,11 +19,13 @@ class FlussoDxf {
 public:
     virtual ~FlussoDxf() = default;
 
-    // style 1, 2, 3: "DASHED", "Continuous", "DASHED2"; any other: no linetype group.
+    // stile (Stile::Tratto) Punteggiato, Continuo, Punteggiato2: linetype "DASHED",
+    // "Continuous", "DASHED2"; any other: no linetype group.
     virtual void DxfLinea(float x1, float y1, float x2, float y2, const std::string& layer,
                           int stile) = 0;
     virtual void DxfCerchio(float x, float y, float r, const std::string& layer, int stile) = 0;
-    // The text arrives with the diameter sign already as "Ø" (UTF-8 inside the program).
+    // The text arrives with the diameter sign already as "Ø" (UTF-8 inside the program);
+    // allineaH and allineaV are the DXF justification codes (groups 72 and 73).
     virtual void DxfTesto(const std::string& layer, const std::string& testo, float x, float y,
                           float altezza, float angoloGradi, int allineaH, int allineaV) = 0;
     // One DIMENSION entity with its anonymous block (R2000 only). The layers are

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "drawing/Bersaglio.h"
+#include "drawing/FlussoDxf.h"
+#include "drawing/StiliDisegno.h"
 
 #include <string>
 
@@ -14,29 +16,25 @@ std::string TestoConDiametro(const std::string& testo);
 // Number of characters (not bytes) of a UTF-8 text.
 int NumeroCaratteri(const std::string& testo);
 
-// Layers are indexes 0-24 into the layer table. Screen lines also accept the
-// highlight pseudo-layers below, always solid and never sent to DXF.
+// Layers are indexes 0-24 into the layer table (Layer::Indice). Screen lines
+// also accept the highlight pseudo-layers below, always solid and drawn on the
+// screen only.
 inline constexpr int LayerEvidenziaCiano = -1;
 inline constexpr int LayerEvidenziaGiallo = -2;
 // True for an index of the layer table; a primitive given any other layer
-// (or a pseudo-layer where none is accepted) draws nothing.
+// (or a pseudo-layer where none is accepted) draws nothing, and so does a
+// primitive whose layer is off in the target's mask.
 bool LayerValido(int layer);
 
-// Line styles of lines and circles: 0 solid; 1 dotted ("DASHED" in DXF);
-// 2 solid ("Continuous"); 3 dotted ("DASHED2"); 4 or more solid, and circles
-// drawn in the highlight yellow.
-
-// Text alignment: horizontal 0 left, 1 centre, 2 right; vertical 0 bottom,
-// 1 middle, 2 top. Angles of texts in degrees, counter-clockwise.
+// Line styles of lines and circles: Stile::Tratto. Text alignments:
+// Allinea::Orizzontale and Allinea::Verticale. Angles of texts in degrees,
+// counter-clockwise.
 
 // Every primitive draws nothing on the measure-only target.
 void DisLinea(float x1, float y1, float x2, float y2, int layer, int stile, const Bersaglio& b);
 void DisCerchio(float xc, float yc, float r, int layer, int stile, const Bersaglio& b);
 void ScriviTesto(float x, float y, const std::string& testo, int tipo, int layer, int allineaH,
                  int allineaV, float angolo, const Bersaglio& b);
-// Screen-only rotated text at a pixel position, in the canvas foreground colour.
-void TestoVideo(TelaSchermo& tela, int x, int y, float altezza, float larghezza, int angolo,
-                const std::string& testo);
 
 // Text height of a size class (0: 20, 1: 25, 2: 42, 3: 22 drawing units, any
 // other 0), times ScalaTestiDxf off the screen.
@@ -53,8 +51,12 @@ void DisQuota(float xa, float ya, float xb, float yb, float xp, float yp, float 
 // A dimension built from lines, ticks, circles and a text (screen and R12).
 void DisQuotaSemplice(float x1, float y1, float x2, float y2, int layer, int layerTesto,
                       const Bersaglio& b);
-// A cross with 2 cm arms on layer "QUOTE" and a circle of radius r on layer 20.
+// A cross with 2 cm arms on layer "QUOTE" and a circle of radius r on layer "ARM_DIFFUSA1".
 void DisMirino(float x, float y, float r, const Bersaglio& b);
+
+// Left to right; a vertical segment bottom to top. Texts along the segment
+// then never read upside down.
+void OrdinaEstremi(float& x1, float& y1, float& x2, float& y2);
 
 // Reading angle of a segment: steep texts read upwards (-1.04 to about 2.10 rad).
 float AngoloRad(float x1, float y1, float x2, float y2);
@@ -67,6 +69,3 @@ float AngoloOpposto(float a);
 // Model cm to DXF units: the wall's offset, then the print scale.
 float DxfX(float x, const StatoDxf& stato, const Impostazioni& imp);
 float DxfY(float y, const StatoDxf& stato, const Impostazioni& imp);
-
-// Decimal text of n right-aligned in 6 characters (integer values of DXF records).
-std::string Allinea6(int n);

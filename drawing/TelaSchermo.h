@@ -11,9 +11,14 @@ struct PuntoPixel {
 
 enum class StileTratto { Continuo, Punteggiato };
 
+// The two layers of the canvas: the persistent image of the drawing and the
+// transient overlay (highlights, rubber bands, guide lines, snap marks).
+enum class StratoTela { Immagine, Transitorio };
+
 // The screen canvas as the drawing code sees it: pixel coordinates with y
-// downwards, colours packed as R + 256 G + 65536 B. It keeps a persistent
-// image and a transient overlay; clearing the overlay never erases the image.
+// downwards, colours packed as R + 256 G + 65536 B. Every drawing call names
+// the layer it draws on, so no setting left behind by an earlier call can
+// send a stroke to the wrong one; clearing the overlay never erases the image.
 // The window implements it; tests record the calls.
 class TelaSchermo {
 public:
@@ -23,10 +28,8 @@ public:
     virtual float Larghezza() const = 0;
     virtual float Altezza() const = 0;
 
-    // true: drawing goes into the persistent image; false: onto the overlay.
-    virtual void ImpostaImmaginePersistente(bool persistente) = 0;
-    // Clears what the current setting addresses (the image or the overlay).
-    virtual void Cancella() = 0;
+    // Clears one layer.
+    virtual void Cancella(StratoTela strato) = 0;
 
     virtual void ImpostaColoreSfondo(int colore) = 0;
     // Colour of the texts.
@@ -34,17 +37,19 @@ public:
     virtual void ImpostaStileTratto(StileTratto stile) = 0;
     virtual void ImpostaSpessoreTratto(int pixel) = 0;
 
-    virtual void Linea(float x1, float y1, float x2, float y2, int colore) = 0;
+    virtual void Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) = 0;
     // A box from two opposite corners: its outline, or filled when pieno.
-    virtual void Riquadro(float x1, float y1, float x2, float y2, int colore, bool pieno) = 0;
+    virtual void Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
+                          bool pieno) = 0;
     // A circle outline.
-    virtual void Cerchio(float xc, float yc, float r, int colore) = 0;
+    virtual void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) = 0;
     // A polygon filled and outlined in one colour.
-    virtual void Poligono(const std::vector<PuntoPixel>& punti, int colore) = 0;
+    virtual void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
+                          int colore) = 0;
     // A single-line text in the foreground colour, font "Arial" of the given
     // character height and width in pixels, rotated counter-clockwise by the
     // angle; (x, y) is the top-left corner of the unrotated text cell. The
     // text is UTF-8 in which U+009D stands for the diameter sign.
-    virtual void Testo(int x, int y, int altezza, int larghezza, int angoloGradi,
-                       const std::string& testo) = 0;
+    virtual void Testo(StratoTela strato, int x, int y, int altezza, int larghezza,
+                       int angoloGradi, const std::string& testo) = 0;
 };

@@ -1,6 +1,6 @@
 #include "export/FlussoEntitaDxf.h"
 
-#include "drawing/Primitive.h"
+#include "drawing/StiliDisegno.h"
 #include "export/GruppiDxf.h"
 #include "export/HandleDxf.h"
 
@@ -9,9 +9,9 @@ namespace {
 // Group 6 of a line or circle: the three linetypes of the LTYPE table.
 const char* NomeTipoLinea(int stile) {
     switch (stile) {
-        case 1: return "DASHED";
-        case 2: return "Continuous";
-        case 3: return "DASHED2";
+        case Stile::Punteggiato: return "DASHED";
+        case Stile::Continuo: return "Continuous";
+        case Stile::Punteggiato2: return "DASHED2";
         default: return nullptr;
     }
 }

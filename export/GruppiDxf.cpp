@@ -19,3 +19,9 @@ std::string NumeroGenerale(float valore) {
     if (risultato == "-0") risultato = "0";
     return risultato;
 }
+
+std::string Allinea6(int n) {
+    std::string testo = std::to_string(n);
+    if (testo.size() < 6) testo.insert(0, 6 - testo.size(), ' ');
+    return testo;
+}

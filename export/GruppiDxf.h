@@ -10,3 +10,6 @@ void ScriviGruppo(std::ostream& uscita, int codice, const std::string& valore);
 // Shortest text of at most 7 significant digits with a point; exponent
 // notation only where 7 digits cannot show the magnitude.
 std::string NumeroGenerale(float valore);
+
+// Decimal text of n right-aligned in 6 characters (integer values of DXF records).
+std::string Allinea6(int n);

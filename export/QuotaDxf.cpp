@@ -5,6 +5,7 @@
 #include "drawing/Primitive.h"
 #include "export/GruppiDxf.h"
 #include "export/HandleDxf.h"
+#include "model/Angoli.h"
 #include "model/Geometria.h"
 #include "model/Impostazioni.h"
 #include "model/Numeri.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr float GradiPerRadiante = 57.2957795130823f;
+constexpr float GradiPerRadiante = static_cast<float>(RadiantiInGradi);
 
 struct PuntoDxf {
     float x = 0.0f, y = 0.0f;
@@ -161,7 +162,7 @@ void FlussoEntitaDxf::DxfQuota(int layerQuota, int layerTesto, int decimali, flo
         }
         a = std::atan((p1.y - p0.y) / (p1.x - p0.x));
     } else {
-        a = 1.5707964f;
+        a = MezzoPiGrecoFloat;
         if (p0.y > p1.y) {
             std::swap(p0, p1);
             std::swap(q0, q1);

@@ -1,12 +1,11 @@
 #include "model/Direzioni.h"
 
+#include "model/Angoli.h"
 #include "model/Parete.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double DuePiGreco = 6.2831853071795898;
 
 // Near-axis directions must compare exactly with 0 and 1 later on.
 double Aggancia(double v) {
@@ -22,7 +21,7 @@ void CalcolaDirezioni(Parete& p) {
     if (std::fabs(d) < 1e-5f) {
         d = 0.0f;
     } else if (d < 0.0f) {
-        d = static_cast<float>(DuePiGreco - d);
+        d = static_cast<float>(DuePiGrecoDirezioni - d);
     }
     p.CosDir1 = Aggancia(std::cos(static_cast<double>(p.AngoloArm1)));
     p.SinDir1 = Aggancia(std::sin(static_cast<double>(p.AngoloArm1)));

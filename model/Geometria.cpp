@@ -1,14 +1,10 @@
 #include "model/Geometria.h"
 
+#include "model/Angoli.h"
+
 #include <cmath>
 
 namespace {
-
-constexpr double Pi = 3.14159265358979;
-constexpr double DuePi = 6.28318530717959;
-constexpr double MezzoPi = 1.5707963267949;
-constexpr double TrePiMezzi = 4.71238898038469;
-constexpr double GradiPerRadiante = 57.2957795130823;
 
 // Tolerances are compared on the float-rounded magnitude, because the values
 // they guard are float coordinates.
@@ -163,11 +159,11 @@ bool PuntoInternoSegmento(float px, float py, float ax, float ay, float bx, floa
 double AngoloSegmentoRad(float x1, float y1, float x2, float y2) {
     const double dx = static_cast<double>(x2) - x1;
     const double dy = static_cast<double>(y2) - y1;
-    if (AbsF(dx) <= 0.0001f) return dy >= 0.0 ? MezzoPi : TrePiMezzi;
-    if (AbsF(dy) <= 0.0001f) return dx >= 0.0 ? 0.0 : Pi;
+    if (AbsF(dx) <= 0.0001f) return dy >= 0.0 ? MezzoPiGrecoAngoli : TrePiMezziAngoli;
+    if (AbsF(dy) <= 0.0001f) return dx >= 0.0 ? 0.0 : PiGrecoAngoli;
     const double a = std::atan(dy / dx);
-    if (dx < 0.0) return a + Pi;
-    if (dy < 0.0) return a + DuePi;
+    if (dx < 0.0) return a + PiGrecoAngoli;
+    if (dy < 0.0) return a + DuePiGrecoAngoli;
     return a;
 }
 
@@ -176,7 +172,7 @@ float AngoloSegmentoGradi(float x1, float y1, float x2, float y2) {
     const double dy = static_cast<double>(y2) - y1;
     if (AbsF(dx) <= 0.0001f) return dy < 0.0 ? 270.0f : 90.0f;
     if (AbsF(dy) <= 0.0001f) return dx < 0.0 ? 180.0f : 0.0f;
-    const double gradi = AngoloSegmentoRad(x1, y1, x2, y2) * GradiPerRadiante;
+    const double gradi = AngoloSegmentoRad(x1, y1, x2, y2) * RadiantiInGradi;
     return static_cast<float>(std::nearbyint(gradi * 100.0) / 100.0);
 }
 
@@ -188,17 +184,17 @@ float AngoloVettore(float x1, float y1, float x2, float y2) {
     // A vector along an axis: the x axis wins when both differences are tiny.
     if (asseX) {
         if (dx > 0.0) return 0.0f;
-        if (dx < 0.0) return static_cast<float>(Pi);
+        if (dx < 0.0) return static_cast<float>(PiGrecoAngoli);
     }
     if (asseY) {
-        if (dy > 0.0) return static_cast<float>(MezzoPi);
-        if (dy < 0.0) return static_cast<float>(TrePiMezzi);
+        if (dy > 0.0) return static_cast<float>(MezzoPiGrecoAngoli);
+        if (dy < 0.0) return static_cast<float>(TrePiMezziAngoli);
     }
     if (asseX || asseY) return 0.0f;
     const double a = std::atan(std::fabs(dy) / std::fabs(dx));
-    if (dx < 0.0 && dy > 0.0) return static_cast<float>(Pi - a);
-    if (dx < 0.0 && dy < 0.0) return static_cast<float>(a + Pi);
-    if (dx > 0.0 && dy < 0.0) return static_cast<float>(DuePi - a);
+    if (dx < 0.0 && dy > 0.0) return static_cast<float>(PiGrecoAngoli - a);
+    if (dx < 0.0 && dy < 0.0) return static_cast<float>(a + PiGrecoAngoli);
+    if (dx > 0.0 && dy < 0.0) return static_cast<float>(DuePiGrecoAngoli - a);
     return static_cast<float>(a);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Layer.h"
 #include "model/Materiali.h"
 
 #include <array>
@@ -37,7 +38,6 @@ struct Impostazioni {
     std::array<int, NumLayer> ColoriSchermo{};  // RGB on the canvas
     std::array<int, NumLayer> LayerVisibili{};  // 1 = drawn on the screen
     std::array<int, NumLayer> LayerDxf{};       // 1 = written to DXF
-    std::array<int, NumLayer> LayerAttivi{};    // flags of the drawing in progress
 
     // Screen palette for the current canvas background.
     int SfondoBianco = 0;  // 0 black canvas, any other value white

@@ -1,5 +1,7 @@
 #include "model/Numeri.h"
 
+#include "model/Angoli.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -124,7 +126,7 @@ float AlMezzo(float x, const IncrementiMezzo& incremento) {
 
 float AreaBarra(int d) {
     const double raggio = d / 20.0;
-    return static_cast<float>(raggio * raggio * 3.141592654);
+    return static_cast<float>(raggio * raggio * PiGrecoAreaBarra);
 }
 
 float Arrotonda(double x, int n) {

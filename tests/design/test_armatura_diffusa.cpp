@@ -1,5 +1,6 @@
 #include "design/ArmaturaDiffusa.h"
 #include "design/ContorniArmatura.h"
+#include "drawing/BersaglioDxf.h"
 #include "model/Estensione.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
@@ -131,7 +132,7 @@ TEST(RicalcolaArmature, QuantitaDiPareti) {
 
         FlussoDxfRegistrato flusso;
         const StatoDxf stato{1, 0.0f, 0.0f};
-        ArmaturaDiffusa(p, imp, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
+        ArmaturaDiffusa(p, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
         EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA1"), c.barreDir1) << c.nome;
         EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA2"), c.barreDir2) << c.nome;
     }
@@ -182,7 +183,7 @@ TEST(ArmaturaDiffusa, DisegnaSpostatoENonToccaLeQuantita) {
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
     const StatoDxf stato{1, 0.0f, 0.0f};
-    ArmaturaDiffusa(p, imp, 1000.0f, 50.0f, 1, BersaglioDxf(flusso, stato, imp));
+    ArmaturaDiffusa(p, 1000.0f, 50.0f, 1, BersaglioDxf(flusso, stato, imp));
     EXPECT_FLOAT_EQ(p.LungDir2Meno, -1.0f);
 
     // The first horizontal bar, (3, 4)-(297, 4), shifted and at 2 DXF units per cm.
@@ -213,7 +214,7 @@ TEST(ArmaturaDiffusa, UnaLineaPerUnVerticeNonPosaBarreNellApertura) {
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
     const StatoDxf stato{1, 0.0f, 0.0f};
-    ArmaturaDiffusa(p, imp, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
+    ArmaturaDiffusa(p, 0.0f, 0.0f, 0, BersaglioDxf(flusso, stato, imp));
     // y = 4, 24, 44, 164, 184: one bar; 84 to 144: two; 64: one.
     EXPECT_EQ(LineeSulLayer(flusso, "ARM_DIFFUSA2"), 14);
     for (const EntitaDxf& e : flusso.DiTipo("LINE")) {
@@ -221,4 +222,41 @@ TEST(ArmaturaDiffusa, UnaLineaPerUnVerticeNonPosaBarreNellApertura) {
         const float xm = (e.Valori[0] + e.Valori[2]) / 4.0f, ym = e.Valori[1] / 2.0f;
         EXPECT_FALSE(xm > 100 && xm < 200 && ym > 50 && ym < 150) << xm << " " << ym;
     }
+}
+
+TEST(MisuraArmaturaDiffusa, LeQuantitaDiUnaFacciaSonoQuelleCheIlRicalcoloRegistra) {
+    Parete p = PareteArmata(800, 200);
+    p.PassoDir2Meno = 25.0f;  // y = 4, 29, ..., 179: 8 bars, one split bar each
+    const Impostazioni imp;
+    const Parete& sola = p;
+    const auto piu = MisuraArmaturaDiffusa(sola, imp, 0);
+    const auto meno = MisuraArmaturaDiffusa(sola, imp, 1);
+    ASSERT_TRUE(piu.has_value());
+    ASSERT_TRUE(meno.has_value());
+    VerificaQuantita({piu->LungDir1, piu->PesoDir1, piu->LungDir2, piu->PesoDir2},
+                     {9520, 58.6944f, 9420, 58.0778f}, "lato +");
+    EXPECT_FLOAT_EQ(meno->LungDir2, 8 * 942.0f);
+
+    RicalcolaArmature(p, imp);
+    EXPECT_EQ(LatoPiu(p).lungDir1, piu->LungDir1);
+    EXPECT_EQ(LatoPiu(p).pesoDir1, piu->PesoDir1);
+    EXPECT_EQ(LatoPiu(p).lungDir2, piu->LungDir2);
+    EXPECT_EQ(LatoPiu(p).pesoDir2, piu->PesoDir2);
+    EXPECT_EQ(LatoMeno(p).lungDir1, meno->LungDir1);
+    EXPECT_EQ(LatoMeno(p).pesoDir1, meno->PesoDir1);
+    EXPECT_EQ(LatoMeno(p).lungDir2, meno->LungDir2);
+    EXPECT_EQ(LatoMeno(p).pesoDir2, meno->PesoDir2);
+}
+
+TEST(MisuraArmaturaDiffusa, SenzaContorniNienteMisuraELeQuantitaRestano) {
+    Parete p = PareteRettangolare(300, 200);  // outline read, contours not built yet
+    p.PassoDir1Piu = p.PassoDir2Piu = p.PassoDir1Meno = p.PassoDir2Meno = 20.0f;
+    p.LungDir1Piu = 7.0f;
+    p.PesoDir2Meno = 3.0f;
+    const Impostazioni imp;
+    EXPECT_FALSE(MisuraArmaturaDiffusa(p, imp, 0).has_value());
+    EXPECT_FALSE(MisuraArmaturaDiffusa(p, imp, 1).has_value());
+    RicalcolaArmature(p, imp);
+    EXPECT_FLOAT_EQ(p.LungDir1Piu, 7.0f);
+    EXPECT_FLOAT_EQ(p.PesoDir2Meno, 3.0f);
 }

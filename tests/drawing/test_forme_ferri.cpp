@@ -1,3 +1,5 @@
+#include "drawing/BersaglioDxf.h"
+#include "drawing/BersaglioMisura.h"
 #include "drawing/FormeFerri.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
@@ -28,7 +30,7 @@ struct DisegnoDxf {
     Impostazioni imp;
     FlussoDxfRegistrato flusso;
     StatoDxf stato{1, 0.0f, 0.0f};
-    Bersaglio Uscita() { return BersaglioDxf(flusso, stato, imp); }
+    BersaglioDxf Uscita() { return BersaglioDxf(flusso, stato, imp); }
 
     std::vector<std::string> Testi(const std::string& layer) const {
         std::vector<std::string> testi;

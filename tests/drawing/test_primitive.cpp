@@ -204,7 +204,7 @@ TEST(Primitive, TestoInDxf) {
 
 TEST(Primitive, BersaglioDiMisuraNonDisegna) {
     BancoDisegno banco;
-    const Bersaglio misura = banco.Misura();
+    const BersaglioMisura misura = banco.Misura();
     DisLinea(0, 0, 10, 0, 3, 0, misura);
     DisCerchio(0, 0, 10, 3, 0, misura);
     DisMirino(0, 0, 10, misura);
@@ -243,12 +243,9 @@ TEST(Primitive, AngoloOpposto) {
     EXPECT_FLOAT_EQ(AngoloOpposto(10), 190);
 }
 
-TEST(Primitive, TrasformazioneDxfEAllinea6) {
+TEST(Primitive, TrasformazioneDxf) {
     BancoDisegno banco;
     banco.Dxf.OffsetXDxf = 500.0f;
     EXPECT_FLOAT_EQ(DxfX(10, banco.Dxf, banco.Imp), 1020.0f);
     EXPECT_FLOAT_EQ(DxfY(10, banco.Dxf, banco.Imp), 20.0f);
-    EXPECT_EQ(Allinea6(3), "     3");
-    EXPECT_EQ(Allinea6(-12), "   -12");
-    EXPECT_EQ(Allinea6(-32768), "-32768");
 }

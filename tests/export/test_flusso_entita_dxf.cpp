@@ -1,4 +1,4 @@
-#include "drawing/Bersaglio.h"
+#include "drawing/BersaglioDxf.h"
 #include "drawing/Primitive.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
@@ -34,7 +34,7 @@ struct Esportazione {
     HandleDxf handle;
     std::ostringstream entita, blocchi;
     FlussoEntitaDxf flusso{entita, blocchi, handle, stato, imp};
-    Bersaglio b = BersaglioDxf(flusso, stato, imp);
+    BersaglioDxf b{flusso, stato, imp};
 
     // The few primitives every dialect test draws, in model cm.
     void DisegnaCampione() {
@@ -143,6 +143,12 @@ TEST(GruppiDxf, GroupLayoutAndNumberForms) {
         {2.5f, "2.5"}, {200.0f, "200"}, {0.1f, "0.1"}, {-0.0f, "0"},
         {1234567.0f, "1234567"}, {12345678.0f, "1.234568e+07"}, {-31.25f, "-31.25"}};
     for (const auto& [valore, atteso] : casi) EXPECT_EQ(NumeroGenerale(valore), atteso) << valore;
+}
+
+TEST(GruppiDxf, Allinea6) {
+    EXPECT_EQ(Allinea6(3), "     3");
+    EXPECT_EQ(Allinea6(-12), "   -12");
+    EXPECT_EQ(Allinea6(-32768), "-32768");
 }
 
 TEST(FlussoEntitaDxf, R2000StreamReadsBackWithUniqueHandles) {
@@ -304,4 +310,58 @@ TEST(DxfQuota, BlockHandleIsRecordedForTheBlockTable) {
     for (const auto& proprietario : ValoriDi(blocco, 330)) EXPECT_EQ(proprietario, "21");
     EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 5).at(0), "20");
     EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 70).at(0), "    33");
+}
+
+// The style names keep the linetypes the DXF writer has always written.
+TEST(FlussoEntitaDxf, LineTypeOfEachStyle) {
+    const struct {
+        const char* nome;
+        int stile;
+        std::vector<std::string> tipoLinea;  // group 6, if any
+    } casi[] = {
+        {.nome = "Pieno", .stile = Stile::Pieno, .tipoLinea = {}},
+        {.nome = "Punteggiato", .stile = Stile::Punteggiato, .tipoLinea = {"DASHED"}},
+        {.nome = "Continuo", .stile = Stile::Continuo, .tipoLinea = {"Continuous"}},
+        {.nome = "Punteggiato2", .stile = Stile::Punteggiato2, .tipoLinea = {"DASHED2"}},
+        {.nome = "Giallo", .stile = Stile::Giallo, .tipoLinea = {}},
+    };
+    for (const auto& c : casi) {
+        Esportazione linea, cerchio;
+        DisLinea(0, 0, 10, 0, Layer::Quote, c.stile, linea.b);
+        DisCerchio(0, 0, 10, Layer::Quote, c.stile, cerchio.b);
+        EXPECT_EQ(ValoriDi(LeggiGruppi(linea.entita.str()), 6), c.tipoLinea) << c.nome;
+        EXPECT_EQ(ValoriDi(LeggiGruppi(cerchio.entita.str()), 6), c.tipoLinea) << c.nome;
+    }
+}
+
+// The alignment names keep the justification codes of groups 72 and 73.
+TEST(FlussoEntitaDxf, JustificationOfEachAlignment) {
+    const struct {
+        const char* nome;
+        int orizzontale, verticale;
+        const char *gruppo72, *gruppo73;
+    } casi[] = {
+        {.nome = "left bottom", .orizzontale = Allinea::Sinistra, .verticale = Allinea::Basso,
+         .gruppo72 = "     0", .gruppo73 = "     1"},
+        {.nome = "centre middle", .orizzontale = Allinea::Centro, .verticale = Allinea::Mezzo,
+         .gruppo72 = "     1", .gruppo73 = "     2"},
+        {.nome = "right top", .orizzontale = Allinea::Destra, .verticale = Allinea::Alto,
+         .gruppo72 = "     2", .gruppo73 = "     3"},
+    };
+    for (const auto& c : casi) {
+        Esportazione e;
+        ScriviTesto(0, 0, "A", 0, Layer::TestoQuote, c.orizzontale, c.verticale, 0, e.b);
+        const auto gruppi = LeggiGruppi(e.entita.str());
+        EXPECT_EQ(ValoriDi(gruppi, 72), std::vector<std::string>{c.gruppo72}) << c.nome;
+        EXPECT_EQ(ValoriDi(gruppi, 73), std::vector<std::string>{c.gruppo73}) << c.nome;
+    }
+}
+
+// A bar label on a layer outside the table is left out, as on the screen and
+// in R12, instead of stopping the export.
+TEST(FlussoEntitaDxf, BarLabelOutsideTheLayerTableIsLeftOut) {
+    Esportazione e;
+    EXPECT_NO_THROW(DisFerro(0, 0, 250, 0, 0, Layer::ArmDiffusa1, 99, e.b));
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 0), std::vector<std::string>{"LINE"});
+    EXPECT_TRUE(e.blocchi.str().empty());
 }

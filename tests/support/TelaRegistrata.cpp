@@ -12,50 +12,59 @@ std::vector<TrattoTela> TelaRegistrata::DiTipo(const std::string& tipo) const {
     return scelti;
 }
 
-void TelaRegistrata::Cancella() {
-    ++Cancellazioni;
-    const bool persistente = persistente_;
-    std::erase_if(Tratti, [persistente](const TrattoTela& t) { return t.Persistente == persistente; });
+std::vector<TrattoTela> TelaRegistrata::DelloStrato(StratoTela strato) const {
+    std::vector<TrattoTela> scelti;
+    for (const auto& t : Tratti)
+        if (t.Strato == strato) scelti.push_back(t);
+    return scelti;
 }
 
-TrattoTela TelaRegistrata::Nuovo(const std::string& tipo, std::vector<float> valori,
-                                 int colore) const {
+void TelaRegistrata::Cancella(StratoTela strato) {
+    ++Cancellazioni;
+    std::erase_if(Tratti, [strato](const TrattoTela& t) { return t.Strato == strato; });
+}
+
+TrattoTela TelaRegistrata::Nuovo(StratoTela strato, const std::string& tipo,
+                                 std::vector<float> valori, int colore) const {
     TrattoTela t;
+    t.Strato = strato;
     t.Tipo = tipo;
     t.Valori = std::move(valori);
     t.Colore = colore;
     t.Stile = stile_;
     t.Spessore = spessore_;
-    t.Persistente = persistente_;
     return t;
 }
 
-void TelaRegistrata::Linea(float x1, float y1, float x2, float y2, int colore) {
-    Tratti.push_back(Nuovo("Linea", {x1, y1, x2, y2}, colore));
+void TelaRegistrata::Linea(StratoTela strato, float x1, float y1, float x2, float y2,
+                           int colore) {
+    Tratti.push_back(Nuovo(strato, "Linea", {x1, y1, x2, y2}, colore));
 }
 
-void TelaRegistrata::Riquadro(float x1, float y1, float x2, float y2, int colore, bool pieno) {
-    TrattoTela t = Nuovo("Riquadro", {x1, y1, x2, y2}, colore);
+void TelaRegistrata::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2,
+                              int colore, bool pieno) {
+    TrattoTela t = Nuovo(strato, "Riquadro", {x1, y1, x2, y2}, colore);
     t.Pieno = pieno;
     Tratti.push_back(t);
 }
 
-void TelaRegistrata::Cerchio(float xc, float yc, float r, int colore) {
-    Tratti.push_back(Nuovo("Cerchio", {xc, yc, r}, colore));
+void TelaRegistrata::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
+    Tratti.push_back(Nuovo(strato, "Cerchio", {xc, yc, r}, colore));
 }
 
-void TelaRegistrata::Poligono(const std::vector<PuntoPixel>& punti, int colore) {
+void TelaRegistrata::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
+                              int colore) {
     std::vector<float> valori;
     for (const auto& p : punti) {
         valori.push_back(static_cast<float>(p.X));
         valori.push_back(static_cast<float>(p.Y));
     }
-    Tratti.push_back(Nuovo("Poligono", std::move(valori), colore));
+    Tratti.push_back(Nuovo(strato, "Poligono", std::move(valori), colore));
 }
 
-void TelaRegistrata::Testo(int x, int y, int altezza, int larghezza, int angoloGradi,
-                           const std::string& testo) {
-    TrattoTela t = Nuovo("Testo",
+void TelaRegistrata::Testo(StratoTela strato, int x, int y, int altezza, int larghezza,
+                           int angoloGradi, const std::string& testo) {
+    TrattoTela t = Nuovo(strato, "Testo",
                          {static_cast<float>(x), static_cast<float>(y),
                           static_cast<float>(altezza), static_cast<float>(larghezza),
                           static_cast<float>(angoloGradi)},

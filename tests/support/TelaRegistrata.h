@@ -1,7 +1,9 @@
 #pragma once
 
 #include "FlussoDxfRegistrato.h"
-#include "drawing/Bersaglio.h"
+#include "drawing/BersaglioDxf.h"
+#include "drawing/BersaglioMisura.h"
+#include "drawing/BersaglioSchermo.h"
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
 #include "model/Impostazioni.h"
@@ -17,13 +19,15 @@ struct TrattoTela {
     bool Pieno = false;         // Riquadro only
     StileTratto Stile = StileTratto::Continuo;
     int Spessore = 1;
-    bool Persistente = true;
+    StratoTela Strato = StratoTela::Immagine;
     std::string Testo;
+
+    bool operator==(const TrattoTela&) const = default;
 };
 
 // Recording screen canvas: every drawing call becomes one TrattoTela; state
 // changes are kept and stamped on the calls that follow. Cancella drops the
-// strokes of the layer it addresses, as the real canvas would.
+// strokes of the layer it names, as the real canvas would.
 class TelaRegistrata : public TelaSchermo {
 public:
     TelaRegistrata(float larghezza = 800.0f, float altezza = 600.0f);
@@ -34,30 +38,32 @@ public:
 
     // The strokes of one kind, in order.
     std::vector<TrattoTela> DiTipo(const std::string& tipo) const;
+    // The strokes on one layer of the canvas, in order.
+    std::vector<TrattoTela> DelloStrato(StratoTela strato) const;
 
     float Larghezza() const override { return larghezza_; }
     float Altezza() const override { return altezza_; }
-    void ImpostaImmaginePersistente(bool persistente) override { persistente_ = persistente; }
-    void Cancella() override;
+    void Cancella(StratoTela strato) override;
     void ImpostaColoreSfondo(int colore) override { ColoreSfondo = colore; }
     void ImpostaColorePrimoPiano(int colore) override { primoPiano_ = colore; }
     void ImpostaStileTratto(StileTratto stile) override { stile_ = stile; }
     void ImpostaSpessoreTratto(int pixel) override { spessore_ = pixel; }
-    void Linea(float x1, float y1, float x2, float y2, int colore) override;
-    void Riquadro(float x1, float y1, float x2, float y2, int colore, bool pieno) override;
-    void Cerchio(float xc, float yc, float r, int colore) override;
-    void Poligono(const std::vector<PuntoPixel>& punti, int colore) override;
-    void Testo(int x, int y, int altezza, int larghezza, int angoloGradi,
+    void Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) override;
+    void Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
+                  bool pieno) override;
+    void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) override;
+    void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) override;
+    void Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
                const std::string& testo) override;
 
     StileTratto StileCorrente() const { return stile_; }
 
 private:
-    TrattoTela Nuovo(const std::string& tipo, std::vector<float> valori, int colore) const;
+    TrattoTela Nuovo(StratoTela strato, const std::string& tipo, std::vector<float> valori,
+                     int colore) const;
 
     float larghezza_;
     float altezza_;
-    bool persistente_ = true;
     int primoPiano_ = 0;
     StileTratto stile_ = StileTratto::Continuo;
     int spessore_ = 1;
@@ -65,7 +71,8 @@ private:
 
 // Everything a drawing test needs: default settings, a 800 x 600 canvas at
 // 2 pixels per cm with the model origin at its bottom-left corner, a
-// recording canvas and DXF stream, and the three targets over them.
+// recording canvas and DXF stream, and the targets over them, all layers on
+// unless a mask is given.
 struct BancoDisegno {
     BancoDisegno();
 
@@ -75,11 +82,18 @@ struct BancoDisegno {
     FlussoDxfRegistrato Flusso;
     StatoDxf Dxf;
 
-    Bersaglio Schermo() { return BersaglioSchermo(Tela, VistaTela, Imp); }
-    // R2000 unless r12.
-    Bersaglio InDxf(bool r12 = false) {
-        Dxf.DxfR12 = r12 ? -1 : 0;
-        return BersaglioDxf(Flusso, Dxf, Imp);
+    // The persistent image of the canvas.
+    BersaglioSchermo Schermo(const MascheraLayer& layerAttivi = TuttiILayer()) {
+        return BersaglioSchermo(Tela, StratoTela::Immagine, VistaTela, Imp, layerAttivi);
     }
-    Bersaglio Misura() { return BersaglioMisura(Imp); }
+    // The transient overlay of the canvas.
+    BersaglioSchermo Transitorio() {
+        return BersaglioSchermo(Tela, StratoTela::Transitorio, VistaTela, Imp);
+    }
+    // R2000 unless r12.
+    BersaglioDxf InDxf(bool r12 = false, const MascheraLayer& layerAttivi = TuttiILayer()) {
+        Dxf.DxfR12 = r12 ? -1 : 0;
+        return BersaglioDxf(Flusso, Dxf, Imp, layerAttivi);
+    }
+    BersaglioMisura Misura() { return BersaglioMisura(Imp); }
 };
