@@ -35,8 +35,6 @@ constexpr std::array<Tinta, LayerDerivato> TinteLayer = {
     Tinta::Rosso,   Tinta::Verde,  Tinta::Tratteggio, Tinta::Grigio,
 };
 
-constexpr int LayerTratteggi = 22;
-
 int ColoreDi(const Impostazioni& imp, Tinta tinta) {
     switch (tinta) {
     case Tinta::Rosso: return imp.ColRosso;
@@ -153,7 +151,7 @@ void ImpostaColoriVideo(Impostazioni& imp) {
     }
     imp.ColoriSchermo[LayerDerivato] = imp.ColoriSchermo[LayerOrigineDerivato];
     // The hatching would bury the drawing on the screen; it is meant for DXF.
-    imp.LayerVisibili[LayerTratteggi] = 0;
+    imp.LayerVisibili[Layer::Tratteggi] = 0;
     imp.OsnapQuote.fill(1);
 }
 

@@ -13,8 +13,8 @@ struct Sessione;
 // Number of entries of the layer table: 24 the user edits, and entry 24,
 // which repeats entry 2 with the suffix "_SUP".
 inline constexpr int NumLayer = 25;
-inline constexpr int LayerDerivato = 24;
-inline constexpr int LayerOrigineDerivato = 2;
+inline constexpr int LayerDerivato = Layer::PerimPilastriSup;
+inline constexpr int LayerOrigineDerivato = Layer::PerimPilastri;
 inline constexpr int NumGruppiOsnap = 9;
 
 // Screen colour in the packing the settings file stores: r + 256 g + 65536 b.
