@@ -10,17 +10,20 @@ namespace {
 // they guard are float coordinates.
 float AbsF(double v) { return static_cast<float>(std::fabs(v)); }
 
-bool Sovrapposti(float min1, float max1, float min2, float max2) {
+template <typename T>
+bool Sovrapposti(T min1, T max1, T min2, T max2) {
     return (min1 <= min2 && min2 <= max1) || (min1 <= max2 && max2 <= max1) ||
            (min2 <= min1 && min1 <= max2) || (min2 <= max1 && max1 <= max2);
 }
 
-bool Coincidono(float xa, float ya, float xb, float yb) {
+template <typename T>
+bool Coincidono(T xa, T ya, T xb, T yb) {
     return AbsF(static_cast<double>(xa) - xb) < 0.001f &&
            AbsF(static_cast<double>(ya) - yb) < 0.001f;
 }
 
-double QuadratoDistanza(float xa, float ya, float xb, float yb) {
+template <typename T>
+double QuadratoDistanza(T xa, T ya, T xb, T yb) {
     const double dx = static_cast<double>(xa) - xb;
     const double dy = static_cast<double>(ya) - yb;
     return dx * dx + dy * dy;
@@ -28,10 +31,10 @@ double QuadratoDistanza(float xa, float ya, float xb, float yb) {
 
 // Two almost parallel segments whose lines cross far away: report their
 // nearest ends instead, merged into one point when they nearly touch.
-void EstremiVicini(float x1, float y1, float x2, float y2,
-                   float x3, float y3, float x4, float y4,
-                   float& xi, float& yi, float& xo, float& yo) {
-    struct Coppia { float xa, ya, xb, yb; };
+template <typename T>
+void EstremiVicini(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4,
+                   T& xi, T& yi, float& xo, float& yo) {
+    struct Coppia { T xa, ya, xb, yb; };
     const Coppia coppie[4] = {
         {x1, y1, x3, y3}, {x2, y2, x3, y3}, {x2, y2, x4, y4}, {x1, y1, x4, y4}};
     int migliore = 0;
@@ -45,19 +48,21 @@ void EstremiVicini(float x1, float y1, float x2, float y2,
     }
     const Coppia& c = coppie[migliore];
     if (std::sqrt(minimo) < 2.0) {
-        xi = static_cast<float>((static_cast<double>(c.xa) + c.xb) / 2.0);
-        yi = static_cast<float>((static_cast<double>(c.ya) + c.yb) / 2.0);
+        xi = static_cast<T>((static_cast<double>(c.xa) + c.xb) / 2.0);
+        yi = static_cast<T>((static_cast<double>(c.ya) + c.yb) / 2.0);
     } else {
         xi = c.xa;
         yi = c.ya;
-        xo = c.xb;
-        yo = c.yb;
+        xo = static_cast<float>(c.xb);
+        yo = static_cast<float>(c.yb);
     }
 }
 
-}  // namespace
+// The bodies below serve both the float coordinates of the model and the
+// double working coordinates of the zone clipping.
 
-int Orientamento(float x0, float y0, float x1, float y1, float x2, float y2) {
+template <typename T>
+int OrientamentoT(T x0, T y0, T x1, T y1, T x2, T y2) {
     const double dx1 = static_cast<double>(x1) - x0;
     const double dy1 = static_cast<double>(y1) - y0;
     const double dx2 = static_cast<double>(x2) - x0;
@@ -70,15 +75,15 @@ int Orientamento(float x0, float y0, float x1, float y1, float x2, float y2) {
     return 0;
 }
 
-bool SegmentiSiIntersecano(float x1, float y1, float x2, float y2,
-                           float x3, float y3, float x4, float y4) {
-    return Orientamento(x1, y1, x2, y2, x3, y3) * Orientamento(x1, y1, x2, y2, x4, y4) <= 0 &&
-           Orientamento(x3, y3, x4, y4, x1, y1) * Orientamento(x3, y3, x4, y4, x2, y2) <= 0;
+template <typename T>
+bool SegmentiSiIntersecanoT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4) {
+    return OrientamentoT(x1, y1, x2, y2, x3, y3) * OrientamentoT(x1, y1, x2, y2, x4, y4) <= 0 &&
+           OrientamentoT(x3, y3, x4, y4, x1, y1) * OrientamentoT(x3, y3, x4, y4, x2, y2) <= 0;
 }
 
-void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
-                          float x3, float y3, float x4, float y4,
-                          float& xi, float& yi, int& stato, float& xo, float& yo) {
+template <typename T>
+void IntersezioneSegmentiT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4,
+                           T& xi, T& yi, int& stato, float& xo, float& yo) {
     xo = -1.0f;
     yo = -1.0f;
     const double dx1 = static_cast<double>(x2) - x1;
@@ -98,8 +103,8 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
         }
         // One line: compare the ranges on the axis along which segment 1 runs.
         const bool lungoY = AbsF(static_cast<double>(x1) - x2) < 0.001f;
-        const float a1 = lungoY ? y1 : x1, b1 = lungoY ? y2 : x2;
-        const float a2 = lungoY ? y3 : x3, b2 = lungoY ? y4 : x4;
+        const T a1 = lungoY ? y1 : x1, b1 = lungoY ? y2 : x2;
+        const T a2 = lungoY ? y3 : x3, b2 = lungoY ? y4 : x4;
         if (Sovrapposti(std::fmin(a1, b1), std::fmax(a1, b1), std::fmin(a2, b2), std::fmax(a2, b2))) {
             stato = StatoIntersezione::Sovrapposti;
         } else {
@@ -110,8 +115,8 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
         return;
     }
 
-    xi = static_cast<float>(nx / d);
-    yi = static_cast<float>(ny / d);
+    xi = static_cast<T>(nx / d);
+    yi = static_cast<T>(ny / d);
     if (Coincidono(x1, y1, xi, yi)) {
         stato = StatoIntersezione::InP1;
     } else if (Coincidono(x2, y2, xi, yi)) {
@@ -120,12 +125,14 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
         stato = StatoIntersezione::InP3;
     } else if (Coincidono(x4, y4, xi, yi)) {
         stato = StatoIntersezione::InP4;
-    } else if (SegmentiSiIntersecano(x1, y1, x2, y2, x3, y3, x4, y4)) {
+    } else if (SegmentiSiIntersecanoT(x1, y1, x2, y2, x3, y3, x4, y4)) {
         stato = StatoIntersezione::Interna;
     } else {
         stato = StatoIntersezione::Esterna;
-        const float a1 = AngoloSegmentoGradi(x1, y1, x2, y2);
-        const float a2 = AngoloSegmentoGradi(x3, y3, x4, y4);
+        const float a1 = AngoloSegmentoGradi(static_cast<float>(x1), static_cast<float>(y1),
+                                             static_cast<float>(x2), static_cast<float>(y2));
+        const float a2 = AngoloSegmentoGradi(static_cast<float>(x3), static_cast<float>(y3),
+                                             static_cast<float>(x4), static_cast<float>(y4));
         double delta = std::fabs(static_cast<double>(a2) - a1);
         if (delta > 180.0) delta -= 180.0;
         if (AbsF(delta) < 0.5f || AbsF(180.0 - delta) < 0.5f) {
@@ -135,7 +142,8 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
     }
 }
 
-bool PuntiAllineati(float x1, float y1, float x2, float y2, float x3, float y3) {
+template <typename T>
+bool PuntiAllineatiT(T x1, T y1, T x2, T y2, T x3, T y3) {
     const double dx = static_cast<double>(x2) - x1;
     const double dy = static_cast<double>(y2) - y1;
     if (AbsF(dx) > 1e-6f && AbsF(dy) > 1e-6f) {
@@ -145,15 +153,59 @@ bool PuntiAllineati(float x1, float y1, float x2, float y2, float x3, float y3) 
     return AbsF(static_cast<double>(x3) - x1) < 1e-6f;
 }
 
-bool PuntoInternoSegmento(float px, float py, float ax, float ay, float bx, float by) {
-    const auto estremo = [&](float ex, float ey) {
+template <typename T>
+T DistanzaT(T x1, T y1, T x2, T y2) {
+    const double dx = static_cast<T>(static_cast<double>(x1) - x2);
+    const double dy = static_cast<T>(static_cast<double>(y1) - y2);
+    return static_cast<T>(std::sqrt(dx * dx + dy * dy));
+}
+
+template <typename T>
+bool PuntoInternoSegmentoT(T px, T py, T ax, T ay, T bx, T by) {
+    const auto estremo = [&](T ex, T ey) {
         return AbsF(static_cast<double>(px) - ex) < 0.01f && AbsF(static_cast<double>(py) - ey) < 0.01f;
     };
     if (estremo(ax, ay) || estremo(bx, by)) return false;
-    if (!PuntiAllineati(px, py, ax, ay, bx, by)) return false;
-    const double scarto = static_cast<double>(Distanza(px, py, ax, ay)) + Distanza(px, py, bx, by) -
-                          Distanza(ax, ay, bx, by);
+    if (!PuntiAllineatiT(px, py, ax, ay, bx, by)) return false;
+    const double scarto = static_cast<double>(DistanzaT(px, py, ax, ay)) + DistanzaT(px, py, bx, by) -
+                          DistanzaT(ax, ay, bx, by);
     return AbsF(scarto) < 0.1f;
+}
+
+}  // namespace
+
+int Orientamento(float x0, float y0, float x1, float y1, float x2, float y2) {
+    return OrientamentoT(x0, y0, x1, y1, x2, y2);
+}
+
+bool SegmentiSiIntersecano(float x1, float y1, float x2, float y2,
+                           float x3, float y3, float x4, float y4) {
+    return SegmentiSiIntersecanoT(x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
+                          float x3, float y3, float x4, float y4,
+                          float& xi, float& yi, int& stato, float& xo, float& yo) {
+    IntersezioneSegmentiT(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, stato, xo, yo);
+}
+
+void IntersezioneSegmentiPrecisa(double x1, double y1, double x2, double y2,
+                                 double x3, double y3, double x4, double y4,
+                                 double& xi, double& yi, int& stato) {
+    float xo = 0.0f, yo = 0.0f;
+    IntersezioneSegmentiT(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, stato, xo, yo);
+}
+
+bool PuntiAllineati(float x1, float y1, float x2, float y2, float x3, float y3) {
+    return PuntiAllineatiT(x1, y1, x2, y2, x3, y3);
+}
+
+bool PuntoInternoSegmento(float px, float py, float ax, float ay, float bx, float by) {
+    return PuntoInternoSegmentoT(px, py, ax, ay, bx, by);
+}
+
+bool PuntoInternoSegmentoPreciso(double px, double py, double ax, double ay, double bx, double by) {
+    return PuntoInternoSegmentoT(px, py, ax, ay, bx, by);
 }
 
 double AngoloSegmentoRad(float x1, float y1, float x2, float y2) {
@@ -198,11 +250,7 @@ float AngoloVettore(float x1, float y1, float x2, float y2) {
     return static_cast<float>(a);
 }
 
-float Distanza(float x1, float y1, float x2, float y2) {
-    const double dx = static_cast<float>(static_cast<double>(x1) - x2);
-    const double dy = static_cast<float>(static_cast<double>(y1) - y2);
-    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
-}
+float Distanza(float x1, float y1, float x2, float y2) { return DistanzaT(x1, y1, x2, y2); }
 
 void PuntoADistanza(float x1, float y1, float x2, float y2, float& x, float& y, float d) {
     const float lunghezza = Distanza(x1, y1, x2, y2);

@@ -33,11 +33,18 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
                           float x3, float y3, float x4, float y4,
                           float& xi, float& yi, int& stato, float& xo, float& yo);
 
+// IntersezioneSegmenti on double coordinates, for points that must stay on
+// both lines to the collinearity tolerance (the zone clipping).
+void IntersezioneSegmentiPrecisa(double x1, double y1, double x2, double y2,
+                                 double x3, double y3, double x4, double y4,
+                                 double& xi, double& yi, int& stato);
+
 // True when P3 lies on the line through P1 and P2.
 bool PuntiAllineati(float x1, float y1, float x2, float y2, float x3, float y3);
 
 // True when P lies on segment AB and is not one of its ends.
 bool PuntoInternoSegmento(float px, float py, float ax, float ay, float bx, float by);
+bool PuntoInternoSegmentoPreciso(double px, double py, double ax, double ay, double bx, double by);
 
 // Direction of P1->P2 in radians, [0, 2pi); a zero-length segment gives pi/2.
 double AngoloSegmentoRad(float x1, float y1, float x2, float y2);

@@ -1,0 +1,273 @@
+#include "design/RitagliaZona.h"
+
+#include "design/GeometriaZona.h"
+#include "design/Sovrapposizione.h"
+#include "model/Geometria.h"
+#include "model/Parete.h"
+#include "model/Poligoni.h"
+#include "model/StatoInterfaccia.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Working vertex: crossing points are kept in double so that they stay on
+// both boundaries within the collinearity tolerance of the on-edge test.
+struct VerticeLavoro {
+    double X = 0.0;
+    double Y = 0.0;
+    int Marca = 0;
+};
+using Poligono = std::vector<VerticeLavoro>;
+
+constexpr int Interno = -1;
+constexpr int Esterno = -99;
+
+Poligono DaPunti(const std::vector<Punto>& punti, size_t n) {
+    Poligono p;
+    for (size_t i = 0; i < n && i < punti.size(); ++i) p.push_back({punti[i].X, punti[i].Y, 0});
+    return p;
+}
+
+std::vector<Vertice> InFloat(const Poligono& p) {
+    std::vector<Vertice> v;
+    v.reserve(p.size());
+    for (const VerticeLavoro& w : p)
+        v.push_back({static_cast<float>(w.X), static_cast<float>(w.Y), w.Marca});
+    return v;
+}
+
+bool Coincidono(const VerticeLavoro& a, const VerticeLavoro& b, double t) {
+    return std::fabs(a.X - b.X) < t && std::fabs(a.Y - b.Y) < t;
+}
+
+bool SulLato(const VerticeLavoro& p, const VerticeLavoro& a, const VerticeLavoro& b) {
+    return PuntoInternoSegmentoPreciso(p.X, p.Y, a.X, a.Y, b.X, b.Y);
+}
+
+const VerticeLavoro& Successivo(const Poligono& p, size_t i) { return p[i + 1 == p.size() ? 0 : i + 1]; }
+
+// Tags every vertex of p by the inside test against q; returns how many are inside.
+int MarcaPerInterno(const Parete& parete, Poligono& p, const Poligono& q) {
+    const std::vector<Vertice> riferimento = InFloat(q);
+    int interni = 0;
+    for (VerticeLavoro& v : p) {
+        const bool dentro = PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y));
+        v.Marca = dentro ? Interno : Esterno;
+        if (dentro) ++interni;
+    }
+    return interni;
+}
+
+// Walks the edges of p, inserting after p(i) the first point that trova(i)
+// finds on the edge and examining the shortened edge again. An edge takes at
+// most limite insertions, so the walk always ends.
+template <typename Trova>
+bool InserisciSuiLati(Poligono& p, size_t limite, Trova trova) {
+    bool inserito = false;
+    size_t i = 0, suLato = 0;
+    while (i < p.size()) {
+        VerticeLavoro nuovo;
+        if (suLato < limite && trova(i, nuovo)) {
+            p.insert(p.begin() + static_cast<std::ptrdiff_t>(i) + 1, nuovo);
+            inserito = true;
+            ++suLato;
+        } else {
+            ++i;
+            suLato = 0;
+        }
+    }
+    return inserito;
+}
+
+// The proper crossings of q's edges with p's edges, put into p tagged with
+// the index of q's edge.
+bool InserisciIncroci(Poligono& p, const Poligono& q) {
+    return InserisciSuiLati(p, q.size(), [&](size_t i, VerticeLavoro& nuovo) {
+        const VerticeLavoro& a = p[i];
+        const VerticeLavoro& b = Successivo(p, i);
+        for (size_t j = 0; j < q.size(); ++j) {
+            const VerticeLavoro& c = q[j];
+            const VerticeLavoro& d = Successivo(q, j);
+            double xi = 0.0, yi = 0.0;
+            int stato = 0;
+            IntersezioneSegmentiPrecisa(a.X, a.Y, b.X, b.Y, c.X, c.Y, d.X, d.Y, xi, yi, stato);
+            if (stato == StatoIntersezione::Interna) {
+                nuovo = {xi, yi, static_cast<int>(j)};
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
+// The vertices of q lying inside p's edges, put into p tagged with their index in q.
+void InserisciVerticiSuiLati(Poligono& p, const Poligono& q) {
+    InserisciSuiLati(p, q.size(), [&](size_t i, VerticeLavoro& nuovo) {
+        for (size_t k = 0; k < q.size(); ++k) {
+            if (SulLato(q[k], p[i], Successivo(p, i))) {
+                nuovo = {q[k].X, q[k].Y, static_cast<int>(k)};
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
+Poligono SenzaEsterni(const Poligono& p) {
+    Poligono r;
+    std::copy_if(p.begin(), p.end(), std::back_inserter(r), [](const VerticeLavoro& v) { return v.Marca != Esterno; });
+    return r;
+}
+
+// The zone whose corners are partly inside the outline: its own inside
+// corners and, from each boundary point, the outline vertices inside the
+// zone up to the next boundary point.
+Poligono Unisci(Poligono zona, Poligono contorno) {
+    InserisciVerticiSuiLati(zona, contorno);
+    const Poligono a = SenzaEsterni(zona);
+    Poligono b = SenzaEsterni(contorno);
+    Poligono r{a[0]};
+    for (size_t m = 1; m < a.size(); ++m) {
+        if (a[m].Marca == Interno) {
+            r.push_back(a[m]);
+            continue;
+        }
+        const auto q = std::find_if(b.begin(), b.end(), [&](const VerticeLavoro& v) { return Coincidono(v, a[m], 0.1); });
+        if (q == b.end()) continue;
+        r.push_back(a[m]);
+        const VerticeLavoro& prossimo = Successivo(a, m);
+        const size_t inizio = static_cast<size_t>(q - b.begin());
+        for (size_t s = 1; s < b.size(); ++s) {
+            VerticeLavoro& v = b[(inizio + s) % b.size()];
+            if (Coincidono(v, prossimo, 0.1) || v.Marca != Interno) break;
+            r.push_back(v);
+            v.Marca = 0;
+        }
+    }
+    return r;
+}
+
+bool SulBordo(const VerticeLavoro& p, const Poligono& q) {
+    for (size_t i = 0; i < q.size(); ++i) {
+        if (Coincidono(p, q[i], 0.01) || SulLato(p, q[i], Successivo(q, i))) return true;
+    }
+    return false;
+}
+
+// No vertex of the opening inside the zone and no crossing: the zone lies in
+// the opening when every vertex of it is inside or on the opening's boundary.
+bool ZonaNelForo(const Parete& parete, const Poligono& zona, const Poligono& foro) {
+    const std::vector<Vertice> riferimento = InFloat(foro);
+    return std::all_of(zona.begin(), zona.end(), [&](const VerticeLavoro& v) {
+        return PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y)) ||
+               SulBordo(v, foro);
+    });
+}
+
+// Removes from z its part inside the opening (c carries the crossing points);
+// with tutto, the cut is closed along the opening's sides.
+Poligono Taglia(const Parete& parete, Poligono z, const Poligono& c, const Poligono& apertura, bool tutto) {
+    InserisciVerticiSuiLati(z, c);
+    const std::vector<Vertice> riferimento = InFloat(c);
+    for (VerticeLavoro& v : z) {
+        const bool dentro = PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y)) &&
+                            std::none_of(c.begin(), c.end(), [&](const VerticeLavoro& w) { return Coincidono(v, w, 0.01); });
+        v.Marca = dentro ? Interno : Esterno;
+    }
+    std::erase_if(z, [](const VerticeLavoro& v) { return v.Marca == Interno; });
+    if (!tutto) return z;
+
+    Poligono foro = apertura;
+    if (VerticiInSensoOrario(InFloat(foro))) std::reverse(foro.begin(), foro.end());
+    MarcaPerInterno(parete, foro, z);
+    size_t inseriti = 0;
+    for (size_t i = 0; i < foro.size() && inseriti < z.size(); ++i) {
+        for (size_t v = 0; v < z.size(); ++v) {
+            if (SulLato(z[v], foro[i], Successivo(foro, i))) {
+                foro.insert(foro.begin() + static_cast<std::ptrdiff_t>(i) + 1, {z[v].X, z[v].Y, static_cast<int>(v)});
+                z[v].Marca = static_cast<int>(i) + 1;
+                ++inseriti;
+                break;
+            }
+        }
+    }
+
+    Poligono r;
+    for (const VerticeLavoro& v : z) {
+        if (v.Marca == Esterno) {
+            r.push_back(v);
+            continue;
+        }
+        for (size_t s = 0; s < foro.size(); ++s) {
+            const VerticeLavoro& w = foro[(static_cast<size_t>(v.Marca) + s) % foro.size()];
+            if (w.Marca == Esterno) break;
+            if (w.Marca >= 0 && !r.empty() && w.Marca == r.back().Marca) continue;
+            r.push_back(w);
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
+    const PosizioneArm& pos = stato.PosCorrente;
+    std::array<Vertice, 4> angoli{};
+    for (int i = 0; i < 4; ++i) angoli[i] = {pos.Vertici[i].X, pos.Vertici[i].Y, 0};
+    if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno) {
+        const float L = static_cast<float>(LunghezzaSovrapposizione(imp, pos.Diametro, 0));
+        EstendiZonaAncoraggio(angoli, L, parete, pos.Direzione);
+    }
+    Poligono z;
+    for (const Vertice& v : angoli) z.push_back({v.X, v.Y, 0});
+
+    Poligono c = DaPunti(parete.ContornoArmatura, static_cast<size_t>(std::max(parete.NumPuntiEst + 1, 0)));
+    if (c.empty()) return false;
+    const bool contornoDentro = MarcaPerInterno(parete, c, z) > 0;
+    const int angoliDentro = MarcaPerInterno(parete, z, c);
+    const bool incroci = InserisciIncroci(c, z);
+
+    if (!contornoDentro && angoliDentro == 0 && !incroci) return false;
+    if (angoliDentro == 4 && !incroci) {
+        // The zone itself.
+    } else if (angoliDentro >= 1) {
+        z = Unisci(z, c);
+    } else if (!incroci) {
+        z = c;
+    } else {
+        z = SenzaEsterni(c);
+    }
+
+    for (int k = 0; k < parete.NumAperture && k < static_cast<int>(parete.ForiArmatura.size()) &&
+                    k < static_cast<int>(parete.PuntiApertura.size());
+         ++k) {
+        const Poligono apertura = DaPunti(parete.ForiArmatura[k], static_cast<size_t>(std::max(parete.PuntiApertura[k], 0)));
+        if (apertura.size() < 3) continue;
+        Poligono foro = apertura;
+        const int interni = MarcaPerInterno(parete, foro, z);
+        const bool taglio = InserisciIncroci(foro, z);
+        if (interni == 0 && !taglio) {
+            if (ZonaNelForo(parete, z, apertura)) return false;
+        } else if (interni == 0) {
+            z = Taglia(parete, z, foro, apertura, false);
+        } else if (!taglio) {
+            // The hole joined to the outer boundary by a slit from the last vertex.
+            const VerticeLavoro ultimo = z.back();
+            z.insert(z.end(), apertura.begin(), apertura.end());
+            z.push_back(apertura.front());
+            z.push_back(ultimo);
+        } else {
+            z = Taglia(parete, z, foro, apertura, true);
+        }
+        if (z.empty()) return false;
+    }
+
+    stato.PoligonoCorrente.resize(z.size());
+    for (size_t i = 0; i < z.size(); ++i)
+        stato.PoligonoCorrente[i] = {static_cast<float>(z[i].X), static_cast<float>(z[i].Y)};
+    stato.UltPuntoCorrente = static_cast<int>(z.size()) - 1;
+    return true;
+}
