@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -27,14 +27,18 @@ std::vector<std::string> Campi(const std::string& riga) {
 
 long long Esadecimale(const std::string& h) { return std::stoll(h, nullptr, 16); }
 
-// An export in memory: the entity and block streams and the writer over them.
+// An export in memory: the file with its entity and block streams and the
+// writer over them.
 struct Esportazione {
     Impostazioni imp;
     StatoDxf stato;
     HandleDxf handle;
-    std::ostringstream entita, blocchi;
-    FlussoEntitaDxf flusso{entita, blocchi, handle, stato, imp};
+    FileDxf file;
+    FlussoEntitaDxf flusso{file.Entita(), file.Blocchi(), handle, stato, imp};
     Bersaglio b = BersaglioDxf(flusso, stato, imp);
+
+    std::string Entita() const { return std::string(file.TestoEntita()); }
+    std::string Blocchi() const { return std::string(file.TestoBlocchi()); }
 
     // The few primitives every dialect test draws, in model cm.
     void DisegnaCampione() {
@@ -76,10 +80,7 @@ struct Esportazione {
     // arrow blocks for the dimension inserts, the dimension blocks, ENTITIES.
     std::string ScriviFile(const CartellaTemporanea& cartella, const std::string& nome) {
         const auto percorso = cartella.Percorso() / nome;
-        {
-            std::ofstream(FileEntitaDxf(cartella.Percorso()), std::ios::binary) << entita.str();
-        }
-        std::ofstream f(percorso, std::ios::binary);
+        std::ostringstream f;
         const bool r12 = stato.DxfR12 != 0;
         ScriviGruppo(f, 0, "SECTION");
         ScriviGruppo(f, 2, "HEADER");
@@ -108,11 +109,13 @@ struct Esportazione {
                 ScriviGruppo(f, 0, "ENDBLK");
                 ScriviGruppo(f, 8, "0");
             }
-            f << blocchi.str();
+            f << file.TestoBlocchi();
             ScriviGruppo(f, 0, "ENDSEC");
         }
-        ScriviEntitiesDXF(f, cartella.Percorso());
+        ScriviEntitiesDXF(f, file);
         ScriviEofDXF(f);
+        const EsitoScrittura esito = ScriviFileAtomico(percorso, f.str());
+        EXPECT_TRUE(esito.Riuscita()) << esito.Messaggio;
         return percorso.string();
     }
 };
@@ -150,7 +153,10 @@ TEST(FlussoEntitaDxf, R2000StreamReadsBackWithUniqueHandles) {
     Esportazione e;
     e.DisegnaCampione();
     const std::string file = e.ScriviFile(cartella, "campione.dxf");
-    EXPECT_FALSE(std::filesystem::exists(FileEntitaDxf(cartella.Percorso())));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.Percorso()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the export leaves a file beside the drawing";
 
     const std::string testo = Contenuto(file);
     const auto gruppi = LeggiGruppi(testo);
@@ -204,8 +210,8 @@ TEST(FlussoEntitaDxf, R12StreamCarriesNoHandlesNorDimensions) {
     Esportazione e;
     e.stato.DxfR12 = 1;
     e.DisegnaCampione();
-    EXPECT_TRUE(e.blocchi.str().empty());
-    const auto gruppiEntita = LeggiGruppi(e.entita.str());
+    EXPECT_TRUE(e.Blocchi().empty());
+    const auto gruppiEntita = LeggiGruppi(e.Entita());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 5).empty());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 100).empty());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 330).empty());
@@ -238,7 +244,7 @@ QuotaScritta ScriviQuota(float x1, float y1, float x2, float y2, int freccia = 0
     Esportazione e;
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, freccia, x1, y1, x2, y2, x1, y1 - 10, x2, y2 - 10, 1,
                       "SC50");
-    return {LeggiGruppi(e.blocchi.str()), LeggiGruppi(e.entita.str())};
+    return {LeggiGruppi(e.Blocchi()), LeggiGruppi(e.Entita())};
 }
 
 }  // namespace
@@ -279,8 +285,8 @@ TEST(DxfQuota, NothingForAZeroMeasureAndNoHandleDrawn) {
     Esportazione e;
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, 0, 5, 5, 5, 5, 5, 0, 5, 0, 1, "SC50");
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, 0, 0, 0, 0.00004f, 0, 0, 0, 0, 0, 1, "SC50");
-    EXPECT_TRUE(e.entita.str().empty());
-    EXPECT_TRUE(e.blocchi.str().empty());
+    EXPECT_TRUE(e.Entita().empty());
+    EXPECT_TRUE(e.Blocchi().empty());
     EXPECT_EQ(e.handle.NuovoHandle(), "20");
     EXPECT_EQ(e.handle.NumBlocchiD, 0);
 }
@@ -300,8 +306,39 @@ TEST(DxfQuota, BlockHandleIsRecordedForTheBlockTable) {
     ASSERT_EQ(e.handle.HandleBlocchiD.size(), 1u);
     // Dimension "20", block record "21", then the block's own records.
     EXPECT_EQ(e.handle.HandleBlocchiD[0], "21");
-    const auto blocco = LeggiGruppi(e.blocchi.str());
+    const auto blocco = LeggiGruppi(e.Blocchi());
     for (const auto& proprietario : ValoriDi(blocco, 330)) EXPECT_EQ(proprietario, "21");
-    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 5).at(0), "20");
-    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 70).at(0), "    33");
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.Entita()), 5).at(0), "20");
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.Entita()), 70).at(0), "    33");
+}
+
+TEST(FileDxf, ScrittoInteroConLeSezioniAttornoAlFlusso) {
+    CartellaTemporanea cartella;
+    Esportazione e;
+    e.stato.DxfR12 = 1;
+    e.DisegnaCampione();
+    const std::string percorso = cartella.Scrivi("cornice.dxf", "disegno precedente\r\n");
+
+    const EsitoScrittura esito = ScriviFileDxf(percorso, e.file);
+    ASSERT_TRUE(esito.Riuscita()) << esito.Messaggio;
+    // The entity stream goes in byte for byte.
+    EXPECT_EQ(Contenuto(percorso),
+              "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" + e.Entita() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    const auto righe = LeggiConEzdxf(percorso);
+    ASSERT_FALSE(righe.empty());
+    EXPECT_EQ(righe[0], "VERSIONE\tAC1009");
+    for (size_t i = 1; i < righe.size(); ++i) EXPECT_NE(righe[i].rfind("ERRORE", 0), 0u) << righe[i];
+    EXPECT_GE(righe.size(), 8u);  // the four lines and three texts of the sample at least
+}
+
+TEST(FileDxf, ScritturaFallitaDiceIlPerche) {
+    CartellaTemporanea cartella;
+    Esportazione e;
+    e.DisegnaCampione();
+    const auto percorso = cartella.Percorso() / "manca" / "disegno.dxf";
+    const EsitoScrittura esito = ScriviFileDxf(percorso, e.file);
+    EXPECT_EQ(esito.Errore, std::errc::no_such_file_or_directory);
+    EXPECT_EQ(esito.Messaggio.rfind("Impossibile scrivere il file " + percorso.string() + ".\n", 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(percorso.parent_path()));
 }
