@@ -1,7 +1,7 @@
 #include "design/GeometriaZona.h"
 
 #include "design/Parallelogramma.h"
-#include "design/Sovrapposizione.h"
+#include "model/Sovrapposizione.h"
 #include "model/Angoli.h"
 #include "model/Geometria.h"
 #include "model/Numeri.h"

@@ -1,7 +1,7 @@
 #include "design/RitagliaZona.h"
 
 #include "design/GeometriaZona.h"
-#include "design/Sovrapposizione.h"
+#include "model/Sovrapposizione.h"
 #include "model/Geometria.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"

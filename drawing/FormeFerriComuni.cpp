@@ -1,11 +1,11 @@
 #include "drawing/FormeFerriComuni.h"
 
-#include "design/Sovrapposizione.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
 #include "model/Impostazioni.h"
 #include "model/Numeri.h"
 #include "model/Parete.h"
+#include "model/Sovrapposizione.h"
 
 MisureFerro CalcolaMisureFerro(const Parete& parete, const Impostazioni& imp, int posizione,
                                int diametro) {

@@ -1,18 +1,35 @@
 #pragma once
 
+#include "model/ScritturaAtomica.h"
+
 #include <filesystem>
 #include <ostream>
+#include <sstream>
+#include <string>
+#include <string_view>
 
-// Temporary files of an export, in the working folder: the entity stream, the
-// block stream and the assembled sections before the header is put in front.
-std::filesystem::path FileEntitaDxf(const std::filesystem::path& cartellaLavoro);
-std::filesystem::path FileBlocchiDxf(const std::filesystem::path& cartellaLavoro);
-std::filesystem::path FileSezioniDxf(const std::filesystem::path& cartellaLavoro);
+// A DXF file being exported, held in memory until it is written whole: the
+// entity stream and the block stream that the entity writer fills while the
+// drawing is made, for the sections that are assembled around them at the end.
+class FileDxf {
+public:
+    std::ostream& Entita() { return entita_; }
+    std::ostream& Blocchi() { return blocchi_; }
+    std::string_view TestoEntita() const { return entita_.view(); }
+    std::string_view TestoBlocchi() const { return blocchi_.view(); }
 
-// Copies every line of a temporary file unchanged to the section stream, then
-// deletes the file. Throws std::runtime_error when the file cannot be read.
-void CopiaFileTemporaneo(const std::filesystem::path& file, std::ostream& sezioni);
+private:
+    std::ostringstream entita_;
+    std::ostringstream blocchi_;
+};
 
-// The ENTITIES section from the entity stream's temporary file (which it deletes).
-void ScriviEntitiesDXF(std::ostream& sezioni, const std::filesystem::path& cartellaLavoro);
+// The ENTITIES section around the entity stream.
+void ScriviEntitiesDXF(std::ostream& sezioni, const FileDxf& file);
 void ScriviEofDXF(std::ostream& sezioni);
+
+// The whole file: its sections in order, then EOF. So far the ENTITIES
+// section alone; HEADER, TABLES and BLOCKS take their places in front of it.
+std::string TestoFileDxf(const FileDxf& file);
+
+// Assembles the file and writes it in one go through the atomic writer.
+Esito ScriviFileDxf(const std::filesystem::path& percorso, const FileDxf& file);

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -27,14 +27,18 @@ std::vector<std::string> Campi(const std::string& riga) {
 
 long long Esadecimale(const std::string& h) { return std::stoll(h, nullptr, 16); }
 
-// An export in memory: the entity and block streams and the writer over them.
+// An export in memory: the file with its entity and block streams and the
+// writer over them.
 struct Esportazione {
     Impostazioni imp;
     StatoDxf stato;
     HandleDxf handle;
-    std::ostringstream entita, blocchi;
-    FlussoEntitaDxf flusso{entita, blocchi, handle, stato, imp};
+    FileDxf file;
+    FlussoEntitaDxf flusso{file.Entita(), file.Blocchi(), handle, stato, imp};
     BersaglioDxf b{flusso, stato, imp};
+
+    std::string Entita() const { return std::string(file.TestoEntita()); }
+    std::string Blocchi() const { return std::string(file.TestoBlocchi()); }
 
     // The few primitives every dialect test draws, in model cm.
     void DisegnaCampione() {
@@ -76,10 +80,7 @@ struct Esportazione {
     // arrow blocks for the dimension inserts, the dimension blocks, ENTITIES.
     std::string ScriviFile(const CartellaTemporanea& cartella, const std::string& nome) {
         const auto percorso = cartella.Percorso() / nome;
-        {
-            std::ofstream(FileEntitaDxf(cartella.Percorso()), std::ios::binary) << entita.str();
-        }
-        std::ofstream f(percorso, std::ios::binary);
+        std::ostringstream f;
         const bool r12 = stato.DxfR12 != 0;
         ScriviGruppo(f, 0, "SECTION");
         ScriviGruppo(f, 2, "HEADER");
@@ -108,11 +109,13 @@ struct Esportazione {
                 ScriviGruppo(f, 0, "ENDBLK");
                 ScriviGruppo(f, 8, "0");
             }
-            f << blocchi.str();
+            f << file.TestoBlocchi();
             ScriviGruppo(f, 0, "ENDSEC");
         }
-        ScriviEntitiesDXF(f, cartella.Percorso());
+        ScriviEntitiesDXF(f, file);
         ScriviEofDXF(f);
+        const Esito esito = ScriviFileAtomico(percorso, f.str());
+        EXPECT_TRUE(esito.Riuscito()) << esito.Motivo;
         return percorso.string();
     }
 };
@@ -156,7 +159,10 @@ TEST(FlussoEntitaDxf, R2000StreamReadsBackWithUniqueHandles) {
     Esportazione e;
     e.DisegnaCampione();
     const std::string file = e.ScriviFile(cartella, "campione.dxf");
-    EXPECT_FALSE(std::filesystem::exists(FileEntitaDxf(cartella.Percorso())));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.Percorso()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the export leaves a file beside the drawing";
 
     const std::string testo = Contenuto(file);
     const auto gruppi = LeggiGruppi(testo);
@@ -210,8 +216,8 @@ TEST(FlussoEntitaDxf, R12StreamCarriesNoHandlesNorDimensions) {
     Esportazione e;
     e.stato.DxfR12 = 1;
     e.DisegnaCampione();
-    EXPECT_TRUE(e.blocchi.str().empty());
-    const auto gruppiEntita = LeggiGruppi(e.entita.str());
+    EXPECT_TRUE(e.Blocchi().empty());
+    const auto gruppiEntita = LeggiGruppi(e.Entita());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 5).empty());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 100).empty());
     EXPECT_TRUE(ValoriDi(gruppiEntita, 330).empty());
@@ -244,7 +250,7 @@ QuotaScritta ScriviQuota(float x1, float y1, float x2, float y2, int freccia = 0
     Esportazione e;
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, freccia, x1, y1, x2, y2, x1, y1 - 10, x2, y2 - 10, 1,
                       "SC50");
-    return {LeggiGruppi(e.blocchi.str()), LeggiGruppi(e.entita.str())};
+    return {LeggiGruppi(e.Blocchi()), LeggiGruppi(e.Entita())};
 }
 
 }  // namespace
@@ -285,8 +291,8 @@ TEST(DxfQuota, NothingForAZeroMeasureAndNoHandleDrawn) {
     Esportazione e;
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, 0, 5, 5, 5, 5, 5, 0, 5, 0, 1, "SC50");
     e.flusso.DxfQuota(8, 18, 1, 20.0f, 1.0f, 0, 0, 0, 0.00004f, 0, 0, 0, 0, 0, 1, "SC50");
-    EXPECT_TRUE(e.entita.str().empty());
-    EXPECT_TRUE(e.blocchi.str().empty());
+    EXPECT_TRUE(e.Entita().empty());
+    EXPECT_TRUE(e.Blocchi().empty());
     EXPECT_EQ(e.handle.NuovoHandle(), "20");
     EXPECT_EQ(e.handle.NumBlocchiD, 0);
 }
@@ -306,10 +312,41 @@ TEST(DxfQuota, BlockHandleIsRecordedForTheBlockTable) {
     ASSERT_EQ(e.handle.HandleBlocchiD.size(), 1u);
     // Dimension "20", block record "21", then the block's own records.
     EXPECT_EQ(e.handle.HandleBlocchiD[0], "21");
-    const auto blocco = LeggiGruppi(e.blocchi.str());
+    const auto blocco = LeggiGruppi(e.Blocchi());
     for (const auto& proprietario : ValoriDi(blocco, 330)) EXPECT_EQ(proprietario, "21");
-    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 5).at(0), "20");
-    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 70).at(0), "    33");
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.Entita()), 5).at(0), "20");
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.Entita()), 70).at(0), "    33");
+}
+
+TEST(FileDxf, ScrittoInteroConLeSezioniAttornoAlFlusso) {
+    CartellaTemporanea cartella;
+    Esportazione e;
+    e.stato.DxfR12 = 1;
+    e.DisegnaCampione();
+    const std::string percorso = cartella.Scrivi("cornice.dxf", "disegno precedente\r\n");
+
+    const Esito esito = ScriviFileDxf(percorso, e.file);
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    // The entity stream goes in byte for byte.
+    EXPECT_EQ(Contenuto(percorso),
+              "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" + e.Entita() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    const auto righe = LeggiConEzdxf(percorso);
+    ASSERT_FALSE(righe.empty());
+    EXPECT_EQ(righe[0], "VERSIONE\tAC1009");
+    for (size_t i = 1; i < righe.size(); ++i) EXPECT_NE(righe[i].rfind("ERRORE", 0), 0u) << righe[i];
+    EXPECT_GE(righe.size(), 8u);  // the four lines and three texts of the sample at least
+}
+
+TEST(FileDxf, ScritturaFallitaDiceIlPerche) {
+    CartellaTemporanea cartella;
+    Esportazione e;
+    e.DisegnaCampione();
+    const auto percorso = cartella.Percorso() / "manca" / "disegno.dxf";
+    const Esito esito = ScriviFileDxf(percorso, e.file);
+    EXPECT_EQ(esito.ErroreSistema, std::errc::no_such_file_or_directory);
+    EXPECT_EQ(esito.Motivo.rfind("Impossibile scrivere il file " + percorso.string() + ".\n", 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(percorso.parent_path()));
 }
 
 // The style names keep the linetypes the DXF writer has always written.
@@ -329,8 +366,8 @@ TEST(FlussoEntitaDxf, LineTypeOfEachStyle) {
         Esportazione linea, cerchio;
         DisLinea(0, 0, 10, 0, Layer::Quote, c.stile, linea.b);
         DisCerchio(0, 0, 10, Layer::Quote, c.stile, cerchio.b);
-        EXPECT_EQ(ValoriDi(LeggiGruppi(linea.entita.str()), 6), c.tipoLinea) << c.nome;
-        EXPECT_EQ(ValoriDi(LeggiGruppi(cerchio.entita.str()), 6), c.tipoLinea) << c.nome;
+        EXPECT_EQ(ValoriDi(LeggiGruppi(linea.Entita()), 6), c.tipoLinea) << c.nome;
+        EXPECT_EQ(ValoriDi(LeggiGruppi(cerchio.Entita()), 6), c.tipoLinea) << c.nome;
     }
 }
 
@@ -351,7 +388,7 @@ TEST(FlussoEntitaDxf, JustificationOfEachAlignment) {
     for (const auto& c : casi) {
         Esportazione e;
         ScriviTesto(0, 0, "A", 0, Layer::TestoQuote, c.orizzontale, c.verticale, 0, e.b);
-        const auto gruppi = LeggiGruppi(e.entita.str());
+        const auto gruppi = LeggiGruppi(e.Entita());
         EXPECT_EQ(ValoriDi(gruppi, 72), std::vector<std::string>{c.gruppo72}) << c.nome;
         EXPECT_EQ(ValoriDi(gruppi, 73), std::vector<std::string>{c.gruppo73}) << c.nome;
     }
@@ -362,6 +399,6 @@ TEST(FlussoEntitaDxf, JustificationOfEachAlignment) {
 TEST(FlussoEntitaDxf, BarLabelOutsideTheLayerTableIsLeftOut) {
     Esportazione e;
     EXPECT_NO_THROW(DisFerro(0, 0, 250, 0, 0, Layer::ArmDiffusa1, 99, e.b));
-    EXPECT_EQ(ValoriDi(LeggiGruppi(e.entita.str()), 0), std::vector<std::string>{"LINE"});
-    EXPECT_TRUE(e.blocchi.str().empty());
+    EXPECT_EQ(ValoriDi(LeggiGruppi(e.Entita()), 0), std::vector<std::string>{"LINE"});
+    EXPECT_TRUE(e.Blocchi().empty());
 }

@@ -1,4 +1,4 @@
-#include "design/Sovrapposizione.h"
+#include "model/Sovrapposizione.h"
 
 #include "model/Impostazioni.h"
 
