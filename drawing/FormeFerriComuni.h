@@ -27,8 +27,8 @@ std::string EtichettaPezzo(const Impostazioni& imp, const std::string& prefisso,
                            const std::string& lunghezza, int posizione, int lato);
 
 // Layers of the developed bars and of their texts.
-inline constexpr int LayerFerriSezione = 10;
-inline constexpr int LayerTestoFerri = 19;
+inline constexpr int LayerFerriSezione = Layer::ArmaturaSez;
+inline constexpr int LayerTestoFerri = Layer::TestoFerri;
 // Pieces of a split bar alternate sideways by this, cm.
 inline constexpr float SfalsamentoPezzi = 20.0f;
 // A bent anchorage first steps this far aside, and its return ends this much
