@@ -213,6 +213,39 @@ TEST(DisFerroVert, PezzoInteroScriveLaLunghezzaMassima) {
     EXPECT_EQ(testi[3], std::string(Diam) + "10/20 L=450");
 }
 
+// 12 mm bars, lap 124: a segment below a slab top runs on into the next by
+// the lap. Below 600 - 124 = 476 it is whole and runs on in one line; from
+// there on it is planned, and its last piece runs on as a stretch of its own.
+// Either way 1024 cm: 300 + 124 + 600, or 500 + 124 + 400.
+TEST(DisFerroVert, ProlungaNelSegmentoSuperiore) {
+    struct Caso {
+        const char* nome;
+        float livello;  // of the slab, 20 thick
+        std::vector<std::vector<float>> linee;
+    };
+    const Caso casi[] = {
+        {.nome = "whole segment below the slab",
+         .livello = 280,
+         .linee = {{0, 0, 0, 848}, {40, 600, 40, 1800}}},
+        {.nome = "planned segment below the slab",
+         .livello = 480,
+         .linee = {{0, 0, 0, 1000}, {0, 1000, 0, 1248}, {40, 1000, 40, 1800}}},
+    };
+    for (const Caso& c : casi) {
+        Parete p = PareteProva();
+        p.Solai.assign(1, SolaioParete{});
+        p.Solai[0].Coordinata = c.livello;
+        p.Solai[0].Spessore1 = 20.0f;
+        p.UltSolaio = 0;
+        DisegnoDxf d;
+        EXPECT_EQ(DisFerroVert(p, d.imp, 0, 0, 0.0f, 0.0f, 0.0f, 900.0f, 12, 20.0f, 0, 0, {0}, 1,
+                               0, d.Uscita()),
+                  1024)
+            << c.nome;
+        EXPECT_EQ(d.Linee(), c.linee) << c.nome;
+    }
+}
+
 TEST(DisStaffaCordolo, StaffaSviluppata) {
     DisegnoDxf d;
     // h = 30 - 6 - 2 = 22; L = 2 x 22 + 2 x 40 + 2 x 8 = 140.
