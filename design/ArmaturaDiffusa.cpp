@@ -1,5 +1,6 @@
 #include "design/ArmaturaDiffusa.h"
 
+#include "design/AccessoriStrato.h"
 #include "drawing/BersaglioMisura.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
@@ -123,12 +124,9 @@ struct StratoDiffuso {
 };
 
 StratoDiffuso StratoDellaFaccia(const Parete& parete, int lato, int direzione) {
-    const bool piu = (lato == 0);
-    if (direzione == 0)
-        return {piu ? parete.DiamDir1Piu : parete.DiamDir1Meno,
-                piu ? parete.PassoDir1Piu : parete.PassoDir1Meno};
-    return {piu ? parete.DiamDir2Piu : parete.DiamDir2Meno,
-            piu ? parete.PassoDir2Piu : parete.PassoDir2Meno};
+    // Layer index k: direction 1 "lato +", "lato -", then direction 2 likewise.
+    const int k = 2 * direzione + (lato == 0 ? 0 : 1);
+    return {static_cast<int>(DiamStrato(parete, k)), PassoStrato(parete, k)};
 }
 
 // Summed cut length of one layer's bars, each measured as a developed bar.
