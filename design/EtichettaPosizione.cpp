@@ -23,19 +23,8 @@ Punto Sposta(Punto p, Versore u, double d) {
     return {static_cast<float>(p.X + d * u.X), static_cast<float>(p.Y + d * u.Y)};
 }
 
-// Meeting point of the lines through p along u and through q along v, each
-// given as a segment of 100 cm either way; parallel lines leave (0, 0).
-Punto Incontro(Punto p, Versore u, Punto q, Versore v) {
-    const Punto p1 = Sposta(p, u, -100.0), p2 = Sposta(p, u, 100.0);
-    const Punto q1 = Sposta(q, v, -100.0), q2 = Sposta(q, v, 100.0);
-    Punto r;
-    int stato = 0;
-    float xo = 0.0f, yo = 0.0f;
-    IntersezioneSegmenti(p1.X, p1.Y, p2.X, p2.Y, q1.X, q1.Y, q2.X, q2.Y, r.X, r.Y, stato, xo, yo);
-    return r;
-}
-
-// Meeting point of the line through p along u with the line through a and b.
+// Meeting point of the line through p along u, given as a segment of 100 cm
+// either way, with the line through a and b; parallel lines leave (0, 0).
 Punto IncontroRetta(Punto p, Versore u, Punto a, Punto b) {
     const Punto p1 = Sposta(p, u, -100.0), p2 = Sposta(p, u, 100.0);
     Punto r;
@@ -43,6 +32,12 @@ Punto IncontroRetta(Punto p, Versore u, Punto a, Punto b) {
     float xo = 0.0f, yo = 0.0f;
     IntersezioneSegmenti(p1.X, p1.Y, p2.X, p2.Y, a.X, a.Y, b.X, b.Y, r.X, r.Y, stato, xo, yo);
     return r;
+}
+
+// Meeting point of the lines through p along u and through q along v, each
+// given as a segment of 100 cm either way.
+Punto Incontro(Punto p, Versore u, Punto q, Versore v) {
+    return IncontroRetta(p, u, Sposta(q, v, -100.0), Sposta(q, v, 100.0));
 }
 
 // Second end of the segment a-b moved by d to the left of its direction.
