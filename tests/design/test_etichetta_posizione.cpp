@@ -3,6 +3,8 @@
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
 
+#include "PareteDiProva.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,16 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Direction 1 vertical, direction 2 horizontal.
-Parete PareteAssi() {
-    Parete p;
-    p.CosDir1 = 0.0;
-    p.SinDir1 = 1.0;
-    p.CosDir2 = 1.0;
-    p.SinDir2 = 0.0;
-    return p;
-}
 
 StatoInterfaccia StatoConZona(const std::vector<Punto>& poligono, int tipo, int direzione) {
     StatoInterfaccia s;

@@ -4,6 +4,8 @@
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
 
+#include "PareteDiProva.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,18 +13,6 @@
 #include <string>
 
 namespace {
-
-// Direction 1 vertical, direction 2 horizontal.
-Parete PareteAssi() {
-    Parete p;
-    p.CosDir1 = 0.0;
-    p.SinDir1 = 1.0;
-    p.CosDir2 = 1.0;
-    p.SinDir2 = 0.0;
-    p.GradiArm1 = 90.0f;
-    p.GradiArm2 = 90.0f;
-    return p;
-}
 
 void AttesiVertici(const std::array<Punto, 4>& v, const std::array<Punto, 4>& atteso) {
     for (int i = 0; i < 4; ++i) {

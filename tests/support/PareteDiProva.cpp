@@ -36,3 +36,14 @@ void AggiungiApertura(Parete& parete, const std::vector<Punto>& vertici) {
 void AggiungiApertura(Parete& parete, float x1, float y1, float x2, float y2) {
     AggiungiApertura(parete, {{x1, y1}, {x1, y2}, {x2, y2}, {x2, y1}});
 }
+
+Parete PareteAssi() {
+    Parete p;
+    p.CosDir1 = 0.0;
+    p.SinDir1 = 1.0;
+    p.CosDir2 = 1.0;
+    p.SinDir2 = 0.0;
+    p.GradiArm1 = 90.0f;
+    p.GradiArm2 = 90.0f;
+    return p;
+}

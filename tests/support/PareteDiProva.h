@@ -24,3 +24,8 @@ void AggiungiApertura(Parete& parete, const std::vector<Punto>& vertici);
 
 // Appends the rectangular opening x1..x2, y1..y2, from (x1, y1) clockwise.
 void AggiungiApertura(Parete& parete, float x1, float y1, float x2, float y2);
+
+// An empty wall whose reinforcement directions are the axes: direction 1
+// vertical, direction 2 horizontal (direction cosines); GradiArm1 and
+// GradiArm2 are 90.
+Parete PareteAssi();
