@@ -20,7 +20,6 @@
 #include "model/Testo.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -35,14 +34,11 @@ void Avvisa(InterfacciaFinestra& finestra, const std::string& testo) {
     finestra.Messaggio(testo, TitoloAvviso, IconaMessaggio::Esclamazione);
 }
 
-// Coordinates of the analysis program carry one decimal. A half is judged on
-// the number as written (1400.35 is a half, although its float lies just
-// below) and goes to the even digit.
+// Coordinates of the analysis program are 32-bit floats carrying one decimal:
+// the float as stored is rounded to 0.1, halves to the even digit (1400.35 is
+// stored as 1400.3499756 and gives 1400.3).
 float ArrotondaDecimo(float x) {
-    const std::string testo = ArrotondaStr(x, 1);
-    float valore = x;
-    std::from_chars(testo.data(), testo.data() + testo.size(), valore);
-    return valore;
+    return static_cast<float>(std::nearbyint(static_cast<double>(x) * 10.0) / 10.0);
 }
 
 void Fuori(LettoreSequenziale& lettore, const std::string& cosa) {
@@ -139,7 +135,7 @@ void LeggiAperture(Parete& p, LettoreSequenziale& lettore) {
     p.NumAperture = k;
 }
 
-void LeggiNodi(Parete& p, LettoreSequenziale& lettore, int versione) {
+void LeggiNodi(Parete& p, LettoreSequenziale& lettore, double versione) {
     p.NumNodi = lettore.LeggiIntero16();
     lettore.LeggiCommento();
     if (p.NumNodi <= 0) {
@@ -197,7 +193,7 @@ Esito ErroreDiLettura(const LettoreSequenziale& lettore) {
 // as what it is.
 Esito LeggiFileParete(Parete& p, LettoreSequenziale& lettore, int& riferimento1,
                       int& riferimento2) {
-    const int versione = VersioneDaRiga(lettore.LeggiRiga());
+    const double versione = VersioneDaRiga(lettore.LeggiRiga());
     lettore.LeggiRiga();  // marker of the program that wrote the file
     p.NumeroParete = lettore.LeggiIntero16();
     p.TipoStruttura = lettore.LeggiIntero16();
@@ -219,19 +215,20 @@ Esito LeggiFileParete(Parete& p, LettoreSequenziale& lettore, int& riferimento1,
     p.Copriferro = lettore.LeggiReale();
     lettore.LeggiCommento();
 
+    // The angle is judged before the rest of its line is read: a refused
+    // angle is told as such whatever else the line holds.
     const float angolo1 = lettore.LeggiReale();
-    p.PassoDir1Piu = LeggiPasso(lettore);
-    p.DiamDir1Piu = LeggiDiametro(lettore);
-    riferimento1 = LeggiDiametro(lettore);
-    lettore.LeggiCommento();
-    if (lettore.InErrore()) return ErroreDiLettura(lettore);
-    if (std::fabs(angolo1 - 90.0f) > 50.0f)
+    if (!lettore.InErrore() && std::fabs(angolo1 - 90.0f) > 50.0f)
         return Esito::Errore(
             "L'angolo dell'armatura verticale non risulta corretto. Modificare l'impostazione "
             "dei criteri di progetto.\n"
             "Per armatura verticale Av = 90° (angolo dal riferimento orizzontale). "
             "Caricamento interrotto.",
             -1);
+    p.PassoDir1Piu = LeggiPasso(lettore);
+    p.DiamDir1Piu = LeggiDiametro(lettore);
+    riferimento1 = LeggiDiametro(lettore);
+    lettore.LeggiCommento();
     // The two angles are measured the other way round depending on the structure type.
     p.GradiArm1 = NormalizzaAngolo180(angolo1);
     p.AngoloArm1 = p.TipoStruttura == 0 ? RadSupplementare(p.GradiArm1) : GradiRad(p.GradiArm1);

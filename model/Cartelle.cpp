@@ -126,15 +126,12 @@ VoceIni LeggiVoceIni(const fs::path& file, const std::string& sezione, const std
     return voce;
 }
 
-// "<project>_data/disegni" for a project file ending in ".qdt" in any letter
-// case; nothing for any other name.
+// "<text before the last .qdt>_data/disegni" for a stored value holding
+// ".qdt" in any letter case, wherever it stands; nothing without one.
 std::optional<std::string> CartellaDisegni(const std::string& progetto) {
-    const std::string estensione = EstensioneProgetto;
-    const std::string nome = fs::path(progetto).filename().string();
-    if (nome.size() <= estensione.size() || !FinisceSenzaMaiuscole(nome, estensione)) {
-        return std::nullopt;
-    }
-    return progetto.substr(0, progetto.size() - estensione.size()) + SuffissoDisegni;
+    const std::size_t p = MaiuscoloAscii(progetto).rfind(MaiuscoloAscii(EstensioneProgetto));
+    if (p == std::string::npos) return std::nullopt;
+    return progetto.substr(0, p) + SuffissoDisegni;
 }
 
 }  // namespace
@@ -174,7 +171,9 @@ bool EsisteFile(const std::string& percorso, StatoInterfaccia& stato,
         const fs::file_status stato = fs::status(percorso, errore);
         const bool assente = errore == std::errc::no_such_file_or_directory ||
                              errore == std::errc::not_a_directory;
-        if (!errore || assente) return fs::is_regular_file(stato);
+        // A hidden file does not count, as a folder does not.
+        const bool nascosto = fs::path(percorso).filename().string().starts_with('.');
+        if (!errore || assente) return fs::is_regular_file(stato) && !nascosto;
     }
     stato.ErroreOperazione = -1;
     SegnalaErroreFile(errore, percorso, finestra);

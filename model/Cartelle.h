@@ -15,7 +15,8 @@ struct StatoInterfaccia;
 // the program folder when neither can be had.
 void InizializzaCartelle(Impostazioni& imp);
 
-// True when percorso names an existing regular file (a folder does not count).
+// True when percorso names an existing regular file (a folder or a hidden
+// file, whose name starts with a dot, does not count).
 // stato.ErroreOperazione is 0, or -1 when the search failed; a bad path and a denied
 // access are told to the user. An empty path names no file.
 bool EsisteFile(const std::string& percorso, StatoInterfaccia& stato,

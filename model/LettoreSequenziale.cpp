@@ -1,10 +1,8 @@
 #include "model/LettoreSequenziale.h"
 
 #include "model/Codifica.h"
-#include "model/Numeri.h"
 #include "model/Testo.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -203,12 +201,20 @@ std::string LettoreSequenziale::LeggiRiga() {
     return valore;
 }
 
-int VersioneDaRiga(const std::string& riga) {
+double VersioneDaRiga(const std::string& riga) {
     const std::size_t inizio = riga.find_first_not_of(" \t");
     if (inizio == std::string::npos) return -1;
     const std::string testo =
         MaiuscoloAscii(riga.substr(inizio, riga.find_last_not_of(" \t") - inizio + 1));
     if (testo.compare(0, 8, "VERSIONE") != 0) return -1;
-    const double valore = std::nearbyint(ValoreTesto(testo.substr(8)));
-    return static_cast<int>(std::clamp(valore, -32768.0, 32767.0));
+    // The leading number of the rest, with a point as decimal separator:
+    // what follows it (a comma, text) is not part of it; no number reads 0.
+    const std::size_t cifre = testo.find_first_not_of(" \t", 8);
+    if (cifre == std::string::npos) return 0.0;
+    const char* numero = testo.data() + cifre;
+    if (*numero == '+') ++numero;
+    double valore = 0.0;
+    const auto [fine, errore] =
+        std::from_chars(numero, testo.data() + testo.size(), valore, std::chars_format::general);
+    return errore == std::errc() ? valore : 0.0;
 }

@@ -77,6 +77,7 @@ private:
 };
 
 // The version that the first line of a file declares: "VERSIONE" followed by
-// its number, in any letter case, blanks around allowed. -1 when the line is
-// no version line; a number beyond 16 bits counts as the largest.
-int VersioneDaRiga(const std::string& riga);
+// its number, in any letter case, blanks around allowed. The number is the
+// numeric value of the rest of the line, not rounded: "VERSIONE 1.4" is
+// above 1, and "VERSIONE 1,5" reads 1. -1 when the line is no version line.
+double VersioneDaRiga(const std::string& riga);

@@ -86,10 +86,11 @@ TEST(LeggiParete, CounterClockwiseRectangleWithACollinearVertexLoadsAsFourClockw
     ASSERT_EQ(p.Nodi.size(), 4u);
     EXPECT_EQ(p.Nodi[0].Id, 11);
     EXPECT_EQ(p.Nodi[2].Id, 13);
-    // Halves as written go to the even digit: 1100.25 down, 1400.35 up.
+    // The stored float is rounded, halves to the even digit: 1100.25 is exact
+    // and goes down; 1400.35 is stored as 1400.3499756 and goes down too.
     EXPECT_EQ(p.Nodi[0].X, 1100.2f - 1000.0f);
     EXPECT_FLOAT_EQ(p.Nodi[0].Y, 50.0f);
-    EXPECT_EQ(p.Nodi[2].X, 1400.4f - 1000.0f);
+    EXPECT_EQ(p.Nodi[2].X, 1400.3f - 1000.0f);
     // File order "lato -" dir. 1, dir. 2, "lato +" dir. 1, dir. 2 into slots 2, 3, 0, 1.
     EXPECT_FLOAT_EQ(p.Nodi[1].Richiesta[0], 1.3f);
     EXPECT_FLOAT_EQ(p.Nodi[1].Richiesta[1], 1.4f);
@@ -172,6 +173,8 @@ TEST(LeggiParete, VersionLineVariants) {
         {"VERSIONE 1", true, 0},   {"  Versione1  ", true, 0}, {"VERSIONE 0", false, 0},
         {"VERSIONE", false, 0},    {"PARETE", false, 0},       {"VERSIONE 2", true, 1},
         {"VERSIONE 99999", true, 1},
+        // The number as it stands: 1.4 is above 1; "1,5" reads 1.
+        {"VERSIONE 1.4", true, 1}, {"VERSIONE 1,5", true, 0},
     };
     CartellaTemporanea cartella;
     for (const Caso& caso : casi) {
@@ -212,15 +215,19 @@ TEST(LeggiParete, NotAWallIsToldBeforeTheVersion) {
 TEST(LeggiParete, AngleOfDirectionOneMayDifferFrom90ByFiftyDegreesAtMost) {
     const std::string base = Contenuto(PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"));
     struct Caso {
-        const char* angolo;
+        const char* angolo;  // the angle and what follows it on its line
         int esito;
     };
-    const Caso casi[] = {{"40", 0}, {"140", 0}, {"39.9", -1}, {"140.1", -1}, {"-90", -1}};
+    const Caso casi[] = {{"40", 0},     {"140", 0},  {"39.9", -1}, {"140.1", -1}, {"-90", -1},
+                         // The angle is judged first, whatever else the line holds.
+                         {"30 -25", -1}, {"30 abc", -1}};
     CartellaTemporanea cartella;
     for (const Caso& caso : casi) {
+        const std::string angolo = caso.angolo;
+        const std::string resto = angolo.find(' ') == std::string::npos ? " 25" : "";
         const std::string file = cartella.Scrivi(
             "A.SET", Sostituisci(base, "90 25 12 14 Direzione 1",
-                                 std::string(caso.angolo) + " 25 12 14 Direzione 1"));
+                                 angolo + resto + " 12 14 Direzione 1"));
         Sessione s;
         Parete& p = s.parete;
         FinestraRegistrata finestra;

@@ -134,6 +134,8 @@ TEST_F(UtenteDiProva, ExistingFileIsFoundFolderAndMissingFileAreNot) {
     EXPECT_FALSE(EsisteFile(Percorso("MANCA.SET"), stato, finestra));
     EXPECT_FALSE(EsisteFile(Percorso("manca/PARETE.SET"), stato, finestra));
     EXPECT_FALSE(EsisteFile(file + "/ALTRO.SET", stato, finestra));
+    // A hidden file is not offered, as a folder is not.
+    EXPECT_FALSE(EsisteFile(radice.Scrivi(".PARETE.SET", "1\n"), stato, finestra));
     EXPECT_EQ(stato.ErroreOperazione, 0);
     EXPECT_TRUE(finestra.Eventi.empty());
 }
@@ -228,6 +230,12 @@ TEST_F(UtenteDiProva, ProjectExtensionMatchesInAnyLetterCase) {
     // Qt writes blanks of section names as %20 and may quote a value.
     ScriviElencoRecenti("[General]\nFile1=/sbagliato.qdt\n\n[Recent%20File%20List]\nfile1 = \"" +
                         Percorso("Lavori/Torre.QDT") + "\"\n");
+    EXPECT_EQ(CartellaUltimoProgetto(), disegni);
+}
+
+TEST_F(UtenteDiProva, TheLastProjectExtensionAnywhereInTheValueCounts) {
+    const std::string disegni = CreaCartella("Lavori/Edificio_data/disegni");
+    ScriviElencoRecenti("[Recent File List]\nFile1=" + Percorso("Lavori/Edificio.qdt.bak") + "\n");
     EXPECT_EQ(CartellaUltimoProgetto(), disegni);
 }
 

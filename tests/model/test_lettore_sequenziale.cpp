@@ -143,10 +143,12 @@ TEST(LettoreSequenziale, OpensFilesAndRefusesFolders) {
 }
 
 TEST(VersioneDaRiga, VersionLineInAnyLetterCase) {
-    const std::pair<const char*, int> casi[] = {
-        {"VERSIONE  7", 7},  {"versione 1", 1}, {"  Versione2  ", 2}, {"VERSIONE", 0},
-        {"VERSIONE 1.5", 2}, {"VERSIONE 99999", 32767},   {"VERSION 1", -1},
-        {"", -1},            {"CALDENO", -1},
+    // The number is taken as it stands, never rounded.
+    const std::pair<const char*, double> casi[] = {
+        {"VERSIONE  7", 7},    {"versione 1", 1},         {"  Versione2  ", 2},
+        {"VERSIONE", 0},       {"VERSIONE 1.5", 1.5},     {"VERSIONE 1.4", 1.4},
+        {"VERSIONE 1,5", 1},   {"VERSIONE 99999", 99999}, {"VERSION 1", -1},
+        {"", -1},              {"CALDENO", -1},
     };
     for (const auto& [riga, versione] : casi) EXPECT_EQ(VersioneDaRiga(riga), versione) << riga;
 }
