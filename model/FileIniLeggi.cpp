@@ -100,10 +100,13 @@ Esito LeggiIni(Sessione& sessione, InterfacciaFinestra& finestra) {
         return Esito::Ok();
     }
 
-    // Whatever the file holds goes back to the defaults, the screen colours too.
+    // Whatever the file holds goes back to the defaults, the screen colours
+    // and the values that only this file and the dialog set too.
     ImpostaColoriVideo(sessione.imp);
-    sessione.imp.DescrizioneCompleta = 0;
-    sessione.imp.IndicaLato = 0;
+    const Impostazioni avvio;
+    sessione.imp.RiservaIni = avvio.RiservaIni;
+    sessione.imp.DescrizioneCompleta = avvio.DescrizioneCompleta;
+    sessione.imp.IndicaLato = avvio.IndicaLato;
     const std::string testo = "Il file delle impostazioni " + percorso +
                               " è danneggiato e non è stato letto:\n" + *guasto +
                               "\nSono in uso le impostazioni predefinite.";
