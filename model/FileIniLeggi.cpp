@@ -32,8 +32,10 @@ struct CampiLetti {
     bool Dalla(int v) const { return versione >= v; }
 };
 
-// Values are read into a copy, so the checks come after the whole file.
-std::optional<std::string> ValoreFuoriIntervallo(Impostazioni& imp, const StatoInterfaccia& stato,
+// Values are read into a copy, so the checks and the values derived from
+// them (colour index 0, the DXF text scale, the option older files lack) come
+// after the whole file; the reason of the first value out of range.
+std::optional<std::string> VerificaECompleta(Impostazioni& imp, const StatoInterfaccia& stato,
                                                  int versione) {
     for (int i = 0; i < NumLayer; ++i) {
         int& indice = imp.ColoriLayer[i];
@@ -77,7 +79,7 @@ std::optional<std::string> LeggiSopra(LettoreSequenziale& file, Impostazioni& le
     CampiLetti campi{file, versione};
     PercorriRigheIni(campi, letto, statoLetto);
     if (file.InErrore()) return file.MotivoErrore();
-    return ValoreFuoriIntervallo(letto, statoLetto, versione);
+    return VerificaECompleta(letto, statoLetto, versione);
 }
 
 }  // namespace
