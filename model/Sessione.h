@@ -2,6 +2,7 @@
 
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
+#include "model/Recenti.h"
 #include "model/StatoInterfaccia.h"
 #include "model/StoriaAnnulla.h"
 
@@ -12,4 +13,5 @@ struct Sessione {
     Impostazioni imp;          // settings, layer table, materials, folders
     StatoInterfaccia stato;    // what is shown and how the canvas reads the mouse
     StoriaAnnulla storia;      // undo snapshots of the design
+    ElencoRecenti recenti;     // walls last opened, for the "&File" menu
 };
