@@ -80,7 +80,7 @@ TEST(CopiaLatoOpposto, YesAppendsTheCopiesOnTheOtherFaceAsOneChange) {
 
     EXPECT_EQ(finestra.Eventi, (std::vector<std::string>{Domanda + " -> Si", "AggiornaDopoModifica"}));
     ASSERT_EQ(p.UltPosizione, 7);
-    for (const auto [copia, originale] : {std::pair{6, 1}, std::pair{7, 2}}) {
+    for (const auto& [copia, originale] : {std::pair{6, 1}, std::pair{7, 2}}) {
         PosizioneArm atteso = p.Posizioni[originale];
         atteso.Tipo = IntegrativaPiu;
         EXPECT_EQ(p.Posizioni[copia], atteso);
