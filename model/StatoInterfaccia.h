@@ -93,6 +93,13 @@ struct StatoInterfaccia {
     int OrientSezione = 0;   // 1 horizontal, 0 vertical
     int IndiceSezione = 0;
     int QuotaSelezionata = -1;
+    // Exchanged with the zone dialog: the confirmed zone is also appended on
+    // the other face (1 on, 0 off), with Tipo LatoOpposto; the largest and the
+    // average missing area (cm2/m) of the nodes inside the zone being made.
+    int DuplicaOpposto = 0;
+    int LatoOpposto = 0;
+    float AreaRichiestaMax = 0.0f;
+    float AreaRichiestaMedia = 0.0f;
 
     bool operator==(const StatoInterfaccia&) const = default;
 };
