@@ -1,6 +1,8 @@
 #include "design/ArmaturaDiffusa.h"
 
 #include "design/AccessoriStrato.h"
+#include "design/ArmaturaPosizioni.h"
+#include "design/ArmaturaPosizioniCordoli.h"
 #include "drawing/BersaglioMisura.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
@@ -109,14 +111,6 @@ void PercorriBarre(const Parete& parete, const ContornoRuotato& zona, int direzi
     } while (y < box.Ymax);
 }
 
-// Contours complete for the current outline, as the sweep needs them.
-bool ContorniPronti(const Parete& parete) {
-    const auto completo = [&](const std::vector<Punto>& c) {
-        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
-    };
-    return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
-}
-
 // Diameter and spacing of one distributed layer.
 struct StratoDiffuso {
     int Diametro = 0;
@@ -155,6 +149,13 @@ float LunghezzaStrato(const Parete& parete, const Impostazioni& imp, int direzio
 }
 
 }  // namespace
+
+bool ContorniPronti(const Parete& parete) {
+    const auto completo = [&](const std::vector<Punto>& c) {
+        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
+    };
+    return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
+}
 
 void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const Bersaglio& b) {
     if (!ContorniPronti(parete)) return;
@@ -201,4 +202,10 @@ void RicalcolaArmature(Parete& parete, const Impostazioni& imp) {
         parete.LungDir2Meno = meno->LungDir2;
         parete.PesoDir2Meno = meno->PesoDir2;
     }
+    const auto memorizza = [&](const std::vector<LunghezzaPosizione>& lunghezze) {
+        for (const LunghezzaPosizione& l : lunghezze) parete.Posizioni[l.Indice].LungTotale = l.LungTotale;
+    };
+    for (int faccia : {IntegrativaPiu, IntegrativaMeno})
+        if (const auto zone = MisuraArmaturaPosizioni(parete, imp, faccia)) memorizza(*zone);
+    memorizza(LunghezzeCordoli(parete));
 }

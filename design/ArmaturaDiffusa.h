@@ -13,6 +13,9 @@ struct Parete;
 // not positive lays no bar. Nothing is laid before the reinforcement contours
 // have been built for the current outline.
 
+// The reinforcement contours are complete for the current outline.
+[[nodiscard]] bool ContorniPronti(const Parete& parete);
+
 // Draws the bars of the face shifted by (dx, dy), direction 1 on layer
 // "ARM_DIFFUSA1" and direction 2 on "ARM_DIFFUSA2". The measure target draws nothing.
 void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const Bersaglio& b);
@@ -34,5 +37,6 @@ struct QuantitaFaccia {
                                                                   int lato);
 
 // Stores the quantities of both faces into the wall (LungDir1Piu, PesoDir1Piu,
-// ...); nothing without a wall, and a face without contours keeps its values.
+// ...) and the total bar length LungTotale of every zone and ring beam;
+// nothing without a wall, and without contours the bars keep their values.
 void RicalcolaArmature(Parete& parete, const Impostazioni& imp);

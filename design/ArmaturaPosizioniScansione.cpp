@@ -1,0 +1,95 @@
+#include "design/ArmaturaPosizioniScansione.h"
+
+#include "model/Geometria.h"
+#include "model/Parete.h"
+
+#include <algorithm>
+#include <cmath>
+
+int UltimaPosizioneValida(const Parete& parete) {
+    return std::min(parete.UltPosizione, static_cast<int>(parete.Posizioni.size()) - 1);
+}
+
+std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p) {
+    if (p < 0 || p > parete.UltPosizione || p >= static_cast<int>(parete.Posizioni.size()) ||
+        p >= static_cast<int>(parete.PoligoniPos.size())) {
+        return std::nullopt;
+    }
+    const PosizioneArm& pos = parete.Posizioni[p];
+    const std::vector<Punto>& riga = parete.PoligoniPos[p];
+    const int vertici = std::min(pos.UltVerticeZona + 1, static_cast<int>(riga.size()));
+    if (vertici < 3) return std::nullopt;
+    ZonaRuotata zona;
+    zona.Direzione = pos.Direzione == 0 ? 0 : 1;
+    zona.Poligono.resize(vertici);
+    for (int i = 0; i < vertici; ++i)
+        RuotaInDirezione(zona.Direzione, riga[i].X, riga[i].Y, zona.Poligono[i].X,
+                         zona.Poligono[i].Y);
+    const Punto& s = pos.EstDir[2 * zona.Direzione];
+    const Punto& e = pos.EstDir[2 * zona.Direzione + 1];
+    RuotaInDirezione(zona.Direzione, s.X, s.Y, zona.Inizio.X, zona.Inizio.Y);
+    RuotaInDirezione(zona.Direzione, e.X, e.Y, zona.Fine.X, zona.Fine.Y);
+    return zona;
+}
+
+float LineaSpostata(const ZonaRuotata& zona, float y) {
+    // The edge lines would only touch the zone: move them half a cm inside.
+    if (std::fabs(y - zona.Inizio.Y) < 0.1f) return y + 0.5f;
+    if (std::fabs(y - zona.Fine.Y) < 0.1f) return y - 0.5f;
+    return y;
+}
+
+void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
+                     std::vector<float>& incroci) {
+    incroci.clear();
+    const std::size_t n = anello.size();
+    for (std::size_t j = 0; j < n; ++j) {
+        const Punto& a = anello[j];
+        const Punto& b = anello[j + 1 == n ? 0 : j + 1];
+        float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
+        int stato = 0;
+        IntersezioneSegmenti(xa, y, xb, y, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
+        if (stato == StatoIntersezione::Interna) incroci.push_back(xi);
+    }
+    // Equal crossings stay: where a keyhole join runs along the line, both
+    // of its sides end a bar.
+    std::sort(incroci.begin(), incroci.end());
+}
+
+namespace {
+
+// Even-odd test with the half-open rule on y, so that a vertex on the line
+// through the point counts once.
+bool PuntoNelPoligono(std::span<const Punto> poligono, float x, float y) {
+    bool dentro = false;
+    const std::size_t n = poligono.size();
+    for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
+        const Punto& a = poligono[i];
+        const Punto& b = poligono[j];
+        if ((a.Y > y) != (b.Y > y)) {
+            const double xc = a.X + (static_cast<double>(y) - a.Y) *
+                                        (static_cast<double>(b.X) - a.X) /
+                                        (static_cast<double>(b.Y) - a.Y);
+            if (x < xc) dentro = !dentro;
+        }
+    }
+    return dentro;
+}
+
+}  // namespace
+
+void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> poligono,
+                     float y, std::vector<std::pair<float, float>>& barre) {
+    barre.clear();
+    const int n = static_cast<int>(incroci.size());
+    if (n < 2) return;
+    if (n % 2 == 0) {
+        for (int i = 0; i + 1 < n; i += 2) barre.emplace_back(incroci[i], incroci[i + 1]);
+        return;
+    }
+    // A line through a vertex lost a crossing: keep each piece inside the zone.
+    for (int i = 0; i + 1 < n; ++i) {
+        const float medio = (incroci[i] + incroci[i + 1]) / 2.0f;
+        if (PuntoNelPoligono(poligono, medio, y)) barre.emplace_back(incroci[i], incroci[i + 1]);
+    }
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/Punto.h"
+
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+struct Parete;
+
+// The sweep shared by the bars of a zone, their measure and their screen
+// preview: horizontal scan lines in the bar frame of the position (the frame
+// of RuotaInDirezione), one spacing apart from the lower edge of the zone's
+// box in that frame.
+
+// The last index of Posizioni that names a stored position.
+int UltimaPosizioneValida(const Parete& parete);
+
+// A zone polygon turned into the bar frame of its position.
+struct ZonaRuotata {
+    int Direzione = 0;
+    std::vector<Punto> Poligono;  // open ring
+    Punto Inizio;                 // lower corner of the box in the frame
+    Punto Fine;                   // upper corner
+};
+
+// Position p's polygon (row p of PoligoniPos, vertices 0..UltVerticeZona) in
+// its bar frame; none for an index naming no position or a polygon with
+// fewer than three vertices.
+[[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p);
+
+// One scan line: y is the line of the sweep, yLinea the line actually
+// intersected (nudged 0.5 cm inside at the box edges), Barre the stretches
+// (start, end) inside the zone, start < end.
+struct LineaZona {
+    float Y = 0.0f;
+    float YLinea = 0.0f;
+    std::vector<float> Incroci;  // sorted, equal values kept
+    std::vector<std::pair<float, float>> Barre;
+};
+
+// Where the sweep stops: before the upper edge (the bars and their measure)
+// or on it (the screen preview lays a last line landing on the edge).
+enum class FineScansione { PrimaDelBordo, SulBordo };
+
+// Calls linea(const LineaZona&) for every scan line, the first one always.
+// A spacing of 0 or less lays no line at all.
+template <typename Linea>
+void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea);
+
+// incroci := the proper crossings of the horizontal segment (xa, y)-(xb, y)
+// with the sides of the open ring, ascending, equal values kept.
+void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
+                     std::vector<float>& incroci);
+
+// The bars of one scan line from its sorted crossings: 0-1, 2-3, ... for an
+// even count; for an odd count every consecutive pair whose midpoint lies
+// inside the polygon.
+void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> poligono,
+                     float y, std::vector<std::pair<float, float>>& barre);
+
+// Scan lines reach this far beyond the zone box on both sides, cm.
+inline constexpr float MargineScansioneZona = 1000.0f;
+
+// The line intersected for the sweep line y.
+float LineaSpostata(const ZonaRuotata& zona, float y);
+
+template <typename Linea>
+void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea) {
+    if (!(passo > 0.0f)) return;
+    const float xa = zona.Inizio.X - MargineScansioneZona;
+    const float xb = zona.Fine.X + MargineScansioneZona;
+    LineaZona l;
+    float y = zona.Inizio.Y;
+    while (true) {
+        l.Y = y;
+        l.YLinea = LineaSpostata(zona, y);
+        IncrociOrdinati(zona.Poligono, xa, xb, l.YLinea, l.Incroci);
+        BarreDellaLinea(l.Incroci, zona.Poligono, l.YLinea, l.Barre);
+        linea(static_cast<const LineaZona&>(l));
+        const float prossima = y + passo;
+        if (prossima <= y) break;  // a spacing too small to move y on
+        y = prossima;
+        if (fine == FineScansione::SulBordo ? !(y <= zona.Fine.Y) : !(y < zona.Fine.Y)) break;
+    }
+}
