@@ -93,6 +93,7 @@ struct StatoInterfaccia {
     int OrientSezione = 0;   // 1 horizontal, 0 vertical
     int IndiceSezione = 0;
     int QuotaSelezionata = -1;
+    int QuotaLivelloEvidenziata = -1;  // level mark the hover highlighted last, -1 none
 
     bool operator==(const StatoInterfaccia&) const = default;
 };
