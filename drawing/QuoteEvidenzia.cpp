@@ -7,6 +7,7 @@
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
 
+#include <cstddef>
 #include <initializer_list>
 #include <iterator>
 
@@ -18,11 +19,12 @@ void ContornoGiallo(TelaSchermo& tela, const Vista& v, const Impostazioni& imp,
                     std::initializer_list<Punto> vertici, int spessore) {
     const BersaglioSchermo transitorio(tela, StratoTela::Transitorio, v, imp);
     tela.ImpostaSpessoreTratto(spessore);
-    const Punto* precedente = std::data(vertici) + vertici.size() - 1;
-    for (const Punto& p : vertici) {
-        DisLinea(precedente->X, precedente->Y, p.X, p.Y, LayerEvidenziaGiallo, Stile::Pieno,
-                 transitorio);
-        precedente = &p;
+    const Punto* v0 = std::data(vertici);
+    const std::size_t n = vertici.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Punto& da = v0[i];
+        const Punto& a = v0[(i + 1) % n];
+        DisLinea(da.X, da.Y, a.X, a.Y, LayerEvidenziaGiallo, Stile::Pieno, transitorio);
     }
     tela.ImpostaSpessoreTratto(1);
 }
