@@ -58,8 +58,8 @@ std::vector<Voce> PuntiDellaCatena(const AssiCatena& assi, std::span<const Punto
 
 // Hides the entries that lie inward of the last visible one while a later
 // entry stands further out: levels of re-entrant parts the chain's side
-// cannot see. The first and the last two entries stay visible; entries that
-// do not exist are not examined.
+// cannot see. Examined are the second entry, then the third up to the third
+// from last; entries that do not exist are not examined.
 void NascondiRientranze(const AssiCatena& assi, std::vector<Voce>& lista) {
     const int m = static_cast<int>(lista.size());
     if (m < 2) return;
@@ -120,7 +120,8 @@ void OrdinaPunti(std::vector<Punto>& punti, Chiave chiave) {
 // the box and the faces of the transverse walls at its bottom and top.
 std::vector<Punto> PuntiDaQuotare(const Parete& p) {
     std::vector<Punto> punti;
-    const int ultimoVertice = std::min(p.NumPuntiEst, static_cast<int>(p.PerimetroEsterno.size()) - 1);
+    const int ultimoVertice =
+        std::min(p.NumPuntiEst, static_cast<int>(p.PerimetroEsterno.size()) - 1);
     for (int i = 0; i <= ultimoVertice; ++i) punti.push_back(p.PerimetroEsterno[i]);
     const int ultimoSolaio = std::min(p.UltSolaio, static_cast<int>(p.Solai.size()) - 1);
     for (int k = 0; k <= ultimoSolaio; ++k) {

@@ -207,7 +207,8 @@ TEST(TrovaQuota, CasiDiProva) {
 TEST(TrovaQuotaLivello, CasiDiProva) {
     // Mark 0 at pixel (100, 500) in view 0, mark 1 at (300, 500) in every view,
     // a record past the count at (500, 500).
-    ProgettoParete p = ConQuote({}, {{.X = 50, .Y = 50, .Vista = 0}, {.X = 150, .Y = 50, .Vista = -1}});
+    ProgettoParete p =
+        ConQuote({}, {{.X = 50, .Y = 50, .Vista = 0}, {.X = 150, .Y = 50, .Vista = -1}});
     p.QuoteLivello.push_back({.X = 250, .Y = 50, .Vista = -1});
     const struct {
         const char* nome;
