@@ -318,7 +318,7 @@ void CompletaParete(Parete& p, StatoInterfaccia& stato, const std::string& perco
         p.UltQuota = -1;
         p.Quote.assign(1, Quota{});
         CalcolaEstensione(p);
-        QuotaturaAutomatica(p);
+        QuotaturaAutomatica(p, FormatoQuoteDefault());
     }
 
     CodaGeometria(p, stato);

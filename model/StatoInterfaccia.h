@@ -100,6 +100,7 @@ struct StatoInterfaccia {
     int LatoOpposto = 0;
     float AreaRichiestaMax = 0.0f;
     float AreaRichiestaMedia = 0.0f;
+    int QuotaLivelloEvidenziata = -1;  // level mark the hover highlighted last, -1 none
 
     bool operator==(const StatoInterfaccia&) const = default;
 };
