@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -91,7 +93,9 @@ void Verifica(const Caso& caso) {
     for (int altro = 0; altro < 4; ++altro) {
         if (altro == caso.k) continue;
         EXPECT_EQ(DiametroStrato(p, altro), caso.diametro) << caso.nome << " strato " << altro;
-        EXPECT_FLOAT_EQ(PassoDiStrato(p, altro), caso.passo) << caso.nome << " strato " << altro;
+        const float passo = PassoDiStrato(p, altro);
+        EXPECT_TRUE(passo == caso.passo || (std::isnan(passo) && std::isnan(caso.passo)))
+            << caso.nome << " strato " << altro;
     }
 }
 
@@ -228,6 +232,25 @@ TEST(ProgettaStrato, ASpacingOfZeroOrLessIsNeverTried) {
         {.nome = "passo: passo memorizzato nullo", .modo = 1, .richieste = Ripeti(10, 30.0f),
          .passo = 0.0f, .diametroAtteso = 28, .passoAtteso = 5.0f,
          .fallito = "Arm. lato + dir. 1"},
+    };
+    for (const Caso& caso : casi) Verifica(caso);
+}
+
+TEST(ProgettaStrato, ASearchFromASpacingTheStepCannotLowerStillEnds) {
+    // 1e30 - 1 is 1e30 in single precision: such a spacing ends like the
+    // last one instead of being tried for ever.
+    const float enorme = 1e30f;
+    const Caso casi[] = {
+        // 8 to 28 mm at 1e30 cm cover nothing; the next spacing is no lower.
+        {.nome = "diametro", .modo = 0, .richieste = Ripeti(10, 3.0f), .passo = enorme,
+         .diametroAtteso = 28, .passoAtteso = 5.0f, .fallito = "Arm. lato + dir. 1"},
+        // 12 mm from 49 to 5 cm (22.62 at best < 30); every later diameter
+        // starts from the stored 1e30 and goes no lower.
+        {.nome = "passo", .modo = 1, .richieste = Ripeti(10, 30.0f), .passo = enorme,
+         .diametroAtteso = 28, .passoAtteso = 5.0f, .fallito = "Arm. lato + dir. 1"},
+        {.nome = "passo non numerico", .modo = 1, .richieste = Ripeti(10, 30.0f),
+         .passo = std::numeric_limits<float>::quiet_NaN(), .diametroAtteso = 28,
+         .passoAtteso = 5.0f, .fallito = "Arm. lato + dir. 1"},
     };
     for (const Caso& caso : casi) Verifica(caso);
 }
