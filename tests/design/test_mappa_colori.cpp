@@ -319,7 +319,8 @@ TEST(MappaColori, EccedenzaDaCarenzaNegata) {
     m.Disegna(p);
 
     ASSERT_EQ(m.Legende.size(), 1u);
-    EXPECT_EQ(m.Legende[0], (ChiamataLegenda{3.0f, 0.0f, "Eccedenza di armatura [cmq/m]", 1, 0, 0}));
+    EXPECT_EQ(m.Legende[0],
+              (ChiamataLegenda{3.0f, 0.0f, "Eccedenza di armatura [cmq/m]", 1, 0, 0}));
     const std::vector<TrattoTela> poligoni = m.Poligoni();
     ASSERT_EQ(poligoni.size(), 10u);
     for (int i = 0; i < 10; ++i) EXPECT_EQ(poligoni[i].Colore, ColoreClasse(i)) << i;
@@ -403,7 +404,8 @@ TEST(MappaColori, MarcatoriConTolleranzaPercentuale) {
     m.Disegna(p);
 
     ASSERT_EQ(m.Legende.size(), 1u);
-    EXPECT_EQ(m.Legende[0], (ChiamataLegenda{0.6f, 0.005f, "Carenza di armatura [cmq/m]", 1, 0, 0}));
+    EXPECT_EQ(m.Legende[0],
+              (ChiamataLegenda{0.6f, 0.005f, "Carenza di armatura [cmq/m]", 1, 0, 0}));
     const std::vector<TrattoTela> riquadri = m.Riquadri();
     ASSERT_EQ(riquadri.size(), 3u);
     EXPECT_EQ(riquadri[0].Colore, Rgb(88, 88, 88));

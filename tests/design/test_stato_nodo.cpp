@@ -39,7 +39,8 @@ const std::vector<CasoNodo> casiNodo = {
     {.Nome = "SottoSogliaOk", .Mancante = 0.0089f, .Atteso = StatoNodoArm::Ok},
     {.Nome = "NegativoOk", .Mancante = -2.0f, .Atteso = StatoNodoArm::Ok},
     // 0.009 in float lies below 0.009 in double: the threshold is a float.
-    {.Nome = "AllaSogliaSenzaTolleranza", .Mancante = 0.009f, .Atteso = StatoNodoArm::NonVerificato},
+    {.Nome = "AllaSogliaSenzaTolleranza", .Mancante = 0.009f,
+     .Atteso = StatoNodoArm::NonVerificato},
     {.Nome = "PercentualeDentro", .Modo = 0, .Perc = 10.0f, .Richiesta = 5.0f, .Mancante = 0.5f,
      .Atteso = StatoNodoArm::EntroTolleranza},
     {.Nome = "PercentualeFuori", .Modo = 0, .Perc = 10.0f, .Richiesta = 5.0f, .Mancante = 0.51f,
