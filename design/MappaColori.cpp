@@ -1,0 +1,131 @@
+#include "design/MappaColori.h"
+
+#include "design/MappaClassi.h"
+#include "design/MappaIntervalli.h"
+#include "design/MappaLivelli.h"
+#include "design/MappaRitaglio.h"
+#include "design/MappaTipi.h"
+#include "design/StatoNodo.h"
+#include "design/TagliaBande.h"
+#include "drawing/TelaSchermo.h"
+#include "drawing/Vista.h"
+#include "model/Impostazioni.h"
+#include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace {
+
+// Below this a map's range counts as nil and the map is one colour.
+constexpr float RangeNullo = 0.009f;
+
+constexpr StratoTela Strato = StratoTela::Immagine;
+
+PuntoPixel Pixel(const Vista& vista, double x, double y) {
+    return {static_cast<int>(std::nearbyint(XSchermo(vista, static_cast<float>(x)))),
+            static_cast<int>(std::nearbyint(YSchermo(vista, static_cast<float>(y))))};
+}
+
+bool NodoEsistente(const Parete& parete, int i) {
+    return i >= 0 && i < parete.NumNodi && i < static_cast<int>(parete.Nodi.size());
+}
+
+// The triangles of the list whose corners are nodes of the wall.
+std::vector<Triangolo> TriangoliValidi(const Parete& parete) {
+    std::vector<Triangolo> validi;
+    const int ultimo = std::min(parete.UltimoTriangolo,
+                                static_cast<int>(parete.Triangoli.size()) - 1);
+    for (int t = 0; t <= ultimo; ++t) {
+        const Triangolo& tri = parete.Triangoli[t];
+        if (NodoEsistente(parete, tri.N1) && NodoEsistente(parete, tri.N2) &&
+            NodoEsistente(parete, tri.N3))
+            validi.push_back(tri);
+    }
+    return validi;
+}
+
+TriangoloMappa AngoliDi(const Parete& parete, const TipoMappaColori& tipo, const Triangolo& t) {
+    TriangoloMappa angoli;
+    const int nodi[3] = {t.N1, t.N2, t.N3};
+    for (int c = 0; c < 3; ++c) {
+        const Nodo& n = parete.Nodi[nodi[c]];
+        angoli[c] = {n.X, n.Y, ValoreNodoMappa(parete, tipo, nodi[c])};
+    }
+    return angoli;
+}
+
+void RiempiUniforme(const Parete& parete, TelaSchermo& tela, const Vista& vista) {
+    for (const Triangolo& t : TriangoliValidi(parete)) {
+        std::vector<PuntoPixel> punti;
+        for (const int i : {t.N1, t.N2, t.N3})
+            punti.push_back(Pixel(vista, parete.Nodi[i].X, parete.Nodi[i].Y));
+        tela.Poligono(Strato, punti, ColoreClasse(0));
+    }
+}
+
+void RiempiBande(const TriangoloMappa& angoli, std::span<const double> livelli,
+                 TelaSchermo& tela, const Vista& vista) {
+    std::array<AngoloBanda, 3> perCento;
+    for (int c = 0; c < 3; ++c)
+        perCento[c] = {angoli[c].X, angoli[c].Y, 100.0 * angoli[c].Valore};
+    for (const PezzoBanda& pezzo : TagliaBande(livelli, perCento)) {
+        std::vector<PuntoPixel> punti;
+        for (const PuntoBanda& p : pezzo.Vertici) punti.push_back(Pixel(vista, p.X, p.Y));
+        tela.Poligono(Strato, punti, ColoreClasse(pezzo.Banda - 1));
+    }
+}
+
+void Marcatori(const Parete& parete, const Impostazioni& imp, const TipoMappaColori& tipo,
+               TelaSchermo& tela, const Vista& vista) {
+    const int nodi = std::min(parete.NumNodi, static_cast<int>(parete.Nodi.size()));
+    for (int i = 0; i < nodi; ++i) {
+        const PuntoPixel s = Pixel(vista, parete.Nodi[i].X, parete.Nodi[i].Y);
+        const float x = static_cast<float>(s.X);
+        const float y = static_cast<float>(s.Y);
+        if (tipo.Grandezza == GrandezzaMappa::Carenza) {
+            const int colore = ColoreStatoNodo(StatoNodo(parete, imp, tipo.Strato, i));
+            tela.Riquadro(Strato, x - 1.0f, y - 1.0f, x + 2.0f, y + 2.0f, colore, true);
+        } else {
+            tela.Riquadro(Strato, x, y, x + 1.0f, y + 1.0f, 0, false);
+        }
+    }
+}
+
+}  // namespace
+
+void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia& stato,
+                 TelaSchermo& tela, const Vista& vista, const LegendaMappaColori& legenda) {
+    const std::optional<TipoMappaColori> tipo = DescriviTipoMappa(stato.TipoMappa);
+    if (!tipo) return;
+    stato.DirezioneAttiva = tipo->Direzione;
+    stato.LatoAttivo = tipo->Lato;
+
+    IntervalloMappa r = tipo->Grandezza == GrandezzaMappa::Carenza
+                            ? IntervalloCarenza(parete, tipo->Strato)
+                            : IntervalloMappa{stato.ScalaMin, stato.ScalaMax};
+    if (r.Min > r.Max) Scambia(r.Min, r.Max);
+    legenda(r.Max, r.Min, tipo->Titolo, tipo->Direzione, tipo->Lato);
+
+    if (std::fabs(r.Min) <= RangeNullo && std::fabs(r.Max) <= RangeNullo) {
+        RiempiUniforme(parete, tela, vista);
+    } else {
+        const std::array<double, NumLivelliMappa> livelli = LivelliMappa(r.Min, r.Max);
+        for (const Triangolo& t : TriangoliValidi(parete)) {
+            const TriangoloMappa angoli = AngoliDi(parete, *tipo, t);
+            // Missing areas lie within their own range and need no clipping.
+            if (tipo->Grandezza == GrandezzaMappa::Carenza) {
+                RiempiBande(angoli, livelli, tela, vista);
+                continue;
+            }
+            for (const TriangoloMappa& parte : RitagliaAllIntervallo(angoli, r.Min, r.Max))
+                RiempiBande(parte, livelli, tela, vista);
+        }
+    }
+    Marcatori(parete, imp, *tipo, tela, vista);
+}

@@ -1,0 +1,58 @@
+#include "design/MappaRitaglio.h"
+
+#include <cmath>
+
+float DistanzaLivello(float zi, float zj, float livello, float l) {
+    const float salto = zi - zj;
+    if (salto == 0.0f) return l + 1.0f;
+    return (livello - zj) * l / salto;
+}
+
+float InterpolaCoord(double ci, double cj, float l, float t) {
+    if (l == 0.0f) return static_cast<float>(ci);
+    return static_cast<float>(ci + (cj - ci) * t / l);
+}
+
+std::vector<TriangoloMappa> RitagliaAllIntervallo(const TriangoloMappa& angoli, float vmin,
+                                                  float vmax) {
+    int sotto = 0;
+    int sopra = 0;
+    for (const AngoloMappa& a : angoli) {
+        sotto += a.Valore < vmin;
+        sopra += a.Valore > vmax;
+    }
+    if (sotto == 3 || sopra == 3) return {};
+    if (sotto == 0 && sopra == 0) return {angoli};
+
+    // Walk the edges from corner e to corner e2, keeping the corners in
+    // range and the crossings of the two ends, the one nearer e first.
+    std::vector<AngoloMappa> poligono;
+    for (int e = 0; e < 3; ++e) {
+        const AngoloMappa& a = angoli[e];
+        const AngoloMappa& b = angoli[(e + 1) % 3];
+        if (a.Valore >= vmin && a.Valore <= vmax) poligono.push_back(a);
+        const float l = static_cast<float>(std::hypot(b.X - a.X, b.Y - a.Y));
+        AngoloMappa incroci[2];
+        float distanze[2];
+        int n = 0;
+        for (const float livello : {vmin, vmax}) {
+            const float t = DistanzaLivello(a.Valore, b.Valore, livello, l);
+            if (t > 0.0f && t < l) {
+                incroci[n] = {InterpolaCoord(b.X, a.X, l, t), InterpolaCoord(b.Y, a.Y, l, t),
+                              livello};
+                distanze[n] = t;
+                ++n;
+            }
+        }
+        if (n == 2 && distanze[1] > distanze[0]) std::swap(incroci[0], incroci[1]);
+        poligono.insert(poligono.end(), incroci, incroci + n);
+    }
+
+    const int punti = static_cast<int>(poligono.size());
+    if (punti < 3) return {};
+    std::vector<TriangoloMappa> ventaglio;
+    for (int j = 2; j + 1 < punti; ++j)
+        ventaglio.push_back({poligono[0], poligono[j], poligono[j + 1]});
+    ventaglio.push_back({poligono[0], poligono[1], poligono[2]});
+    return ventaglio;
+}
