@@ -283,7 +283,8 @@ void SvuotaListe(Parete& p) {
 
 // What follows the file itself: orientation, triangles, emptied lists,
 // directions, the design beside the wall, extents, contours and sections.
-void CompletaParete(Parete& p, StatoInterfaccia& stato, const std::string& percorso,
+void CompletaParete(Parete& p, StatoInterfaccia& stato, const Impostazioni& imp,
+                    const std::string& percorso,
                     InterfacciaFinestra& finestra, int riferimento1, int riferimento2) {
     if (!PuntiInSensoOrario(p.Contorno)) {
         InvertiPunti(p.PerimetroEsterno);
@@ -318,7 +319,7 @@ void CompletaParete(Parete& p, StatoInterfaccia& stato, const std::string& perco
         p.UltQuota = -1;
         p.Quote.assign(1, Quota{});
         CalcolaEstensione(p);
-        QuotaturaAutomatica(p, FormatoQuoteDefault());
+        QuotaturaAutomatica(p, FormatoQuoteDa(imp));
     }
 
     CodaGeometria(p, stato);
@@ -394,7 +395,8 @@ Esito LeggiParete(Sessione& sessione, const std::string& percorso,
     int riferimento1 = 0, riferimento2 = 0;
     Esito esito = LeggiFileParete(nuova, *lettore, riferimento1, riferimento2);
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
-    CompletaParete(nuova, sessione.stato, file, finestra, riferimento1, riferimento2);
+    CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
+                   riferimento2);
 
     sessione.parete = std::move(nuova);
     sessione.stato.ErroreOperazione = 0;

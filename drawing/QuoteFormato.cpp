@@ -18,12 +18,6 @@ FormatoQuote FormatoQuoteDa(const Impostazioni& imp, std::string separatore) {
             .Separatore = std::move(separatore)};
 }
 
-FormatoQuote FormatoQuoteDefault() {
-    Impostazioni imp;
-    ValoriDefault(imp);
-    return FormatoQuoteDa(imp);
-}
-
 std::string TestoQuota(float lunghezza, const FormatoQuote& formato) {
     if (formato.Decimali < 0 || formato.Decimali > 2) return {};
     if (formato.InMetri == 1) lunghezza /= 100.0f;

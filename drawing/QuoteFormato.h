@@ -18,8 +18,6 @@ std::string SeparatoreDecimaleLocale();
 // The settings' dimension decimals and unit, with the given separator.
 FormatoQuote FormatoQuoteDa(const Impostazioni& imp,
                             std::string separatore = SeparatoreDecimaleLocale());
-// The program's default decimals and unit, with the locale's separator.
-FormatoQuote FormatoQuoteDefault();
 
 // The length of a dimension line as its text: fixed decimals, halves away
 // from zero; empty for decimals other than 0, 1 and 2.

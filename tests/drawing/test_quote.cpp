@@ -78,7 +78,7 @@ TEST(TestoQuota, SeparatoreDelLocale) {
     EXPECT_EQ(SeparatoreDecimaleLocale(), ".");  // the C locale of a test
     if (std::setlocale(LC_ALL, "it_IT.utf8") == nullptr) GTEST_SKIP() << "no Italian locale";
     const std::string separatore = SeparatoreDecimaleLocale();
-    const FormatoQuote predefinito = FormatoQuoteDefault();
+    const FormatoQuote predefinito = FormatoQuoteDa(Impostazioni{});
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(separatore, ",");
     EXPECT_EQ(predefinito.Separatore, ",");
