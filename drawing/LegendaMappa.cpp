@@ -45,7 +45,8 @@ void ChiaveNodi(float u, RiquadroLegenda& riquadro) {
         int stato;
         float yCentro, yTesto;  // in pixels
         const char* testo;
-    } Voci[] = {{2, 42, 35, "Nodo N.V."}, {1, 62, 55, "Nodo entro tolleranza"}, {0, 82, 75, "Nodo OK"}};
+    } Voci[] = {
+        {2, 42, 35, "Nodo N.V."}, {1, 62, 55, "Nodo entro tolleranza"}, {0, 82, 75, "Nodo OK"}};
     riquadro.ImpostaRiempimento(Riempimento::Trasparente);
     const float xc = 122 * u;
     for (const auto& v : Voci) {
@@ -60,8 +61,7 @@ void DirezioneELato(int direzione, int lato, const Parete& parete, float u,
                     RiquadroLegenda& riquadro) {
     if ((lato != 0 && lato != 1) || (direzione != 0 && direzione != 1)) return;
     SimboloDirezioneRiquadro(160 * u, 165 * u, direzione == 0 ? parete.CosDir1 : parete.CosDir2,
-                             direzione == 0 ? parete.SinDir1 : parete.SinDir2, direzione,
-                             riquadro);
+                             direzione == 0 ? parete.SinDir1 : parete.SinDir2, direzione, riquadro);
     riquadro.Testo(120 * u, 105 * u, direzione == 0 ? "Direzione 1" : "Direzione 2");
     riquadro.Testo(120 * u, 120 * u, lato == 0 ? "Lato +" : "Lato -");
 }
