@@ -4,6 +4,7 @@
 #include "model/Punto.h"
 #include "model/SolaioParete.h"
 
+#include <string>
 #include <vector>
 
 // Input modes of the canvas (Modo). The dimension tools step through their
@@ -75,6 +76,9 @@ struct StatoInterfaccia {
     int DirezioneAttiva = 0;  // direction of the active layer
     float ScalaMin = 0.0f;    // colour-scale range, cm2/m
     float ScalaMax = 0.0f;
+    // Decimal separator of the user's locale, set by the window: the scale
+    // labels of the map legend show it; drawings and files keep the point.
+    std::string SeparatoreDecimale = ".";
 
     // Canvas input.
     int Modo = ModoInput::Inattivo;
