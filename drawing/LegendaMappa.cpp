@@ -1,6 +1,7 @@
 #include "drawing/LegendaMappa.h"
 
-#include "drawing/LegendaColori.h"
+#include "design/MappaClassi.h"
+#include "design/StatoNodo.h"
 #include "drawing/LegendaSimbolo.h"
 #include "drawing/RiquadroLegenda.h"
 #include "model/Impostazioni.h"
@@ -32,7 +33,7 @@ void Scala(float alto, float basso, const std::string& separatore, float u,
     float y = 0.0f;
     for (int i = 0; i < NumClassi; ++i) {
         y = 15.0f * static_cast<float>(i) * u + 360.0f;
-        riquadro.Riquadro(10 * u, y, 65 * u, y + 15 * u, ColoreClasseLegenda(NumClassi - 1 - i),
+        riquadro.Riquadro(10 * u, y, 65 * u, y + 15 * u, ColoreClasse(NumClassi - 1 - i),
                           true);
         riquadro.Testo(70 * u, y - 6 * u,
                        Etichetta(alto + static_cast<float>(i) * passo, separatore));
@@ -42,17 +43,19 @@ void Scala(float alto, float basso, const std::string& separatore, float u,
 
 void ChiaveNodi(float u, RiquadroLegenda& riquadro) {
     constexpr struct {
-        int stato;
+        StatoNodoArm stato;
         float yCentro, yTesto;  // in pixels
         const char* testo;
     } Voci[] = {
-        {2, 42, 35, "Nodo N.V."}, {1, 62, 55, "Nodo entro tolleranza"}, {0, 82, 75, "Nodo OK"}};
+        {StatoNodoArm::NonVerificato, 42, 35, "Nodo N.V."},
+        {StatoNodoArm::EntroTolleranza, 62, 55, "Nodo entro tolleranza"},
+        {StatoNodoArm::Ok, 82, 75, "Nodo OK"}};
     riquadro.ImpostaRiempimento(Riempimento::Trasparente);
     const float xc = 122 * u;
     for (const auto& v : Voci) {
         const float yc = v.yCentro * u;
         riquadro.Riquadro(xc - MezzoLatoChiave, yc - MezzoLatoChiave, xc + MezzoLatoChiave,
-                          yc + MezzoLatoChiave, ColoreStatoLegenda(v.stato), true);
+                          yc + MezzoLatoChiave, ColoreStatoNodo(v.stato), true);
     }
     for (const auto& v : Voci) riquadro.Testo(130 * u, v.yTesto * u, v.testo);
 }
@@ -79,7 +82,7 @@ void LegendaMappa(float alto, float basso, const std::string& titolo, int direzi
     riquadro.Testo(7 * u, 2 * u, titolo);
 
     if (std::fabs(alto) <= RangeNullo && std::fabs(basso) <= RangeNullo) {
-        riquadro.Riquadro(10 * u, 30 * u, 65 * u, 45 * u, ColoreClasseLegenda(0), true);
+        riquadro.Riquadro(10 * u, 30 * u, 65 * u, 45 * u, ColoreClasse(0), true);
         riquadro.Testo(75 * u, 22 * u, "L'armatura soddisfa");
         riquadro.Testo(75 * u, 37 * u, "la richiesta di progetto.");
     } else {

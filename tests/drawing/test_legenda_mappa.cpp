@@ -1,4 +1,3 @@
-#include "drawing/LegendaColori.h"
 #include "drawing/LegendaMappa.h"
 #include "model/Impostazioni.h"
 #include "model/Parete.h"
@@ -222,10 +221,3 @@ TEST(LegendaMappa, DrawsAnewIntoThePersistentImageAndSwitchesItOff) {
     EXPECT_FALSE(m.riquadro.Persistente());
 }
 
-TEST(ColoreClasseLegenda, NeighboursAtTheEndsBlackOutside) {
-    EXPECT_EQ(ColoreClasseLegenda(-1), Rgb(0, 0, 200));
-    EXPECT_EQ(ColoreClasseLegenda(10), Rgb(200, 0, 0));
-    EXPECT_EQ(ColoreClasseLegenda(11), 0);
-    EXPECT_EQ(ColoreClasseLegenda(-2), 0);
-    EXPECT_EQ(ColoreStatoLegenda(3), 0);
-}
