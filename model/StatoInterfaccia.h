@@ -4,6 +4,7 @@
 #include "model/Punto.h"
 #include "model/SolaioParete.h"
 
+#include <string>
 #include <vector>
 
 // Input modes of the canvas (Modo). The dimension tools step through their
@@ -93,6 +94,13 @@ struct StatoInterfaccia {
     int OrientSezione = 0;   // 1 horizontal, 0 vertical
     int IndiceSezione = 0;
     int QuotaSelezionata = -1;
+
+    // Files of the open wall.
+    // The reinforcement file beside the open wall when it was there but not
+    // loaded (newer version, another wall number, damaged, oldest format):
+    // the user was told when the wall opened, and a save asks before it
+    // replaces that file. Empty when the design came from it or there is none.
+    std::string ArmatureNonCaricate;
 
     bool operator==(const StatoInterfaccia&) const = default;
 };
