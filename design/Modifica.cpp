@@ -41,7 +41,7 @@ Modifica::Modifica(Sessione& sessione, InterfacciaFinestra& finestra, CodaRicalc
       coda_(coda),
       ricalcolo_(ricalcolo),
       prima_(sessione.parete.Progetto()) {
-    if (annullamento == PuntoAnnullamento::Si) MemorizzaModifica(sessione_);
+    if (annullamento == PuntoAnnullamento::Si) MemorizzaModifica(sessione_, finestra_);
 }
 
 Modifica::~Modifica() {

@@ -41,6 +41,3 @@ std::string TrovaFileArmature(const std::string& percorsoParete) {
     if (trovati.empty()) return {};
     return cartella + *std::min_element(trovati.begin(), trovati.end());
 }
-
-// The reinforcement file arrives with its own step.
-Esito CaricaArmature(Parete&, InterfacciaFinestra&, const std::string&) { return Esito::Ok(); }

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "model/Esito.h"
-
 #include <string>
-
-struct Parete;
-class InterfacciaFinestra;
 
 // Name of the reinforcement file beside a wall file NAME.SET: NAME.ARS, with
 // the extension in the letter case of the wall file's own (name.set gives
@@ -16,8 +11,3 @@ std::string NomeFileArmature(const std::string& percorsoParete);
 // file exists, else a file in the same folder whose name differs from it only
 // in letter case. Empty when there is none.
 std::string TrovaFileArmature(const std::string& percorsoParete);
-
-// Loads the design of the reinforcement file beside the wall file into the
-// model. A file it cannot read leaves the reason in the outcome.
-[[nodiscard]] Esito CaricaArmature(Parete& parete, InterfacciaFinestra& finestra,
-                                   const std::string& percorsoParete);

@@ -106,6 +106,13 @@ struct StatoInterfaccia {
     float AreaRichiestaMedia = 0.0f;
     int QuotaLivelloEvidenziata = -1;  // level mark the hover highlighted last, -1 none
 
+    // Files of the open wall.
+    // The reinforcement file beside the open wall when it was there but not
+    // loaded (newer version, another wall number, damaged, oldest format):
+    // the user was told when the wall opened, and a save asks before it
+    // replaces that file. Empty when the design came from it or there is none.
+    std::string ArmatureNonCaricate;
+
     bool operator==(const StatoInterfaccia&) const = default;
 };
 

@@ -1,5 +1,79 @@
 #include "model/StoriaAnnulla.h"
 
-// The snapshots are written with the reinforcement-file writer, which arrives
-// with the reinforcement file.
-void MemorizzaModifica(Sessione&) {}
+#include "model/FileArmature.h"
+#include "model/Finestra.h"
+#include "model/Sessione.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::filesystem::path PercorsoIstantanea(const StoriaAnnulla& storia, const std::string& nome) {
+    return std::filesystem::path(storia.CartellaIstantanee) / nome;
+}
+
+void CancellaIstantanee(const StoriaAnnulla& storia, int da, int a) {
+    for (int n = da; n <= a; ++n) {
+        std::error_code errore;  // a missing file is no fault
+        std::filesystem::remove(PercorsoIstantanea(storia, NomeFileTmp(n, PrefissoIstantanee)),
+                                errore);
+    }
+}
+
+// The folder of a new history: the working folder, or the current one when
+// no wall file names it.
+std::string CartellaNuovaStoria(const Parete& parete) {
+    if (!parete.CartellaLavoro.empty()) return parete.CartellaLavoro;
+    std::error_code errore;
+    return std::filesystem::current_path(errore).string();
+}
+
+}  // namespace
+
+std::string NomeFileTmp(int n, std::string_view prefisso) {
+    return std::string(prefisso) + std::to_string(n) + ".TMP";
+}
+
+Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome) {
+    StoriaAnnulla& storia = sessione.storia;
+    if (storia.CartellaIstantanee.empty())
+        storia.CartellaIstantanee = CartellaNuovaStoria(sessione.parete);
+    return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string());
+}
+
+Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {
+    return LeggiArmature(sessione.parete, PercorsoIstantanea(sessione.storia, nome).string(),
+                         VersioneArmature);
+}
+
+void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
+    if (!sessione.parete.CaricataParete()) return;
+    StoriaAnnulla& storia = sessione.storia;
+    const Esito scritto = SalvaStatoTmp(sessione, NomeFileTmp(storia.IndiceAnnulla, PrefissoIstantanee));
+    if (!scritto.Riuscito()) {
+        // The design is about to change: the states ahead can no longer be redone.
+        CancellaIstantanee(storia, storia.IndiceAnnulla + 1, storia.UltimoAnnulla);
+        storia.UltimoAnnulla = storia.IndiceAnnulla;
+        if (!storia.ErroreIstantaneaSegnalato)
+            finestra.Messaggio(scritto.Motivo + "\nLa modifica non potrà essere annullata.",
+                               "Attenzione!", IconaMessaggio::Esclamazione);
+        storia.ErroreIstantaneaSegnalato = true;
+        return;
+    }
+    storia.ErroreIstantaneaSegnalato = false;
+
+    ++storia.IndiceAnnulla;
+    CancellaIstantanee(storia, storia.IndiceAnnulla, storia.UltimoAnnulla);
+    storia.UltimoAnnulla = storia.IndiceAnnulla;
+    if (storia.UltimoAnnulla - storia.PrimoAnnulla > MaxPassiAnnulla) {
+        CancellaIstantanee(storia, storia.PrimoAnnulla, storia.PrimoAnnulla);
+        ++storia.PrimoAnnulla;
+    }
+}
+
+void SvuotaAnnulla(StoriaAnnulla& storia) {
+    if (!storia.CartellaIstantanee.empty())
+        CancellaIstantanee(storia, storia.PrimoAnnulla, storia.UltimoAnnulla);
+    storia = StoriaAnnulla{};
+}

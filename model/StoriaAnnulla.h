@@ -1,18 +1,31 @@
 #pragma once
 
+#include "model/Esito.h"
+
 #include <string>
+#include <string_view>
+
+class InterfacciaFinestra;
+struct Sessione;
 
 // The undo history of the open wall: numbered snapshots of the design, state
-// n in the file QUVELn.TMP of the snapshot folder once it has been written.
-// The numbers only grow while the program runs.
+// n in the file QUVELn.TMP of the snapshot folder once it has been written
+// (with the reinforcement-file writer, so a snapshot holds what that file
+// holds). The file of the current state is written when a change is stored
+// on top of it, or when undo leaves it while it is the newest. The numbers
+// only grow while the program runs.
 // PrimoAnnulla <= IndiceAnnulla <= UltimoAnnulla <= PrimoAnnulla + MaxPassiAnnulla.
 struct StoriaAnnulla {
     int IndiceAnnulla = 0;  // the current state
     int PrimoAnnulla = 0;   // the oldest state kept
     int UltimoAnnulla = 0;  // the newest state
-    // The working folder in which the kept snapshots were written: a Save As
-    // into another folder must still find them to delete them.
+    // The working folder in which the kept snapshots were written, fixed at
+    // the first snapshot of a history: a Save As into another folder must
+    // still find them to delete them.
     std::string CartellaIstantanee;
+    // A snapshot could not be written and the user was told; set again by the
+    // next snapshot written, so a lasting fault is told once.
+    bool ErroreIstantaneaSegnalato = false;
 
     bool operator==(const StoriaAnnulla&) const = default;
 };
@@ -20,8 +33,24 @@ struct StoriaAnnulla {
 // Steps that can be undone; storing one more drops the oldest.
 inline constexpr int MaxPassiAnnulla = 20;
 
-struct Sessione;
+// Prefix of the snapshot files.
+inline constexpr std::string_view PrefissoIstantanee = "QUVEL";
+
+// prefisso, n in decimal without blanks (a minus sign when negative), ".TMP".
+std::string NomeFileTmp(int n, std::string_view prefisso);
 
 // Stores an undo step before a change of the design: the design is written
-// as the snapshot of the current state. Nothing while no wall is loaded.
-void MemorizzaModifica(Sessione& sessione);
+// as the snapshot of the current state, and the states that could have been
+// redone are dropped. Nothing while no wall is loaded. A snapshot that cannot
+// be written is told (once while the fault lasts), the change goes on and
+// cannot be undone.
+void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra);
+
+// Writes the design as the snapshot file nome of the history's folder.
+[[nodiscard]] Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome);
+// Reads the snapshot file nome of the history's folder into the design; a
+// file that cannot be read leaves the design as it was.
+[[nodiscard]] Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome);
+
+// Deletes every snapshot and starts a new history.
+void SvuotaAnnulla(StoriaAnnulla& storia);

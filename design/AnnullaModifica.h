@@ -1,0 +1,17 @@
+#pragma once
+
+#include "design/Modifica.h"
+
+class InterfacciaFinestra;
+struct Sessione;
+
+// "Annulla": the design goes back one state of the undo history. The newest
+// state is first written as a snapshot, so that redo can return to it.
+// "Ripeti": forward one state. Each reads the snapshot back and then runs the
+// geometry and the reinforcement tails and the window refresh, as a confirmed
+// change does, so nothing shown or saved is stale. A snapshot that cannot be
+// written or read is told, and the design and the history stay as they were.
+void AnnullaModifica(Sessione& sessione, InterfacciaFinestra& finestra,
+                     const Ricalcolo& ricalcolo = RicalcoloStandard());
+void RipetiModifica(Sessione& sessione, InterfacciaFinestra& finestra,
+                    const Ricalcolo& ricalcolo = RicalcoloStandard());

@@ -1,0 +1,70 @@
+#include "design/CaricamentoArmature.h"
+
+#include "design/AreeMancanti.h"
+#include "design/AreeStrati.h"
+#include "model/CaricaArmature.h"
+#include "model/ConfrontaDate.h"
+#include "model/FileArmature.h"
+#include "model/Finestra.h"
+#include "model/LettoreSequenziale.h"
+#include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
+
+#include <optional>
+
+namespace {
+
+bool ConservaArmatura(InterfacciaFinestra& finestra, const std::string& percorsoParete) {
+    return finestra.Domanda("File " + percorsoParete +
+                                "\nE' stata rilevata la presenza di una precedente armatura."
+                                "\nL'armatura potrebbe non essere compatibile con l'attuale parete."
+                                "\nVuoi conservarla?",
+                            "Attenzione!", IconaMessaggio::Nessuna);
+}
+
+std::string NonCaricata(const std::string& file, const std::string& perche) {
+    return "Il file delle armature " + file + " " + perche + ": l'armatura non è stata caricata.";
+}
+
+// What the file is when it cannot be loaded by version; nothing when it can.
+std::optional<std::string> VersioneNonCaricabile(const std::string& file, int versione) {
+    if (versione > VersioneArmature)
+        return NonCaricata(file, "è di una versione più recente (" + std::to_string(versione) +
+                                     ") di quella gestita (" +
+                                     std::to_string(VersioneArmature) + ")");
+    if (versione < 0) return NonCaricata(file, "è nel formato più vecchio, senza versione");
+    return std::nullopt;
+}
+
+}  // namespace
+
+Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, InterfacciaFinestra& finestra,
+                     const std::string& percorsoParete) {
+    stato.ArmatureNonCaricate.clear();
+    const std::string file = TrovaFileArmature(percorsoParete);
+    if (file.empty()) return Esito::Ok();
+
+    const auto rifiuta = [&](Esito esito) {
+        stato.ArmatureNonCaricate = file;
+        return esito;
+    };
+    std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
+    if (!lettore) return rifiuta(Esito::Errore(NonCaricata(file, "non si può aprire")));
+    const int versione = VersioneDaRiga(lettore->LeggiRiga());
+    if (const auto motivo = VersioneNonCaricabile(file, versione))
+        return rifiuta(Esito::Errore(*motivo));
+
+    if (versione > 3) {
+        std::string data = lettore->LeggiRiga();
+        // A file cut before its date is told by the reader below, not asked about.
+        if (!lettore->InErrore() && !ConfrontaDate(data, parete.DataFileSet) &&
+            !ConservaArmatura(finestra, percorsoParete))
+            return Esito::Ok();
+    }
+
+    Esito esito = LeggiArmature(parete, file, versione);
+    if (!esito.Riuscito()) return rifiuta(std::move(esito));
+    CalcolaAreeStrati(parete);
+    AggiornaAreeMancanti(parete, -1);
+    return Esito::Ok();
+}

@@ -1,0 +1,56 @@
+#include "model/FileSolai.h"
+
+#include "model/LettoreSequenziale.h"
+#include "model/LimitiFile.h"
+#include "model/Numeri.h"
+#include "model/Parete.h"
+#include "model/RigaZone.h"
+
+#include <vector>
+
+namespace {
+
+void ScriviElenco(std::string& testo, const std::vector<SolaioParete>& elenco, int ultimo) {
+    AggiungiRiga(testo, InteroFile(ultimo));
+    for (int i = 0; i <= ultimo; ++i) {
+        const SolaioParete& s = elenco[i];
+        for (float valore : {s.Coordinata, s.Spessore1, s.Spessore2})
+            AggiungiRiga(testo, FormatoDec(valore, 3));
+        for (int valore : {s.LatoMeno, s.LatoPiu, s.ConStaffe, s.DiamStaffe})
+            AggiungiRiga(testo, InteroFile(valore));
+        AggiungiRiga(testo, FormatoDec(s.PassoStaffe, 3));
+        AggiungiRiga(testo, InteroFile(s.DiamCorrenti));
+        for (float valore : {s.LarghezzaStaffe, s.Rientro1, s.Rientro2})
+            AggiungiRiga(testo, FormatoDec(valore, 3));
+    }
+}
+
+void LeggiElenco(LettoreSequenziale& lettore, const std::string& cosa,
+                 std::vector<SolaioParete>& elenco, int& ultimo) {
+    ultimo = LeggiUltimoIndice(lettore, cosa);
+    elenco.assign(ultimo + 1 > 0 ? ultimo + 1 : 1, SolaioParete{});
+    for (int i = 0; i <= ultimo && !lettore.InErrore(); ++i) {
+        SolaioParete& s = elenco[i];
+        for (float* valore : {&s.Coordinata, &s.Spessore1, &s.Spessore2})
+            *valore = lettore.LeggiReale();
+        for (int* valore : {&s.LatoMeno, &s.LatoPiu, &s.ConStaffe, &s.DiamStaffe})
+            *valore = lettore.LeggiIntero16();
+        s.PassoStaffe = lettore.LeggiReale();
+        s.DiamCorrenti = lettore.LeggiIntero16();
+        for (float* valore : {&s.LarghezzaStaffe, &s.Rientro1, &s.Rientro2})
+            *valore = lettore.LeggiReale();
+    }
+}
+
+}  // namespace
+
+void ScriviSolai(std::string& testo, const ProgettoParete& progetto) {
+    ScriviElenco(testo, progetto.Solai, progetto.UltSolaio);
+    ScriviElenco(testo, progetto.ParetiTrasversali, progetto.UltParete);
+}
+
+void LeggiSolai(LettoreSequenziale& lettore, ProgettoParete& progetto) {
+    LeggiElenco(lettore, "numero dei solai", progetto.Solai, progetto.UltSolaio);
+    LeggiElenco(lettore, "numero delle pareti trasversali", progetto.ParetiTrasversali,
+                progetto.UltParete);
+}

@@ -1,0 +1,273 @@
+#include "model/FileArmature.h"
+
+#include "model/Parete.h"
+
+#include "Fixture.h"
+#include "PareteDiProva.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+
+namespace {
+
+const std::string DataFixture = "08/12/2026 22:45:10";
+
+// The wall that the fixtures belong to: number 5, 500 x 300.
+Parete PareteCinque() {
+    Parete p = PareteRettangolare(500.0f, 300.0f);
+    p.NumeroParete = 5;
+    p.DataFileSet = DataFixture;
+    p.PiegaAncoraggio = 0;
+    return p;
+}
+
+Parete Letta(const std::string& fixture, int versione) {
+    Parete p = PareteCinque();
+    const Esito esito = LeggiArmature(p, PercorsoFixture(fixture), versione);
+    EXPECT_TRUE(esito.Riuscito()) << esito.Motivo;
+    return p;
+}
+
+TEST(FileArmature, Versione7RiscrittaIdenticaByteABByte) {
+    const Parete p = Letta("ARMATURA_V7.ARS", 7);
+    EXPECT_EQ(TestoArmature(p), Contenuto(PercorsoFixture("ARMATURA_V7.ARS")));
+
+    CartellaTemporanea cartella;
+    const std::string copia = (cartella.Percorso() / "COPIA.ARS").string();
+    ASSERT_TRUE(ScriviArmature(p, copia).Riuscito());
+    EXPECT_EQ(Contenuto(copia), Contenuto(PercorsoFixture("ARMATURA_V7.ARS")));
+}
+
+TEST(FileArmature, Versione7LettaCampoPerCampo) {
+    const Parete p = Letta("ARMATURA_V7.ARS", 7);
+    EXPECT_EQ(p.PiegaAncoraggio, 1);
+    EXPECT_EQ(p.DiamDir1Meno, 12);
+    EXPECT_EQ(p.DiamDir2Meno, 8);
+    EXPECT_FLOAT_EQ(p.PassoDir2Meno, 17.5f);
+    ASSERT_EQ(p.UltPosizione, 3);
+    ASSERT_EQ(p.Posizioni.size(), 4u);
+    EXPECT_EQ(p.Posizioni[1].Tipo, IntegrativaMeno);
+    EXPECT_FLOAT_EQ(p.Posizioni[1].Passo, 15.5f);
+    EXPECT_EQ(p.Posizioni[1].UltVerticeZona, 4);
+    EXPECT_EQ(p.PoligoniPos[1][4], (Punto{250.0f, 10.0f}));
+    EXPECT_EQ(p.PoligoniPos.size(), static_cast<std::size_t>(MaxPosizioniZona));
+    EXPECT_EQ(p.Posizioni[2].Tipo, Cordolo);
+    EXPECT_EQ(p.Posizioni[2].DiamCorrenti, 16);
+    EXPECT_EQ(p.Posizioni[2].NumBracci, 2);
+    EXPECT_FLOAT_EQ(p.Posizioni[2].Larghezza, 30.0f);
+    EXPECT_FLOAT_EQ(p.Posizioni[0].Richiamo[2], -12.345f);
+    ASSERT_EQ(p.UltSezione, 1);
+    EXPECT_EQ(p.Sezioni[1].Orizzontale, 1);
+    ASSERT_EQ(p.UltQuota, 1);
+    EXPECT_EQ(p.Quote[0].Vista, -1);
+    EXPECT_EQ(p.Quote[1].Testo, "Quota, con virgole: 1,255 m");
+    EXPECT_FLOAT_EQ(p.Quote[1].YB, 125.5f);
+    EXPECT_EQ(p.NumPuntiEst, 4);
+    EXPECT_EQ(p.PerimetroEsterno.size(), 5u);
+    EXPECT_EQ(p.PerimetroEsterno[4], p.PerimetroEsterno[0]);
+    EXPECT_EQ(p.NumPuntiInt, 5);
+    EXPECT_EQ(p.PerimetroInterno[2], (Punto{250.0f, 300.5f}));
+    EXPECT_EQ(p.PerimetroInterno[5], p.PerimetroInterno[0]);
+    ASSERT_EQ(p.NumQuoteLivello, 2);
+    EXPECT_FLOAT_EQ(p.QuoteLivello[1].Valore, 1237.5f);
+    ASSERT_EQ(p.UltSolaio, 0);
+    EXPECT_EQ(p.Solai[0].LatoMeno, -1);
+    EXPECT_FLOAT_EQ(p.Solai[0].Rientro1, 2.5f);
+    ASSERT_EQ(p.UltParete, 0);
+    EXPECT_EQ(p.ParetiTrasversali[0].LatoPiu, -1);
+}
+
+// Once the inner perimeter was written with its first vertex again at the
+// end: it loads one vertex shorter and is written back in the plain form.
+TEST(FileArmature, PerimetroInternoConPrimoVerticeRipetuto) {
+    const std::string originale = Contenuto(PercorsoFixture("ARMATURA_V7.ARS"));
+    const std::string interno = " 5 \r\n0.0           0.0\r\n0.0           300.0\r\n250.0         300.5\r\n"
+                                "500.0         300.0\r\n500.0         0.0\r\n";
+    const std::string ripetuto =
+        Sostituisci(originale, interno,
+                    " 6 \r\n0.0           0.0\r\n0.0           300.0\r\n250.0         300.5\r\n"
+                    "500.0         300.0\r\n500.0         0.0\r\n0.0           0.0\r\n");
+    Parete p = PareteCinque();
+    ASSERT_TRUE(LeggiArmatureDaTesto(p, ripetuto, "RIPETUTO.ARS", 7).Riuscito());
+    EXPECT_EQ(p.NumPuntiInt, 5);
+    EXPECT_EQ(p.PerimetroInterno.size(), 6u);
+    EXPECT_EQ(TestoArmature(p), originale);
+}
+
+TEST(FileArmature, Versione1QuoteSuiPropriEstremiEPerimetriDelContorno) {
+    const Parete prima = PareteCinque();
+    const Parete p = Letta("ARMATURA_V1.ARS", 1);
+    EXPECT_EQ(p.DiamDir2Piu, 12);
+    EXPECT_EQ(p.UltPosizione, 0);
+    ASSERT_EQ(p.UltQuota, 0);
+    EXPECT_EQ(p.Quote[0].XA, p.Quote[0].X1);
+    EXPECT_EQ(p.Quote[0].YA, -60.0f);
+    EXPECT_EQ(p.Quote[0].XB, 500.0f);
+    EXPECT_EQ(p.Quote[0].YB, -60.0f);
+    EXPECT_EQ(p.Quote[0].Testo, "500,0");
+    EXPECT_EQ(p.PerimetroEsterno, prima.Contorno);
+    EXPECT_EQ(p.PerimetroInterno, prima.Contorno);
+    EXPECT_EQ(p.NumQuoteLivello, 0);
+    EXPECT_EQ(p.UltSolaio, -1);
+    EXPECT_EQ(p.PiegaAncoraggio, prima.PiegaAncoraggio);
+}
+
+TEST(FileArmature, Versione3PerimetroEsternoEQuoteLivelloSenzaData) {
+    const Parete prima = PareteCinque();
+    const Parete p = Letta("ARMATURA_V3.ARS", 3);
+    EXPECT_EQ(p.Quote[0].YA, -5.0f);
+    EXPECT_EQ(p.NumPuntiEst, 5);
+    EXPECT_EQ(p.PerimetroEsterno[3], (Punto{500.0f, 150.0f}));
+    EXPECT_EQ(p.PerimetroInterno, prima.Contorno);
+    EXPECT_EQ(p.NumPuntiInt, prima.NumPuntiInt);
+    ASSERT_EQ(p.NumQuoteLivello, 1);
+    EXPECT_FLOAT_EQ(p.QuoteLivello[0].Valore, 1237.5f);
+    EXPECT_EQ(p.UltSolaio, -1);
+    EXPECT_EQ(p.UltParete, -1);
+}
+
+TEST(FileArmature, Versione5SolaiMaNonPerimetroInternoNePiega) {
+    Parete prima = PareteCinque();
+    prima.PiegaAncoraggio = -1;
+    Parete p = prima;
+    ASSERT_TRUE(LeggiArmature(p, PercorsoFixture("ARMATURA_V5.ARS"), 5).Riuscito());
+    ASSERT_EQ(p.UltSolaio, 0);
+    EXPECT_FLOAT_EQ(p.Solai[0].Spessore2, 15.0f);
+    EXPECT_EQ(p.Solai[0].DiamCorrenti, 12);
+    EXPECT_EQ(p.UltParete, -1);
+    EXPECT_EQ(p.PerimetroInterno, prima.PerimetroInterno);
+    EXPECT_EQ(p.PiegaAncoraggio, -1);
+}
+
+TEST(FileArmature, AltraPareteNonCambiaNienteNemmenoLOrigine) {
+    Parete p = PareteCinque();
+    p.NumeroParete = 6;
+    p.OrigineX = 12.5f;
+    const Parete prima = p;
+    const Esito esito = LeggiArmature(p, PercorsoFixture("ARMATURA_V7.ARS"), 7);
+    EXPECT_EQ(esito.Codice, CodiceArmature::AltraParete);
+    EXPECT_NE(esito.Motivo.find("parete n. 5"), std::string::npos) << esito.Motivo;
+    EXPECT_EQ(p, prima);
+}
+
+struct CasoDanneggiato {
+    const char* nome;
+    std::string vecchio;  // text of the good file to replace
+    std::string nuovo;
+    std::string motivo;   // part of the reason told
+};
+
+class FileDanneggiato : public testing::TestWithParam<CasoDanneggiato> {};
+
+TEST_P(FileDanneggiato, NonCaricatoEDettoPerNome) {
+    const CasoDanneggiato& caso = GetParam();
+    const std::string buono = Contenuto(PercorsoFixture("ARMATURA_V7.ARS"));
+    const std::string guasto = caso.vecchio.empty() ? buono.substr(0, buono.size() / 2)
+                                                    : Sostituisci(buono, caso.vecchio, caso.nuovo);
+    Parete p = PareteCinque();
+    const Parete prima = p;
+    const Esito esito = LeggiArmatureDaTesto(p, guasto, "/cartella/P5.ARS", 7);
+    EXPECT_EQ(esito.Codice, CodiceArmature::Danneggiato);
+    EXPECT_NE(esito.Motivo.find("/cartella/P5.ARS"), std::string::npos) << esito.Motivo;
+    EXPECT_NE(esito.Motivo.find(caso.motivo), std::string::npos) << esito.Motivo;
+    EXPECT_EQ(p, prima);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, FileDanneggiato,
+    testing::Values(
+        CasoDanneggiato{.nome = "Troncato", .vecchio = "", .nuovo = "", .motivo = "termina prima del previsto"},
+        CasoDanneggiato{.nome = "TestoAlPostoDiUnNumero",
+                        .vecchio = "15.500        250.000",
+                        .nuovo = "quindici      250.000",
+                        .motivo = "\"quindici\" non è un numero valido"},
+        CasoDanneggiato{.nome = "PiuDi201Posizioni",
+                        .vecchio = "\r\n 3 \r\n50.000",
+                        .nuovo = "\r\n 201 \r\n50.000",
+                        .motivo = "numero delle posizioni: 201"},
+        CasoDanneggiato{.nome = "PassoDellaPosizioneNullo",
+                        .vecchio = "20.000        100.000       100.000",
+                        .nuovo = "0.000         100.000       100.000",
+                        .motivo = "passo della posizione non positivo"},
+        CasoDanneggiato{.nome = "PassoDiffusoNegativo",
+                        .vecchio = "25.00         25.00",
+                        .nuovo = "-25.00        25.00",
+                        .motivo = "passo dell'armatura diffusa non positivo"},
+        CasoDanneggiato{.nome = "CordoloSenzaBracci",
+                        .vecchio = " 2             2            30.0",
+                        .nuovo = " 2             0            30.0",
+                        .motivo = "numero di bracci del cordolo non positivo"},
+        CasoDanneggiato{.nome = "ConteggioOltre16Bit",
+                        .vecchio = "\r\n 1 \r\n250.000",
+                        .nuovo = "\r\n 40000 \r\n250.000",
+                        .motivo = "fuori dall'intervallo"},
+        CasoDanneggiato{.nome = "VerticiDellaZonaNegativi",
+                        .vecchio = " 0             0            0.0            3 ",
+                        .nuovo = " 0             0            0.0           -2 ",
+                        .motivo = "vertici della zona"},
+        CasoDanneggiato{.nome = "QuoteSottoMenoUno",
+                        .vecchio = "\r\n 1 \r\n0.000         -60.000",
+                        .nuovo = "\r\n-2 \r\n0.000         -60.000",
+                        .motivo = "numero delle quote"},
+        CasoDanneggiato{.nome = "PerimetroEsternoDiDueVertici",
+                        .vecchio = "\r\n 4 \r\n0.0           0.0",
+                        .nuovo = "\r\n 2 \r\n0.0           0.0",
+                        .motivo = "vertici del perimetro esterno"}),
+    [](const testing::TestParamInfo<CasoDanneggiato>& info) { return info.param.nome; });
+
+TEST(FileArmature, FileVuotoEFileMancanteDetti) {
+    Parete p = PareteCinque();
+    const Parete prima = p;
+    EXPECT_EQ(LeggiArmatureDaTesto(p, "", "VUOTO.ARS", 7).Codice, CodiceArmature::Danneggiato);
+    const Esito mancante = LeggiArmature(p, "/non/esiste/P.ARS", 7);
+    EXPECT_EQ(mancante.Codice, CodiceArmature::Danneggiato);
+    EXPECT_NE(mancante.Motivo.find("/non/esiste/P.ARS"), std::string::npos);
+    EXPECT_EQ(p, prima);
+}
+
+TEST(FileArmature, ElenchiVuotiScrittiConiLoroLimiti) {
+    Parete p = PareteCinque();
+    p.DiamDir1Piu = p.DiamDir1Meno = p.DiamDir2Piu = p.DiamDir2Meno = 12;
+    p.PassoDir1Piu = p.PassoDir1Meno = p.PassoDir2Piu = p.PassoDir2Meno = 20.0f;
+    const std::string atteso =
+        "VERSIONE  7\r\n08/12/2026 22:45:10\r\n 5 \r\n 0 \r\n0.000         0.000\r\n"
+        " 12            12            12            12 \r\n"
+        "20.00         20.00         20.00         20.00\r\n"
+        "-1 \r\n-1 \r\n-1 \r\n"
+        " 4 \r\n0.0           0.0\r\n0.0           300.0\r\n500.0         300.0\r\n500.0         0.0\r\n"
+        " 4 \r\n0.0           0.0\r\n0.0           300.0\r\n500.0         300.0\r\n500.0         0.0\r\n"
+        " 0 \r\n-1 \r\n-1 \r\n";
+    EXPECT_EQ(TestoArmature(p), atteso);
+
+    Parete riletta = PareteCinque();
+    ASSERT_TRUE(LeggiArmatureDaTesto(riletta, atteso, "VUOTI.ARS", 7).Riuscito());
+    EXPECT_EQ(TestoArmature(riletta), atteso);
+}
+
+TEST(FileArmature, SenzaPareteNonScriveNulla) {
+    CartellaTemporanea cartella;
+    const std::filesystem::path file = cartella.Percorso() / "P.ARS";
+    EXPECT_TRUE(ScriviArmature(Parete{}, file.string()).Riuscito());
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// Only the text of a dimension follows the user's locale; every number is
+// written with a point and read back so.
+TEST(FileArmature, NumeriConIlPuntoInOgniLocale) {
+    const Parete p = Letta("ARMATURA_V7.ARS", 7);
+    const std::string atteso = Contenuto(PercorsoFixture("ARMATURA_V7.ARS"));
+    const char* precedente = std::setlocale(LC_ALL, nullptr);
+    const std::string ripristina = precedente ? precedente : "C";
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) GTEST_SKIP() << "locale it_IT assente";
+    const std::string scritto = TestoArmature(p);
+    Parete riletta = PareteCinque();
+    const Esito esito = LeggiArmatureDaTesto(riletta, scritto, "IT.ARS", 7);
+    std::setlocale(LC_ALL, ripristina.c_str());
+    EXPECT_EQ(scritto, atteso);
+    EXPECT_TRUE(esito.Riuscito());
+    EXPECT_EQ(riletta.Progetto(), p.Progetto());
+}
+
+}  // namespace
