@@ -129,7 +129,8 @@ TEST(ApplicaProgettoDiffusa, OneUndoStepOneTailOneNoticeThenThePanel) {
     s.parete.CartellaLavoro = cartella.Percorso().string();
     s.parete.FileCorrente = (cartella.Percorso() / "PROVA.SET").string();
     Sessione riferimento = s;
-    MemorizzaModifica(riferimento);  // what exactly one undo step does to the history
+    FinestraRegistrata finestraRiferimento;
+    MemorizzaModifica(riferimento, finestraRiferimento);  // what exactly one undo step does
     FinestraRegistrata finestra;
     RicalcoloContato ricalcolo;
 
