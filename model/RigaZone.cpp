@@ -13,7 +13,7 @@ RigaZone& RigaZone::operator<<(std::string_view valore) {
     return *this;
 }
 
-std::string InteroFile(int valore) {
+std::string InteroFile(long long valore) {
     return (valore < 0 ? "" : " ") + std::to_string(valore) + " ";
 }
 

@@ -11,6 +11,7 @@ class RigaZone {
 public:
     RigaZone& operator<<(std::string_view valore);
     const std::string& Testo() const { return testo_; }
+    bool Vuota() const { return testo_.empty(); }
 
 private:
     std::string testo_;
@@ -18,7 +19,7 @@ private:
 
 // A 16-bit integer as the files hold it: a blank in the sign position when it
 // is not negative, the digits, one trailing blank (" 7 ", "-1 ").
-std::string InteroFile(int valore);
+std::string InteroFile(long long valore);
 
 // Appends riga and the line end CR LF to testo.
 void AggiungiRiga(std::string& testo, std::string_view riga);

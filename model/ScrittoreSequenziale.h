@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RigaZone.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,9 +12,6 @@
 // writer.
 class ScrittoreSequenziale {
 public:
-    // Width of a print zone: values after the first start at columns 15, 29, 43, ...
-    static constexpr int LarghezzaZona = 14;
-
     // An integer: a blank in the sign position when it is not negative, the
     // digits, one trailing blank.
     void Intero(long long valore);
@@ -28,7 +27,5 @@ public:
 
 private:
     std::string contenuto_;
-    std::string riga_;  // the line being built, not yet ended
-
-    void Valore(std::string_view testo);
+    RigaZone riga_;  // the line being built, not yet ended
 };
