@@ -3,6 +3,7 @@
 #include "design/EtichettaPosizione.h"
 #include "design/OrdinaPosizioni.h"
 #include "model/Parete.h"
+#include "model/Poligoni.h"
 #include "model/StatoInterfaccia.h"
 
 #include <algorithm>
@@ -11,13 +12,6 @@
 
 namespace {
 
-// Vertices 0 to ultimo of da into the row a, which grows when too short and
-// never shrinks; vertices that da lacks count as (0, 0).
-void CopiaVertici(const std::vector<Punto>& da, int ultimo, std::vector<Punto>& a) {
-    const size_t n = static_cast<size_t>(std::max(ultimo + 1, 0));
-    if (a.size() < n) a.resize(n);
-    for (size_t k = 0; k < n; ++k) a[k] = k < da.size() ? da[k] : Punto{};
-}
 
 // Makes room for index i in the list and in the polygon table.
 void GaranticiPosto(Parete& parete, int i) {

@@ -1,6 +1,7 @@
 #include "design/OrdinaPosizioni.h"
 
 #include "model/Parete.h"
+#include "model/Poligoni.h"
 #include "model/StatoInterfaccia.h"
 
 #include <algorithm>
@@ -11,14 +12,6 @@ namespace {
 bool PosizioneValida(const Parete& parete, int i) {
     return i >= 0 && i <= parete.UltPosizione && i < static_cast<int>(parete.Posizioni.size()) &&
            i < static_cast<int>(parete.PoligoniPos.size());
-}
-
-// Vertices 0 to ultimo of da into a, which grows when too short; vertices
-// that da lacks count as (0, 0).
-void CopiaVertici(const std::vector<Punto>& da, int ultimo, std::vector<Punto>& a) {
-    const size_t n = static_cast<size_t>(std::max(ultimo + 1, 0));
-    if (a.size() < n) a.resize(n);
-    for (size_t k = 0; k < n; ++k) a[k] = k < da.size() ? da[k] : Punto{};
 }
 
 size_t ColonneTabella(const Parete& parete) {

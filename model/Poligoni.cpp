@@ -105,3 +105,9 @@ void InserisciVertice(int i, std::vector<Vertice>& v, const Vertice& w) {
     std::copy_backward(v.begin() + i, v.end() - 1, v.end());
     v[i] = w;
 }
+
+void CopiaVertici(const std::vector<Punto>& da, int ultimo, std::vector<Punto>& a) {
+    const size_t n = static_cast<size_t>(std::max(ultimo + 1, 0));
+    if (a.size() < n) a.resize(n);
+    for (size_t k = 0; k < n; ++k) a[k] = k < da.size() ? da[k] : Punto{};
+}

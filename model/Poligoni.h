@@ -45,3 +45,7 @@ void EliminaVertice(int i, std::vector<Vertice>& v);
 // the caller enlarges the array first. An index outside the array changes
 // nothing.
 void InserisciVertice(int i, std::vector<Vertice>& v, const Vertice& w);
+
+// Elements 0 to ultimo of da into a, which grows when shorter; elements that
+// da lacks become (0, 0). Rows of the zone-polygon table are copied this way.
+void CopiaVertici(const std::vector<Punto>& da, int ultimo, std::vector<Punto>& a);

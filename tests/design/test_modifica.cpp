@@ -3,6 +3,7 @@
 #include "model/Estensione.h"
 #include "model/Sessione.h"
 #include "FinestraRegistrata.h"
+#include "RicalcoloContato.h"
 #include "PareteDiProva.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The standard tails, counted.
-class RicalcoloContato : public Ricalcolo {
-public:
-    mutable int Geometrie = 0;
-    mutable int Armature = 0;
-    void Geometria(Sessione& s) const override {
-        ++Geometrie;
-        Ricalcolo::Geometria(s);
-    }
-    void Armatura(Sessione& s) const override {
-        ++Armature;
-        Ricalcolo::Armatura(s);
-    }
-};
 
 // A 300 x 200 wall, 30 cm thick with 3 cm cover, 12/20 on every layer, one
 // node needing 10 cm2/m on every layer, its geometry built.
