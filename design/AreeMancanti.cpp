@@ -15,16 +15,14 @@ namespace {
 // band or leg count of 0 or less (a damaged file) adds nothing.
 float AreaPosizione(const PosizioneArm& pos, bool conEscluso) {
     if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno) {
-        if (!(pos.Passo > 0.0f)) return 0.0f;
-        return static_cast<float>(static_cast<double>(AreaBarra(pos.Diametro)) * 100.0 / pos.Passo);
+        return AreaAlMetro(pos.Diametro, pos.Passo);
     }
     if (pos.Tipo == Cordolo) {
         if (pos.NumBracci < 1) return 0.0f;
         const float copriferri = conEscluso ? 2.0f * pos.CopriferroCordolo
                                             : 2.0f * pos.CopriferroCordolo / pos.NumBracci;
         const float banda = copriferri + pos.Larghezza;
-        if (!(banda > 0.0f)) return 0.0f;
-        return static_cast<float>(static_cast<double>(AreaBarra(pos.DiamCorrenti)) * 100.0 / banda);
+        return AreaAlMetro(pos.DiamCorrenti, banda);
     }
     return 0.0f;  // shear reinforcement
 }

@@ -3,22 +3,11 @@
 #include "model/Numeri.h"
 #include "model/Parete.h"
 
-namespace {
-
-// A spacing of 0 or less only comes from a damaged file; such a layer is
-// taken to provide nothing rather than an infinite area.
-float AreaStrato(int diametro, float passo) {
-    if (!(passo > 0.0f)) return 0.0f;
-    return static_cast<float>(static_cast<double>(AreaBarra(diametro)) * 100.0 / passo);
-}
-
-}  // namespace
-
 void CalcolaAreeStrati(Parete& parete) {
-    parete.AreaDir1Piu = AreaStrato(parete.DiamDir1Piu, parete.PassoDir1Piu);
-    parete.AreaDir1Meno = AreaStrato(parete.DiamDir1Meno, parete.PassoDir1Meno);
-    parete.AreaDir2Piu = AreaStrato(parete.DiamDir2Piu, parete.PassoDir2Piu);
-    parete.AreaDir2Meno = AreaStrato(parete.DiamDir2Meno, parete.PassoDir2Meno);
+    parete.AreaDir1Piu = AreaAlMetro(parete.DiamDir1Piu, parete.PassoDir1Piu);
+    parete.AreaDir1Meno = AreaAlMetro(parete.DiamDir1Meno, parete.PassoDir1Meno);
+    parete.AreaDir2Piu = AreaAlMetro(parete.DiamDir2Piu, parete.PassoDir2Piu);
+    parete.AreaDir2Meno = AreaAlMetro(parete.DiamDir2Meno, parete.PassoDir2Meno);
 }
 
 void StatisticheAree(Parete& parete) {

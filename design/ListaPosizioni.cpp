@@ -12,7 +12,6 @@
 
 namespace {
 
-
 // Makes room for index i in the list and in the polygon table.
 void GaranticiPosto(Parete& parete, int i) {
     const size_t n = static_cast<size_t>(i) + 1;

@@ -45,8 +45,7 @@ bool VariaPasso(const Impostazioni& imp) { return imp.ModoProgetto == 1; }
 // of the nodes. Judged in whole numbers, so that 58 nodes of 100 meet 58 %.
 bool CoperturaRaggiunta(const Parete& p, int k, Coppia c, int coperturaMin) {
     if (p.NumNodi <= 0) return false;
-    const float fornita =
-        static_cast<float>(static_cast<double>(AreaBarra(c.Diametro)) * 100.0 / c.Passo);
+    const float fornita = AreaAlMetro(c.Diametro, c.Passo);
     std::int64_t coperti = 0;
     for (int i = 0; i < p.NumNodi; ++i)
         if (AreaRichiestaNodo(p, k, i) - fornita <= 0.0f) ++coperti;

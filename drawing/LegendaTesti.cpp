@@ -29,11 +29,6 @@ std::string TestoDiametroPasso(const std::string& segnoDiametro, int diametro, f
     return "1" + segnoDiametro + NumeroConSpazio(diametro) + "/" + NumeroConSpazio(passo);
 }
 
-float AreaDiametroPasso(int diametro, float passo) {
-    if (!(passo > 0.0f)) return 0.0f;
-    return static_cast<float>(static_cast<double>(AreaBarra(diametro)) * 100.0 / passo);
-}
-
 std::string TestoAreaStrato(int diametro, float passo) {
-    return FormatoDec(AreaDiametroPasso(diametro, passo), 1) + " cmq/m";
+    return FormatoDec(AreaAlMetro(diametro, passo), 1) + " cmq/m";
 }

@@ -12,9 +12,7 @@ std::string NumeroConSpazio(float x);
 // between them: "1Ø 12/ 20".
 std::string TestoDiametroPasso(const std::string& segnoDiametro, int diametro, float passo);
 
-// Area per metre of bars of the given diameter (mm) and spacing (cm), cm2/m,
-// computed from what the legend prints beside it; a spacing of 0 or less
-// gives 0 instead of a division.
-float AreaDiametroPasso(int diametro, float passo);
-// That area with one decimal and " cmq/m": "5.7 cmq/m" for 12 mm at 20 cm.
+// The area per metre of the printed diameter (mm) and spacing (cm), with one
+// decimal and " cmq/m": "5.7 cmq/m" for 12 mm at 20 cm; 0.0 for a spacing
+// of 0 or less.
 std::string TestoAreaStrato(int diametro, float passo);

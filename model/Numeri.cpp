@@ -129,6 +129,11 @@ float AreaBarra(int d) {
     return static_cast<float>(raggio * raggio * PiGrecoAreaBarra);
 }
 
+float AreaAlMetro(int diametro, float passo) {
+    if (!(passo > 0.0f)) return 0.0f;
+    return static_cast<float>(static_cast<double>(AreaBarra(diametro)) * 100.0 / passo);
+}
+
 float Arrotonda(double x, int n) {
     const double scala = std::pow(10.0, n);
     const double modulo = std::floor(std::fabs(x) * scala + 0.444449) / scala;

@@ -12,6 +12,11 @@ constexpr double PesoSpecificoFerro = 0.00785;
 // Area in cm2 of a bar of diameter d mm.
 float AreaBarra(int d);
 
+// Area per metre, cm2/m, of bars of diametro mm every passo cm, computed in
+// double. A spacing that is not positive (only a damaged file gives one)
+// provides nothing rather than an infinite area.
+float AreaAlMetro(int diametro, float passo);
+
 // x to n decimals, raising the last kept decimal only when the dropped part
 // is at least 0.555551 of a unit (not 0.5). The sign is kept.
 float Arrotonda(double x, int n);
