@@ -15,6 +15,8 @@
 #include "model/Geometria.h"
 #include "model/Sessione.h"
 
+#include "SupportoBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -26,55 +28,6 @@
 #include <string>
 
 namespace {
-
-// Answers every question with No and shows nothing.
-class FinestraMuta final : public InterfacciaFinestra {
-public:
-    void Messaggio(const std::string&, const std::string&, IconaMessaggio) override {}
-    bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
-    void SelezionaLatoMeno() override {}
-    void MostraPulsantiLato(bool) override {}
-    void MostraEtichettaMagliaUnica(bool) override {}
-    void ImpostaTitolo(const std::string&) override {}
-    void CursoreAttesa(bool) override {}
-    std::optional<std::string> ScegliFileDaAprire(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ScegliFileDaSalvare(const std::string&, const std::string&,
-                                                   const std::string&) override {
-        return std::nullopt;
-    }
-    void PanelDiffusa() override {}
-    void AggiornaDopoModifica() override {}
-};
-
-class CartellaBench {
-public:
-    CartellaBench() {
-        std::string modello =
-            (std::filesystem::temp_directory_path() / "korvane_zone_XXXXXX").string();
-        if (mkdtemp(modello.data()) == nullptr) throw std::runtime_error("cartella temporanea non creata");
-        percorso_ = modello;
-    }
-    ~CartellaBench() {
-        std::error_code ignorato;
-        std::filesystem::remove_all(percorso_, ignorato);
-    }
-    CartellaBench(const CartellaBench&) = delete;
-    CartellaBench& operator=(const CartellaBench&) = delete;
-    const std::filesystem::path& Percorso() const { return percorso_; }
-
-private:
-    std::filesystem::path percorso_;
-};
-
-std::string GeneraParete(const std::filesystem::path& cartella, int nodi) {
-    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
-    const std::string comando = std::string("\"") + KORVANE_TOOLS_DIR + "/genera_parete\" --nodi " +
-                                std::to_string(nodi) + " --uscita \"" + file + "\"";
-    if (std::system(comando.c_str()) != 0) throw std::runtime_error("generatore fallito: " + comando);
-    return file;
-}
 
 // 200 rectangular zones in a 20 x 10 grid over the outline's box, alternating
 // face and direction, with their extreme corners and a leader across the bars.
@@ -124,10 +77,9 @@ void AggiungiZone(Parete& p) {
 }
 
 bool Prepara(benchmark::State& stato, Sessione& s, const std::string& file) {
-    FinestraMuta finestra;
-    const Esito esito = LeggiParete(s, file, finestra);
-    if (!esito.Riuscito() || !ContorniPronti(s.parete)) {
-        stato.SkipWithError(("lettura fallita: " + esito.Motivo).c_str());
+    if (!Leggi(stato, s, file)) return false;
+    if (!ContorniPronti(s.parete)) {
+        stato.SkipWithError("contorni di armatura mancanti");
         return false;
     }
     AggiungiZone(s.parete);

@@ -9,6 +9,8 @@
 #include "design/LeggiParete.h"
 #include "model/Sessione.h"
 
+#include "SupportoBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,66 +22,6 @@
 #include <string>
 
 namespace {
-
-// Answers every question with No and shows nothing: the reading must not
-// wait for a user.
-class FinestraMuta final : public InterfacciaFinestra {
-public:
-    void Messaggio(const std::string&, const std::string&, IconaMessaggio) override {}
-    bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
-    void SelezionaLatoMeno() override {}
-    void MostraPulsantiLato(bool) override {}
-    void MostraEtichettaMagliaUnica(bool) override {}
-    void ImpostaTitolo(const std::string&) override {}
-    void CursoreAttesa(bool) override {}
-    std::optional<std::string> ScegliFileDaAprire(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ScegliFileDaSalvare(const std::string&, const std::string&,
-                                                   const std::string&) override {
-        return std::nullopt;
-    }
-    void PanelDiffusa() override {}
-    void AggiornaDopoModifica() override {}
-};
-
-class CartellaLavoroBench {
-public:
-    CartellaLavoroBench() {
-        std::string modello = (std::filesystem::temp_directory_path() / "korvane_bench_XXXXXX").string();
-        if (mkdtemp(modello.data()) == nullptr) throw std::runtime_error("cartella temporanea non creata");
-        percorso_ = modello;
-    }
-    ~CartellaLavoroBench() {
-        std::error_code ignorato;
-        std::filesystem::remove_all(percorso_, ignorato);
-    }
-    CartellaLavoroBench(const CartellaLavoroBench&) = delete;
-    CartellaLavoroBench& operator=(const CartellaLavoroBench&) = delete;
-    const std::filesystem::path& Percorso() const { return percorso_; }
-
-private:
-    std::filesystem::path percorso_;
-};
-
-std::string GeneraParete(const std::filesystem::path& cartella, int nodi) {
-    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
-    const std::string comando = std::string("\"") + KORVANE_TOOLS_DIR + "/genera_parete\" --nodi " +
-                                std::to_string(nodi) + " --uscita \"" + file + "\"";
-    if (std::system(comando.c_str()) != 0) throw std::runtime_error("generatore fallito: " + comando);
-    return file;
-}
-
-// Reads the wall into the session; false (with the reason in the benchmark) on failure.
-bool Leggi(benchmark::State& stato, Sessione& s, const std::string& file) {
-    FinestraMuta finestra;
-    const Esito esito = LeggiParete(s, file, finestra);
-    if (!esito.Riuscito() || s.parete.NumNodi < 1) {
-        stato.SkipWithError(("lettura fallita: " + esito.Motivo).c_str());
-        return false;
-    }
-    return true;
-}
 
 // 50 rectangular zones in a 10 x 5 grid over the outline's box, alternating
 // face and direction, so that every node is tested against every zone.
@@ -154,7 +96,7 @@ void AreeMancanti(benchmark::State& stato, const std::string& file) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     try {
-        const CartellaLavoroBench cartella;
+        const CartellaBench cartella;
         for (const int nodi : {500, 4000, 16000}) {
             const std::string file = GeneraParete(cartella.Percorso(), nodi);
             const std::string n = std::string(1, '/').append(std::to_string(nodi));

@@ -11,90 +11,19 @@
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 
+#include "SupportoBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-// Answers every question with No and shows nothing.
-class FinestraMuta final : public InterfacciaFinestra {
-public:
-    void Messaggio(const std::string&, const std::string&, IconaMessaggio) override {}
-    bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
-    void SelezionaLatoMeno() override {}
-    void MostraPulsantiLato(bool) override {}
-    void MostraEtichettaMagliaUnica(bool) override {}
-    void ImpostaTitolo(const std::string&) override {}
-    void CursoreAttesa(bool) override {}
-    std::optional<std::string> ScegliFileDaAprire(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ScegliFileDaSalvare(const std::string&, const std::string&,
-                                                   const std::string&) override {
-        return std::nullopt;
-    }
-    void PanelDiffusa() override {}
-    void AggiornaDopoModifica() override {}
-};
-
-class CartellaBench {
-public:
-    CartellaBench() {
-        std::string modello = (std::filesystem::temp_directory_path() / "korvane_bench_XXXXXX").string();
-        if (mkdtemp(modello.data()) == nullptr) throw std::runtime_error("cartella temporanea non creata");
-        percorso_ = modello;
-    }
-    ~CartellaBench() {
-        std::error_code ignorato;
-        std::filesystem::remove_all(percorso_, ignorato);
-    }
-    CartellaBench(const CartellaBench&) = delete;
-    CartellaBench& operator=(const CartellaBench&) = delete;
-    const std::filesystem::path& Percorso() const { return percorso_; }
-
-private:
-    std::filesystem::path percorso_;
-};
-
-std::string GeneraParete(const std::filesystem::path& cartella, int nodi) {
-    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
-    const std::string comando = std::string("\"") + KORVANE_TOOLS_DIR + "/genera_parete\" --nodi " +
-                                std::to_string(nodi) + " --uscita \"" + file + "\"";
-    if (std::system(comando.c_str()) != 0) throw std::runtime_error("generatore fallito: " + comando);
-    // The generator gives direction 2 the angle 0, which the wall reader
-    // takes as parallel to direction 1: every zone would collapse onto a
-    // line. 90 makes the two directions the axes.
-    std::string testo;
-    {
-        std::ifstream in(file, std::ios::binary);
-        testo.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    const std::string vecchia = "\n0 20 10 12 Direzione 2";
-    const size_t dove = testo.find(vecchia);
-    if (dove == std::string::npos) throw std::runtime_error("riga della direzione 2 non trovata");
-    testo.replace(dove, vecchia.size(), "\n90 20 10 12 Direzione 2");
-    std::ofstream(file, std::ios::binary) << testo;
-    return file;
-}
-
-bool Leggi(benchmark::State& stato, Sessione& s, const std::string& file) {
-    FinestraMuta finestra;
-    const Esito esito = LeggiParete(s, file, finestra);
-    if (!esito.Riuscito() || s.parete.NumNodi < 1) {
-        stato.SkipWithError(("lettura fallita: " + esito.Motivo).c_str());
-        return false;
-    }
-    return true;
-}
 
 Rettangolo Estremi(const Parete& p) {
     Rettangolo r{p.Contorno[0].X, p.Contorno[0].Y, p.Contorno[0].X, p.Contorno[0].Y};

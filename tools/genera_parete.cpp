@@ -126,8 +126,10 @@ int main(int argc, char* argv[]) {
     }
     f << "0 Fine aperture" << fr;
     f << "30 3 Spessore copriferro" << fr;
+    // Direction 2 is written as the analysis program gives a horizontal mesh
+    // beside a vertical one: 90, so that the two directions are the axes.
     f << "90 20 10 12 Direzione 1" << fr;
-    f << "0 20 10 12 Direzione 2" << fr;
+    f << "90 20 10 12 Direzione 2" << fr;
     f << "0 Lato meno uguale" << fr;
     const auto punti = Nodi(g, nodi);
     f << punti.size() << " Nodi" << fr;
