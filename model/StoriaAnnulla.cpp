@@ -21,14 +21,6 @@ void CancellaIstantanee(const StoriaAnnulla& storia, int da, int a) {
     }
 }
 
-// The folder of a new history: the working folder, or the current one when
-// no wall file names it.
-std::string CartellaNuovaStoria(const Parete& parete) {
-    if (!parete.CartellaLavoro.empty()) return parete.CartellaLavoro;
-    std::error_code errore;
-    return std::filesystem::current_path(errore).string();
-}
-
 }  // namespace
 
 std::string NomeFileTmp(int n, std::string_view prefisso) {
@@ -37,8 +29,7 @@ std::string NomeFileTmp(int n, std::string_view prefisso) {
 
 Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome) {
     StoriaAnnulla& storia = sessione.storia;
-    if (storia.CartellaIstantanee.empty())
-        storia.CartellaIstantanee = CartellaNuovaStoria(sessione.parete);
+    if (storia.CartellaIstantanee.empty()) storia.CartellaIstantanee = sessione.parete.CartellaLavoro;
     return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string());
 }
 
@@ -48,8 +39,13 @@ Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {
 }
 
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
-    if (!sessione.parete.CaricataParete()) return;
     StoriaAnnulla& storia = sessione.storia;
+    // Snapshots live beside the wall file: a wall that no file names (a test's,
+    // a benchmark's) has no folder for them, and the process's current folder
+    // is nobody's to fill.
+    if (!sessione.parete.CaricataParete() ||
+        (storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty()))
+        return;
     const Esito scritto = SalvaStatoTmp(sessione, NomeFileTmp(storia.IndiceAnnulla, PrefissoIstantanee));
     if (!scritto.Riuscito()) {
         // The design is about to change: the states ahead can no longer be redone.

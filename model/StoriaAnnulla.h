@@ -41,7 +41,8 @@ std::string NomeFileTmp(int n, std::string_view prefisso);
 
 // Stores an undo step before a change of the design: the design is written
 // as the snapshot of the current state, and the states that could have been
-// redone are dropped. Nothing while no wall is loaded. A snapshot that cannot
+// redone are dropped. Nothing while no wall is loaded, or while no working
+// folder holds the history. A snapshot that cannot
 // be written is told (once while the fault lasts), the change goes on and
 // cannot be undone.
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra);
