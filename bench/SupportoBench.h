@@ -14,6 +14,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // Answers every question with No and shows nothing: the engine must not wait
 // for a user.
@@ -26,6 +27,7 @@ public:
     void MostraEtichettaMagliaUnica(bool) override {}
     void ImpostaTitolo(const std::string&) override {}
     void CursoreAttesa(bool) override {}
+    void MostraCaricamento(const std::vector<std::string>&) override {}
     std::optional<std::string> ScegliFileDaAprire(const std::string&, const std::string&) override {
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Icon of a message box.
 enum class IconaMessaggio { Nessuna, Esclamazione, Domanda, Informazione, Critica };
@@ -29,6 +30,9 @@ public:
     virtual void ImpostaTitolo(const std::string& titolo) = 0;
     // Hourglass while a project loads.
     virtual void CursoreAttesa(bool attesa) = 0;
+    // The load message: the lines written on the canvas while a project
+    // loads; they stay until the next redraw paints the wall.
+    virtual void MostraCaricamento(const std::vector<std::string>& righe) = 0;
 
     // File dialogs; no value when the user cancels.
     virtual std::optional<std::string> ScegliFileDaAprire(const std::string& titolo,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace {
 
@@ -52,6 +53,15 @@ void FinestraPrincipale::CursoreAttesa(bool attesa) {
         QApplication::restoreOverrideCursor();
 }
 
+// Until the canvas arrives the lines go to the status bar; the redraw after
+// the load clears them.
+void FinestraPrincipale::MostraCaricamento(const std::vector<std::string>& righe) {
+    QStringList testi;
+    for (const std::string& riga : righe) testi << Testo(riga);
+    statusBar()->showMessage(testi.join(' '));
+    statusBar()->repaint();
+}
+
 std::optional<std::string> FinestraPrincipale::ScegliFileDaAprire(const std::string& titolo,
                                                                   const std::string& filtro) {
     const QString scelto = QFileDialog::getOpenFileName(this, Testo(titolo), {}, Testo(filtro));
@@ -71,4 +81,7 @@ std::optional<std::string> FinestraPrincipale::ScegliFileDaSalvare(const std::st
 // The property grid arrives with the side column of the window.
 void FinestraPrincipale::PanelDiffusa() {}
 
-void FinestraPrincipale::AggiornaDopoModifica() { update(); }
+void FinestraPrincipale::AggiornaDopoModifica() {
+    statusBar()->clearMessage();
+    update();
+}

@@ -49,6 +49,12 @@ void FinestraRegistrata::CursoreAttesa(bool attesa) {
     Eventi.push_back(std::string("Cursore ") + (attesa ? "attesa" : "normale"));
 }
 
+void FinestraRegistrata::MostraCaricamento(const std::vector<std::string>& righe) {
+    std::string testo = "Caricamento";
+    for (const std::string& riga : righe) testo += " | " + riga;
+    Eventi.push_back(testo);
+}
+
 std::optional<std::string> FinestraRegistrata::ScegliFileDaAprire(const std::string& titolo,
                                                                   const std::string& filtro) {
     Eventi.push_back("Apri[" + titolo + "] " + filtro);

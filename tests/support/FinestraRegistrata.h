@@ -27,6 +27,7 @@ public:
     void MostraEtichettaMagliaUnica(bool visibile) override;
     void ImpostaTitolo(const std::string& titolo) override;
     void CursoreAttesa(bool attesa) override;
+    void MostraCaricamento(const std::vector<std::string>& righe) override;
     std::optional<std::string> ScegliFileDaAprire(const std::string& titolo,
                                                   const std::string& filtro) override;
     std::optional<std::string> ScegliFileDaSalvare(const std::string& titolo,

@@ -1,0 +1,156 @@
+#include "design/SalvaParete.h"
+
+#include "design/AreeMancanti.h"
+#include "design/AreeStrati.h"
+#include "design/LeggiParete.h"
+#include "model/CaricaArmature.h"
+#include "model/Cartelle.h"
+#include "model/FileArmature.h"
+#include "model/Finestra.h"
+#include "model/SalvaPareteTesto.h"
+#include "model/ScritturaAtomica.h"
+#include "model/Sessione.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char TitoloAvviso[] = "Attenzione!";
+
+// A file as it was before the save, to put it back if the save fails.
+struct FilePrima {
+    bool esisteva = false;
+    std::string contenuto;
+    fs::file_time_type data{};
+};
+
+std::optional<std::string> LeggiTutto(const std::string& percorso) {
+    std::ifstream file(percorso, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream testo;
+    testo << file.rdbuf();
+    if (file.bad()) return std::nullopt;
+    return std::move(testo).str();
+}
+
+// Nothing when something is there that could not be put back as it was.
+std::optional<FilePrima> Ricorda(const std::string& percorso) {
+    std::error_code errore;
+    const fs::file_status stato = fs::status(percorso, errore);
+    const bool assente = !errore || errore == std::errc::no_such_file_or_directory ||
+                         errore == std::errc::not_a_directory;
+    if (!fs::exists(stato)) return assente ? std::optional(FilePrima{}) : std::nullopt;
+    if (!fs::is_regular_file(stato)) return std::nullopt;
+    FilePrima prima;
+    prima.esisteva = true;
+    prima.data = fs::last_write_time(percorso, errore);
+    std::optional<std::string> contenuto = LeggiTutto(percorso);
+    if (errore || !contenuto) return std::nullopt;
+    prima.contenuto = std::move(*contenuto);
+    return prima;
+}
+
+// Puts the file back as it was, date included, so that the reinforcement
+// file still finds the wall file of its date line.
+bool Ripristina(const std::string& percorso, const FilePrima& prima) {
+    std::error_code errore;
+    if (!prima.esisteva) return fs::remove(percorso, errore) && !errore;
+    if (!ScriviFileAtomico(percorso, prima.contenuto).Riuscito()) return false;
+    fs::last_write_time(percorso, prima.data, errore);
+    return !errore;
+}
+
+bool StessoFile(const std::string& a, const std::string& b) {
+    std::error_code errore;
+    return a == b || fs::equivalent(a, b, errore);
+}
+
+Esito Fallito(InterfacciaFinestra& finestra, std::string motivo, int codice = 1) {
+    finestra.Messaggio(motivo, TitoloAvviso, IconaMessaggio::Esclamazione);
+    return Esito::Errore(std::move(motivo), codice);
+}
+
+// The message of a failed write: the permission text for a denied access.
+Esito ScritturaFallita(InterfacciaFinestra& finestra, const Esito& esito,
+                       const std::string& percorso) {
+    const bool negato = esito.ErroreSistema == std::errc::permission_denied ||
+                        esito.ErroreSistema == std::errc::operation_not_permitted;
+    return Fallito(finestra, negato ? TestoAccessoNegato(percorso) : esito.Motivo);
+}
+
+bool SostituireArmatureNonCaricate(InterfacciaFinestra& finestra, const std::string& file) {
+    return finestra.Domanda("Il file delle armature " + file +
+                                " non è stato caricato all'apertura della parete."
+                                "\nSalvando, verrà sostituito dall'armatura attuale."
+                                "\nVuoi sostituirlo?",
+                            TitoloAvviso, IconaMessaggio::Esclamazione);
+}
+
+}  // namespace
+
+Esito SalvaParete(Sessione& sessione, const std::string& percorso, InterfacciaFinestra& finestra) {
+    return SalvaPareteIn(sessione, percorso, percorso, finestra);
+}
+
+Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
+                    const std::string& destinazione, InterfacciaFinestra& finestra) {
+    Parete& parete = sessione.parete;
+    if (!parete.CaricataParete())
+        return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
+
+    std::string armature = TrovaFileArmature(destinazione);
+    if (armature.empty()) armature = NomeFileArmature(destinazione);
+    if (armature.empty())
+        return Fallito(finestra, "Il file della parete " + destinazione +
+                                     " non ha l'estensione .SET: salvataggio annullato.");
+
+    const std::string& nonCaricate = sessione.stato.ArmatureNonCaricate;
+    if (!nonCaricate.empty() && StessoFile(nonCaricate, armature) &&
+        !SostituireArmatureNonCaricate(finestra, nonCaricate)) {
+        sessione.stato.ErroreOperazione = -1;
+        return Fallito(finestra, "Salvataggio annullato: nessun file è stato scritto.",
+                       CodiceSalvataggio::Rinuncia);
+    }
+
+    const std::optional<std::string> vecchia = LeggiTutto(sorgente);
+    if (!vecchia)
+        return Fallito(finestra, "Impossibile leggere il file della parete " + sorgente +
+                                     ": salvataggio annullato.");
+    const std::optional<FilePrima> paretePrima = Ricorda(destinazione);
+    if (!paretePrima)
+        return Fallito(finestra, "Impossibile sostituire il file " + destinazione +
+                                     ": salvataggio annullato.");
+
+    // The block reports what the design provides now.
+    CalcolaAreeStrati(parete);
+    AggiornaAreeMancanti(parete, -1);
+
+    const Esito scritta = ScriviFileAtomico(destinazione, TestoPareteSalvata(*vecchia, parete));
+    if (!scritta.Riuscito()) return ScritturaFallita(finestra, scritta, destinazione);
+
+    // The reinforcement file carries the date the next load compares.
+    const std::string dataPrima = parete.DataFileSet;
+    parete.DataFileSet = DataModificaFile(destinazione);
+    const std::string testoArmature = TestoArmature(parete);
+    const std::string dataNuova = std::exchange(parete.DataFileSet, dataPrima);
+    const Esito armatureScritte = ScriviFileAtomico(armature, testoArmature);
+    if (!armatureScritte.Riuscito()) {
+        Esito esito = ScritturaFallita(finestra, armatureScritte, armature);
+        if (!Ripristina(destinazione, *paretePrima))
+            finestra.Messaggio("Il file della parete " + destinazione +
+                                   " non è stato ripristinato: contiene già i risultati del "
+                                   "salvataggio non riuscito.",
+                               TitoloAvviso, IconaMessaggio::Esclamazione);
+        return esito;
+    }
+
+    parete.DataFileSet = dataNuova;
+    sessione.stato.ArmatureNonCaricate.clear();
+    return Esito::Ok();
+}

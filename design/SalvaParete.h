@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/Esito.h"
+
+#include <string>
+
+class InterfacciaFinestra;
+struct Sessione;
+
+// Outcome codes of the saves besides 0; a file that cannot be read or
+// written gives 1.
+namespace CodiceSalvataggio {
+enum : int {
+    Rinuncia = -1,     // the user chose not to replace a file, or cancelled the dialog
+    NessunaParete = 2  // no wall is open: nothing was done, nothing was shown
+};
+}
+
+// Saves the open wall in its wall file percorso: the missing areas are
+// recomputed, the wall file gets the "VERIFICA" block of the provided areas
+// and the design goes to the reinforcement file beside it, whose date line is
+// the wall file's new date (so reopening asks nothing). A reinforcement file
+// that was there but was not loaded with the wall is replaced only when the
+// user agrees. Each file is replaced atomically; on any failure the user has
+// been told and both files and DataFileSet are as they were.
+[[nodiscard]] Esito SalvaParete(Sessione& sessione, const std::string& percorso,
+                                InterfacciaFinestra& finestra);
+
+// The same, writing the wall file destinazione (and the reinforcement file
+// beside it) from the head of the wall file sorgente. A destination that did
+// not exist is removed again when the save fails.
+[[nodiscard]] Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
+                                  const std::string& destinazione,
+                                  InterfacciaFinestra& finestra);
