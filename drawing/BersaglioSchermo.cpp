@@ -9,11 +9,16 @@ namespace {
 // Draws one stroke in the style of stile, whatever an earlier call left, and
 // leaves the canvas solid.
 template <typename Disegno>
+void ConTratto(TelaSchermo& tela, StileTratto tratto, Disegno disegna) {
+    tela.ImpostaStileTratto(tratto);
+    disegna();
+    if (tratto != StileTratto::Continuo) tela.ImpostaStileTratto(StileTratto::Continuo);
+}
+
+template <typename Disegno>
 void ConStile(TelaSchermo& tela, int stile, Disegno disegna) {
     const bool punteggiato = stile == Stile::Punteggiato || stile == Stile::Punteggiato2;
-    tela.ImpostaStileTratto(punteggiato ? StileTratto::Punteggiato : StileTratto::Continuo);
-    disegna();
-    if (punteggiato) tela.ImpostaStileTratto(StileTratto::Continuo);
+    ConTratto(tela, punteggiato ? StileTratto::Punteggiato : StileTratto::Continuo, disegna);
 }
 
 // Estimated width of a text in characters: narrow letters and signs count
@@ -103,4 +108,18 @@ void BersaglioSchermo::Testo(float x, float y, const std::string& testo, float a
 void BersaglioSchermo::TestoVideo(int x, int y, float altezza, float larghezza, int angolo,
                                   const std::string& testo) const {
     tela_->Testo(strato_, x, y, PixelInteri(altezza), PixelInteri(larghezza), angolo, testo);
+}
+
+void BersaglioSchermo::ColoreTestoVideo(int colore) const {
+    tela_->ImpostaColorePrimoPiano(colore);
+}
+
+void BersaglioSchermo::LineaVideo(float x1, float y1, float x2, float y2, int colore,
+                                  StileTratto stile) const {
+    ConTratto(*tela_, stile, [&] { tela_->Linea(strato_, x1, y1, x2, y2, colore); });
+}
+
+void BersaglioSchermo::RiquadroVideo(float x1, float y1, float x2, float y2, int colore,
+                                     bool pieno) const {
+    tela_->Riquadro(strato_, x1, y1, x2, y2, colore, pieno);
 }

@@ -22,6 +22,15 @@ public:
     // A rotated text at a pixel position in the canvas foreground colour.
     void TestoVideo(int x, int y, float altezza, float larghezza, int angolo,
                     const std::string& testo) const;
+    // The colour of the texts that TestoVideo writes next.
+    void ColoreTestoVideo(int colore) const;
+    // Pixel drawing in an explicit screen colour, for what only the screen
+    // shows (the polygon under edit, the grips): a line, dotted or solid
+    // (the canvas is left solid), and a box between two opposite corners,
+    // outlined or filled.
+    void LineaVideo(float x1, float y1, float x2, float y2, int colore,
+                    StileTratto stile = StileTratto::Continuo) const;
+    void RiquadroVideo(float x1, float y1, float x2, float y2, int colore, bool pieno) const;
 
 private:
     void Linea(float x1, float y1, float x2, float y2, int layer, int stile) const override;

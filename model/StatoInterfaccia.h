@@ -4,6 +4,7 @@
 #include "model/Punto.h"
 #include "model/SolaioParete.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,25 @@ struct StatoInterfaccia {
     float AreaRichiestaMax = 0.0f;
     float AreaRichiestaMedia = 0.0f;
     int QuotaLivelloEvidenziata = -1;  // level mark the hover highlighted last, -1 none
+
+    // Zone under edit on the canvas: two opposite corners of its rubber band
+    // (pixels), and the flag that has the next redraw draw its grips once.
+    float XA = 0.0f, YA = 0.0f, XB = 0.0f, YB = 0.0f;
+    int MostraManiglie = 0;
+
+    // The perimeter editor: open flag (1 open); the polygon under edit, a
+    // pool of points (cm) and the pool indexes of its vertices in order, list
+    // indexes 0 to UltVerticeLista; the selected list index (-1 none); the
+    // "Grid" box (1 ticked); the position typed for the selected vertex as
+    // the boxes hold it, Text1[0] "X =" and Text1[1] "Y =" (cm, decimal
+    // comma accepted).
+    int ModificaPoligono = 0;
+    std::vector<Punto> PoolVertici;
+    std::vector<int> OrdineVertici;
+    int UltVerticeLista = -1;
+    int VerticeSelezionato = -1;
+    int SnapGriglia = 0;
+    std::array<std::string, 2> Text1{};
 
     // Files of the open wall.
     // The reinforcement file beside the open wall when it was there but not
