@@ -2,6 +2,7 @@
 
 #include "design/AreeMancanti.h"
 #include "design/AreeStrati.h"
+#include "design/ArmatureVecchie.h"
 #include "model/CaricaArmature.h"
 #include "model/ConfrontaDate.h"
 #include "model/FileArmature.h"
@@ -32,14 +33,13 @@ std::optional<std::string> VersioneNonCaricabile(const std::string& file, int ve
         return NonCaricata(file, "è di una versione più recente (" + std::to_string(versione) +
                                      ") di quella gestita (" +
                                      std::to_string(VersioneArmature) + ")");
-    if (versione < 0) return NonCaricata(file, "è nel formato più vecchio, senza versione");
     return std::nullopt;
 }
 
 }  // namespace
 
-Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, InterfacciaFinestra& finestra,
-                     const std::string& percorsoParete) {
+Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, const Impostazioni& imp,
+                     InterfacciaFinestra& finestra, const std::string& percorsoParete) {
     stato.ArmatureNonCaricate.clear();
     const std::string file = TrovaFileArmature(percorsoParete);
     if (file.empty()) return Esito::Ok();
@@ -62,7 +62,9 @@ Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, InterfacciaFinestr
             return Esito::Ok();
     }
 
-    Esito esito = LeggiArmature(parete, file, versione);
+    // A file without a version line is of the oldest format.
+    Esito esito = versione < 0 ? LeggiArmatureVecchie(parete, imp, file)
+                               : LeggiArmature(parete, file, versione);
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
     CalcolaAreeStrati(parete);
     AggiornaAreeMancanti(parete, -1);

@@ -5,6 +5,7 @@
 #include <string>
 
 class InterfacciaFinestra;
+struct Impostazioni;
 struct Parete;
 struct StatoInterfaccia;
 
@@ -12,10 +13,11 @@ struct StatoInterfaccia;
 // percorsoParete into parete, the wall just read. When the file stores
 // another date of the wall file the user is asked whether to keep the design;
 // No loads nothing. After a load the provided and missing areas are
-// recomputed. A file that is there but is not loaded (newer version, another
-// wall number, damaged, oldest format) leaves parete as it was, is recorded
-// in stato.ArmatureNonCaricate and comes back as a failure whose reason is
-// the message to show.
+// recomputed. A file without a version line is read in the oldest format,
+// whose zones are rebuilt on the wall (imp gives the anchorage lengths). A
+// file that is there but is not loaded (newer version, another wall number,
+// damaged) leaves parete as it was, is recorded in stato.ArmatureNonCaricate
+// and comes back as a failure whose reason is the message to show.
 [[nodiscard]] Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato,
-                                   InterfacciaFinestra& finestra,
+                                   const Impostazioni& imp, InterfacciaFinestra& finestra,
                                    const std::string& percorsoParete);

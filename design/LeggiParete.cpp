@@ -314,7 +314,7 @@ void CompletaParete(Parete& p, StatoInterfaccia& stato, const Impostazioni& imp,
     if (!armature.empty() && EsisteFile(armature, stato, finestra)) {
         // The wall is sound: a design that cannot be read is told, and the
         // wall opens with what was read of it.
-        const Esito esito = CaricaArmature(p, stato, finestra, percorso);
+        const Esito esito = CaricaArmature(p, stato, imp, finestra, percorso);
         if (!esito.Riuscito()) Avvisa(finestra, esito.Motivo);
     } else {
         p.UltQuota = -1;

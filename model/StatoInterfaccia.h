@@ -128,7 +128,7 @@ struct StatoInterfaccia {
 
     // Files of the open wall.
     // The reinforcement file beside the open wall when it was there but not
-    // loaded (newer version, another wall number, damaged, oldest format):
+    // loaded (newer version, another wall number, damaged):
     // the user was told when the wall opened, and a save asks before it
     // replaces that file. Empty when the design came from it or there is none.
     std::string ArmatureNonCaricate;

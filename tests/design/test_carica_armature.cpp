@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNonCaricato{.nome = "FormatoPiuVecchio",
                         .vecchio = "VERSIONE  7\r\n08/12/2026 22:45:10\r\n",
                         .nuovo = "",
-                        .messaggio = "formato più vecchio"}),
+                        .messaggio = "(formato senza versione)"}),
     [](const testing::TestParamInfo<CasoNonCaricato>& info) { return info.param.nome; });
 
 TEST(CaricaArmature, SenzaFileNienteDaRicordare) {
@@ -192,7 +192,7 @@ TEST(CaricaArmature, SenzaFileNienteDaRicordare) {
     FinestraRegistrata finestra;
     CartellaTemporanea cartella;
     const std::string parete = cartella.Scrivi("P5.SET", "");
-    EXPECT_TRUE(CaricaArmature(s.parete, s.stato, finestra, parete).Riuscito());
+    EXPECT_TRUE(CaricaArmature(s.parete, s.stato, s.imp, finestra, parete).Riuscito());
     EXPECT_TRUE(s.stato.ArmatureNonCaricate.empty());
     EXPECT_TRUE(finestra.Eventi.empty());
 }

@@ -149,3 +149,31 @@ TEST(RitagliaZona, NoPolygonLeavesTheBufferAsItWas) {
         EXPECT_EQ(s, prima);
     }
 }
+
+// A zone whose sides run along slanted directions, crossing a straight side
+// far from the origin: each crossing point must still be found on the slanted
+// zone side within the collinearity tolerance, or the polygon loses it.
+TEST(RitagliaZona, SlantedZoneKeepsBothCrossingsFarFromTheOrigin) {
+    const Caso casi[] = {
+        {.nome = "directions 105 and 60 degrees, across the top side",
+         // y = 400 meets (556,227)-(505,417) at t = 173/190: x = 556 - 51 * 173/190,
+         // and (505,417)-(657,376) at t = 17/41: x = 505 + 152 * 17/41.
+         .parete = PareteRettangolare(800, 400),
+         .zona = {{{556, 227}, {505, 417}, {657, 376}, {708, 186}}},
+         .atteso = {{556, 227}, {509.56316f, 400}, {568.02439f, 400}, {657, 376}, {708, 186}}},
+        {.nome = "directions 40 and 10 degrees, across the right side",
+         // x = 2900 meets (2881,464)-(2935,510) at t = 19/54: y = 464 + 46 * 19/54,
+         // and (2935,510)-(2856,416) at t = 35/79: y = 510 - 94 * 35/79.
+         .parete = PareteRettangolare(2900, 700),
+         .zona = {{{2881, 464}, {2935, 510}, {2856, 416}, {2802, 370}}},
+         .atteso = {{2881, 464}, {2900, 480.18518f}, {2900, 468.35443f}, {2856, 416}, {2802, 370}}},
+    };
+    const Impostazioni imp = ImpostazioniProva();
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const Parete p = Prepara(c.parete);
+        StatoInterfaccia s = StatoConZona(c.zona);
+        ASSERT_TRUE(RitagliaZona(s, p, imp));
+        AttesoPoligono(s, c.atteso);
+    }
+}
