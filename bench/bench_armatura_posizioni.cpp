@@ -15,6 +15,7 @@
 #include "model/Geometria.h"
 #include "model/Sessione.h"
 
+#include "GrigliaZoneBench.h"
 #include "SupportoBench.h"
 
 #include <benchmark/benchmark.h>
@@ -29,60 +30,13 @@
 
 namespace {
 
-// 200 rectangular zones in a 20 x 10 grid over the outline's box, alternating
-// face and direction, with their extreme corners and a leader across the bars.
-void AggiungiZone(Parete& p) {
-    float xmin = p.Contorno[0].X, xmax = xmin, ymin = p.Contorno[0].Y, ymax = ymin;
-    for (int i = 0; i < p.NumPuntiContorno; ++i) {
-        xmin = std::min(xmin, p.Contorno[i].X);
-        xmax = std::max(xmax, p.Contorno[i].X);
-        ymin = std::min(ymin, p.Contorno[i].Y);
-        ymax = std::max(ymax, p.Contorno[i].Y);
-    }
-    constexpr int colonne = 20;
-    constexpr int righe = 10;
-    const float passoX = (xmax - xmin) / colonne;
-    const float passoY = (ymax - ymin) / righe;
-    p.Posizioni.assign(colonne * righe + 1, PosizioneArm{});
-    for (int r = 0; r < righe; ++r) {
-        for (int c = 0; c < colonne; ++c) {
-            const int i = r * colonne + c;
-            PosizioneArm& pos = p.Posizioni[i];
-            const float x1 = xmin + passoX * c, x2 = xmin + passoX * (c + 1);
-            const float y1 = ymin + passoY * r, y2 = ymin + passoY * (r + 1);
-            pos.Vertici = {Punto{x1, y1}, Punto{x1, y2}, Punto{x2, y2}, Punto{x2, y1}};
-            pos.Tipo = (i % 2 == 0) ? IntegrativaPiu : IntegrativaMeno;
-            pos.Direzione = (i / 2) % 2;
-            pos.Diametro = 12;
-            pos.Passo = 10.0f;
-            pos.UltVerticeZona = 3;
-            for (int d = 0; d < 2; ++d) {
-                float ax = 0, ay = 0, bx = 0, by = 0;
-                RuotaInDirezione(d, x1, y1, ax, ay);
-                RuotaInDirezione(d, x2, y2, bx, by);
-                RuotaDaDirezione(d, std::min(ax, bx), std::min(ay, by), pos.EstDir[2 * d].X,
-                                 pos.EstDir[2 * d].Y);
-                RuotaDaDirezione(d, std::max(ax, bx), std::max(ay, by), pos.EstDir[2 * d + 1].X,
-                                 pos.EstDir[2 * d + 1].Y);
-            }
-            const float xm = (x1 + x2) / 2.0f, ym = (y1 + y2) / 2.0f;
-            pos.Richiamo = pos.Direzione == 0 ? std::array<float, 4>{x2, ym, x1, ym}
-                                              : std::array<float, 4>{xm, y1, xm, y2};
-            pos.XEtichetta = xm + 20.0f;
-            pos.YEtichetta = ym + 20.0f;
-            p.PoligoniPos[i].assign(pos.Vertici.begin(), pos.Vertici.end());
-        }
-    }
-    p.UltPosizione = colonne * righe - 1;
-}
-
 bool Prepara(benchmark::State& stato, Sessione& s, const std::string& file) {
     if (!Leggi(stato, s, file)) return false;
     if (!ContorniPronti(s.parete)) {
         stato.SkipWithError("contorni di armatura mancanti");
         return false;
     }
-    AggiungiZone(s.parete);
+    AggiungiZoneGriglia(s.parete, 20, 10);  // 200 zones
     s.imp.DescrizioneCompleta = 1;
     return true;
 }
