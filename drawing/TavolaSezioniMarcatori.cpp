@@ -61,9 +61,9 @@ void Gruppo(const TelaioSezione& t, const PosizioneArm& pos, int numero, float i
     });
     Linea(t, ultimo - Tacca, attacco, primo - AnticipoRegolo, attacco, b);
     // Near-face labels stand on the rule; far-face ones hang from it.
-    float across = t.LineaEtichette + (t.Verticale ? 1.0f : 0.0f);
-    if (meno) across = riga - t.Verso * (Tacca + 1.0f);
-    const Punto e = t.P(primo - AnticipoRegolo, across);
+    const float attraverso = meno ? riga - t.Verso * (Tacca + 1.0f)
+                                  : t.LineaEtichette + (t.Verticale ? 1.0f : 0.0f);
+    const Punto e = t.P(primo - AnticipoRegolo, attraverso);
     ScriviTesto(e.X, e.Y, TestoGruppo(pos, numero), 0, Layer::TestoFerri, Allinea::Sinistra,
                 meno ? Allinea::Basso : Allinea::Alto, t.Verticale ? 90.0f : 0.0f, b);
 }

@@ -88,3 +88,17 @@ TEST(DisTavolaSezioni, NienteSulBersaglioDiMisura) {
     DisTavolaSezioni(t.P, 0.0f, 0.0f, t.Banco.Misura());
     EXPECT_TRUE(t.Banco.Flusso.Entita.empty());
 }
+
+// The screen gets the same drawing as an R12 stream, where dimensions and bar
+// labels are drawn from lines, circles and texts too.
+TEST(DisTavolaSezioni, SulloSchermo) {
+    TavolaDiProva t;
+    t.Verticale(250);
+    t.Orizzontale(150);
+    t.Rettangolo(200, 100, 300, 200, IntegrativaPiu, 1);
+    DisTavolaSezioni(t.P, 0.0f, 300.0f, t.Banco.InDxf(/*r12=*/true));
+    DisTavolaSezioni(t.P, 0.0f, 300.0f, t.Banco.Schermo());
+    EXPECT_EQ(t.Banco.Tela.DiTipo("Cerchio").size(), t.Banco.Flusso.DiTipo("CIRCLE").size());
+    EXPECT_EQ(t.Banco.Tela.DiTipo("Testo").size(), t.Banco.Flusso.DiTipo("TEXT").size());
+    EXPECT_FALSE(t.Banco.Tela.DiTipo("Cerchio").empty());
+}
