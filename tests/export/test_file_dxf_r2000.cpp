@@ -122,6 +122,7 @@ std::vector<std::string> Righe(const std::vector<std::string>& righe, const std:
 TEST(FileDxfR2000, AssembledFileReadsBackCleanWithItsOwnModelLayout) {
     CartellaTemporanea cartella;
     EsportazioneR2000 e;
+    e.imp.NomiLayer[Layer::PerimSetti] = "PARETI à 1°";  // Windows-1252 on disk
     DisegnaMuro(e.b);
     const std::string percorso = cartella.Scrivi("muro.dxf", e.Scrivi());
 
@@ -156,6 +157,9 @@ TEST(FileDxfR2000, AssembledFileReadsBackCleanWithItsOwnModelLayout) {
     const auto layer = Righe(righe, "LAYER");
     ASSERT_EQ(layer.size(), 27u);
     EXPECT_EQ(layer[1], "Defpoints\t7\tContinuous\t0");
+    EXPECT_EQ(layer[2 + Layer::PerimSetti].substr(0, layer[2 + Layer::PerimSetti].find('\t')),
+              "PARETI à 1°");
+    EXPECT_EQ(Righe(righe, "ENTITA").at(0), "LINE\tPARETI à 1°");
     EXPECT_EQ(layer[2], e.imp.NomiLayer[0] + "\t" + std::to_string(e.imp.ColoriLayer[0]) +
                             "\tDASHED2\t1");
 }

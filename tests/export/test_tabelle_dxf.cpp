@@ -119,7 +119,8 @@ TEST(TablesDxf, DimensionStylesFollowTheTextScale) {
     const struct {
         const char* nome;
         float k;
-        std::vector<std::vector<std::string>> stili;  // name, 41, 140, 144, 147, 77, 271, 281, 341, 342
+        // Per style: name, groups 41, 140, 144, 147, 77, 271, 281, 341, 342.
+        std::vector<std::vector<std::string>> stili;
     } casi[] = {
         {.nome = "default scale",
          .k = 1.0f,
