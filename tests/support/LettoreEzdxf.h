@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs one of the reader scripts beside the export tests (python3-ezdxf) on a
+// file and returns the lines it printed; a script that fails throws with its output.
+std::vector<std::string> LeggiConScriptEzdxf(const std::string& script, const std::string& file);
