@@ -1,7 +1,6 @@
 #include "export/HandleDxf.h"
 
 #include <charconv>
-#include <stdexcept>
 
 void HandleDxf::InizializzaHandleDXF() {
     HndPlaceholder = "F";
@@ -16,6 +15,7 @@ void HandleDxf::InizializzaHandleDXF() {
     HndNone = "1F";
     ContaHandle = 31;
     NumBlocchiD = 0;
+    TroppeQuote = false;
     HandleBlocchiD.clear();
 }
 
@@ -29,9 +29,11 @@ std::string HandleDxf::NuovoHandle() {
     return handle;
 }
 
-std::string HandleDxf::NomeBloccoQuota() {
+std::optional<std::string> HandleDxf::NomeBloccoQuota() {
     // The BLOCK_RECORD table counts its records in a 16-bit field.
-    if (NumBlocchiD >= 32767 - 6)
-        throw std::overflow_error("Troppe quote nel disegno DXF.");
+    if (NumBlocchiD >= 32767 - 6) {
+        TroppeQuote = true;
+        return std::nullopt;
+    }
     return "*D" + std::to_string(NumBlocchiD++);
 }

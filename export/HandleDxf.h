@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct HandleDxf {
         HndPaperSpace, HndLayoutFoglio, HndFreccia, HndNoFreccia, HndNone;
     int NumBlocchiD = 0;
     std::vector<std::string> HandleBlocchiD;  // block-record handle of block "*D" i
+    // Set when a dimension found no room in the 16-bit BLOCK_RECORD count:
+    // that drawing cannot be written.
+    bool TroppeQuote = false;
 
     HandleDxf() { InizializzaHandleDXF(); }
 
@@ -20,6 +24,7 @@ struct HandleDxf {
     void InizializzaHandleDXF();
     // The next handle, upper-case hexadecimal without leading zeros ("20", "21", ...).
     std::string NuovoHandle();
-    // "*D0", "*D1", ... in drawing order.
-    std::string NomeBloccoQuota();
+    // "*D0", "*D1", ... in drawing order; none, with TroppeQuote set, once the
+    // BLOCK_RECORD table is full.
+    std::optional<std::string> NomeBloccoQuota();
 };

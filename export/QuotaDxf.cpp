@@ -171,7 +171,9 @@ void FlussoEntitaDxf::DxfQuota(int layerQuota, int layerTesto, int decimali, flo
     const bool allineata = std::fabs(Distanza(p0.x, p0.y, q0.x, q0.y) -
                                      Distanza(p1.x, p1.y, q1.x, q1.y)) < 0.0001f;
 
-    const std::string nomeBlocco = handle_.NomeBloccoQuota();
+    const std::optional<std::string> nome = handle_.NomeBloccoQuota();
+    if (!nome) return;  // the export refuses the drawing as a whole
+    const std::string& nomeBlocco = *nome;
     const std::string handleQuota = handle_.NuovoHandle();
     const std::string handleRecord = handle_.NuovoHandle();
     handle_.HandleBlocchiD.resize(handle_.NumBlocchiD);

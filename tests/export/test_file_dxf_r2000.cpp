@@ -1,77 +1,76 @@
-// A whole R2000 file assembled in the export's order from the section writers,
-// read back by the independent reader.
-
 #include "drawing/BersaglioDxf.h"
 #include "drawing/Primitive.h"
-#include "export/ClassiDxf.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
 #include "export/GruppiDxf.h"
 #include "export/HandleDxf.h"
-#include "export/IntestazioneDxf.h"
-#include "export/OggettiDxf.h"
-#include "export/TabelleDxf.h"
 #include "model/Impostazioni.h"
-
 #include "Fixture.h"
 #include "GruppiLetti.h"
-#include "LettoreEzdxf.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <set>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <stdexcept>
 
 namespace {
 
 long long Esadecimale(const std::string& h) { return std::stoll(h, nullptr, 16); }
 
-// BLOCKS as the file needs it: the two layout blocks, the three arrow blocks
-// (empty here: only their names and records matter) and the dimension blocks.
-void ScriviBlocchiMinimi(std::ostream& s, HandleDxf& h, std::string_view blocchiQuote) {
-    ScriviGruppo(s, 0, "SECTION");
-    ScriviGruppo(s, 2, "BLOCKS");
-    const struct {
-        const char* nome;
-        std::string record;
-    } blocchi[] = {{"*Model_Space", h.HndModelSpace},
-                   {"*Paper_Space", h.HndPaperSpace},
-                   {"_FRECCIAKORVAN", h.HndFreccia},
-                   {"_NOFRECCIA", h.HndNoFreccia},
-                   {"_None", h.HndNone}};
-    for (const auto& b : blocchi) {
-        const bool carta = b.record == h.HndPaperSpace;
-        ScriviGruppo(s, 0, "BLOCK");
-        ScriviGruppo(s, 5, h.NuovoHandle());
-        ScriviGruppo(s, 330, b.record);
-        ScriviGruppo(s, 100, "AcDbEntity");
-        if (carta) ScriviGruppo(s, 67, Allinea6(1));
-        ScriviGruppo(s, 8, "0");
-        ScriviGruppo(s, 100, "AcDbBlockBegin");
-        ScriviGruppo(s, 2, b.nome);
-        ScriviGruppo(s, 70, Allinea6(0));
-        for (int codice : {10, 20, 30}) ScriviGruppo(s, codice, "0.0");
-        ScriviGruppo(s, 3, b.nome);
-        ScriviGruppo(s, 1, "");
-        ScriviGruppo(s, 0, "ENDBLK");
-        ScriviGruppo(s, 5, h.NuovoHandle());
-        ScriviGruppo(s, 330, b.record);
-        ScriviGruppo(s, 100, "AcDbEntity");
-        if (carta) ScriviGruppo(s, 67, Allinea6(1));
-        ScriviGruppo(s, 8, "0");
-        ScriviGruppo(s, 100, "AcDbBlockEnd");
-    }
-    s << blocchiQuote;
-    ScriviGruppo(s, 0, "ENDSEC");
-}
+// Stand-ins for the writers of HEADER, CLASSES, TABLES and OBJECTS: the least
+// a reader needs, the order of the calls, and a failure on demand.
+class SezioniMinime : public SezioniDxfR2000 {
+public:
+    std::vector<std::string> chiamate;
+    std::string fallisce;  // the section whose writer fails
 
-// One R2000 export in memory: the drawing goes to the streams, then the
-// sections are written in the export's order (TABLES, BLOCKS, ENTITIES,
-// OBJECTS, EOF, then HEADER and CLASSES, which open the file).
+    void ScriviHeader(std::ostream& s, HandleDxf& handle) override {
+        Apri(s, "HEADER");
+        ScriviGruppo(s, 9, "$ACADVER");
+        ScriviGruppo(s, 1, "AC1015");
+        ScriviGruppo(s, 9, "$DWGCODEPAGE");
+        ScriviGruppo(s, 3, "ANSI_1252");
+        ScriviGruppo(s, 9, "$HANDSEED");
+        ScriviGruppo(s, 5, handle.NuovoHandle());
+        ScriviGruppo(s, 0, "ENDSEC");
+    }
+    void ScriviClasses(std::ostream& s, HandleDxf&) override {
+        Apri(s, "CLASSES");
+        ScriviGruppo(s, 0, "ENDSEC");
+    }
+    void ScriviTables(std::ostream& s, HandleDxf&) override {
+        Apri(s, "TABLES");
+        Tabella(s, "LTYPE", {"DASHED", "DASHED2"}, {{72, "65"}, {73, "0"}, {40, "0.0"}});
+        Tabella(s, "DIMSTYLE", {"SC50", "Ferri50"}, {});
+        ScriviGruppo(s, 0, "ENDSEC");
+    }
+    void ScriviObjects(std::ostream& s, HandleDxf&) override {
+        Apri(s, "OBJECTS");
+        ScriviGruppo(s, 0, "ENDSEC");
+    }
+
+private:
+    void Apri(std::ostream& s, const std::string& nome) {
+        chiamate.push_back(nome);
+        if (nome == fallisce) throw std::runtime_error("sezione " + nome + " non scritta");
+        ScriviGruppo(s, 0, "SECTION");
+        ScriviGruppo(s, 2, nome);
+    }
+    static void Tabella(std::ostream& s, const std::string& tabella,
+                        std::initializer_list<const char*> nomi,
+                        std::initializer_list<std::pair<int, const char*>> gruppi) {
+        ScriviGruppo(s, 0, "TABLE");
+        ScriviGruppo(s, 2, tabella);
+        for (const char* nome : nomi) {
+            ScriviGruppo(s, 0, tabella);
+            ScriviGruppo(s, 2, nome);
+            ScriviGruppo(s, 70, "0");
+            for (const auto& [codice, valore] : gruppi) ScriviGruppo(s, codice, valore);
+        }
+        ScriviGruppo(s, 0, "ENDTAB");
+    }
+};
+
 struct EsportazioneR2000 {
     Impostazioni imp;
     StatoDxf stato;
@@ -79,143 +78,73 @@ struct EsportazioneR2000 {
     FileDxf file;
     FlussoEntitaDxf flusso{file.Entita(), file.Blocchi(), handle, stato, imp};
     BersaglioDxf b{flusso, stato, imp};
-    std::string header, classi, tabelle, oggetti;
+    SezioniMinime sezioni;
 
-    std::string Scrivi() {
-        std::ostringstream s;
-        ScriviTablesDXF(s, handle, imp);
-        tabelle = s.str();
-        ScriviBlocchiMinimi(s, handle, file.TestoBlocchi());
-        ScriviEntitiesDXF(s, file);
-        const auto prima = s.str().size();
-        ScriviObjectsDXF(s, handle);
-        oggetti = s.str().substr(prima);
-        ScriviEofDXF(s);
-        std::ostringstream testa;
-        ScriviHeaderDXF(testa, handle);
-        header = testa.str();
-        ScriviClassesDXF(testa);
-        classi = testa.str().substr(header.size());
-        return testa.str() + s.str();
+    void DisegnaCampione() {
+        DisLinea(0, 0, 100, 50, 0, 1, b);
+        DisCerchio(10, 20, 5, 20, 0, b);
+        ScriviTesto(30, 40, std::string(SegnoDiametro) + "12/20", 0, 18, 1, 2, 0, b);
+        DisQuota(0, -60, 300, -60, 0, 0, 300, 0, b);
+        DisFerro(0, 100, 250, 100, 1, 20, 20, b);
     }
 };
 
-void DisegnaMuro(const Bersaglio& b) {
-    DisLinea(0, 0, 300, 0, Layer::PerimSetti, 0, b);
-    DisLinea(0, 0, 0, 250, Layer::ArmIntegr1, 1, b);
-    DisCerchio(50, 50, 5, Layer::ArmDiffusa1, 0, b);
-    ScriviTesto(30, 40, std::string(SegnoDiametro) + "12/20", 0, Layer::TestoFerri, 1, 2, 0, b);
-    DisQuota(0, -60, 300, -60, 0, 0, 300, 0, b);
-    DisQuota(-40, 0, -40, 250, 0, 0, 0, 250, b);
-    DisFerro(0, 100, 250, 100, 1, 20, 20, b);
-}
-
-std::vector<std::string> Righe(const std::vector<std::string>& righe, const std::string& tipo) {
-    std::vector<std::string> scelte;
-    for (const auto& r : righe)
-        if (r.rfind(tipo + "\t", 0) == 0) scelte.push_back(r.substr(tipo.size() + 1));
-    return scelte;
-}
-
 }  // namespace
 
-TEST(FileDxfR2000, AssembledFileReadsBackCleanWithItsOwnModelLayout) {
+TEST(FileDxfR2000, SectionsInOrderAndTheHandleSeedAboveEveryHandle) {
     CartellaTemporanea cartella;
     EsportazioneR2000 e;
-    e.imp.NomiLayer[Layer::PerimSetti] = "PARETI à 1°";  // Windows-1252 on disk
-    DisegnaMuro(e.b);
-    const std::string percorso = cartella.Scrivi("muro.dxf", e.Scrivi());
+    e.DisegnaCampione();
+    const std::string entita(e.file.TestoEntita());
+    const auto percorso = cartella.Percorso() / "campione.dxf";
+    const Esito esito = ScriviFileDxfR2000(percorso, e.file, e.handle, e.sezioni);
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
 
-    const auto gruppi = LeggiGruppi(Contenuto(percorso));
+    // HEADER last of all, so that its seed follows every handle drawn.
+    EXPECT_EQ(e.sezioni.chiamate,
+              (std::vector<std::string>{"TABLES", "OBJECTS", "HEADER", "CLASSES"}));
+    const std::string testo = Contenuto(percorso.string());
+    const auto gruppi = LeggiGruppi(testo);
+    std::vector<std::string> sezioni;
+    for (size_t i = 0; i + 1 < gruppi.size(); ++i)
+        if (gruppi[i].Codice == 0 && gruppi[i].Valore == "SECTION")
+            sezioni.push_back(gruppi[i + 1].Valore);
+    EXPECT_EQ(sezioni, (std::vector<std::string>{"HEADER", "CLASSES", "TABLES", "BLOCKS",
+                                                 "ENTITIES", "OBJECTS"}));
+    EXPECT_EQ(gruppi.back().Valore, "EOF");
+    EXPECT_NE(testo.find("  2\r\nENTITIES\r\n" + entita + "  0\r\nENDSEC\r\n"), std::string::npos)
+        << "the entities go in byte for byte";
+
     const auto handles = ValoriDi(gruppi, 5);
-    std::vector<std::string> senzaSeme(handles.begin() + 1, handles.end());
-    const auto dimstyle = ValoriDi(gruppi, 105);
-    senzaSeme.insert(senzaSeme.end(), dimstyle.begin(), dimstyle.end());
-    const std::set<std::string> unici(senzaSeme.begin(), senzaSeme.end());
-    EXPECT_EQ(unici.size(), senzaSeme.size()) << "a handle repeats";
+    ASSERT_FALSE(handles.empty());
+    const std::set<std::string> unici(handles.begin(), handles.end());
+    EXPECT_EQ(unici.size(), handles.size()) << "a handle repeats";
     long long massimo = 0;
-    for (const auto& h : senzaSeme) massimo = std::max(massimo, Esadecimale(h));
-    // The seed is the first group 5 of the file and the last handle drawn.
-    EXPECT_EQ(Esadecimale(handles.front()), massimo + 1);
-    EXPECT_EQ(Esadecimale(handles.front()), e.handle.ContaHandle);
+    for (size_t i = 1; i < handles.size(); ++i) massimo = std::max(massimo, Esadecimale(handles[i]));
+    EXPECT_EQ(Esadecimale(handles.front()), massimo + 1) << "$HANDSEED is the next handle";
 
-    const auto righe = LeggiConScriptEzdxf("leggi_tabelle_dxf.py", percorso);
+    const auto righe = LeggiConEzdxf(percorso.string());
     ASSERT_FALSE(righe.empty());
     EXPECT_EQ(righe[0], "VERSIONE\tAC1015");
-    EXPECT_EQ(Righe(righe, "ERRORE"), std::vector<std::string>{});
-    EXPECT_EQ(Righe(righe, "AVVISO"), std::vector<std::string>{});
-    EXPECT_EQ(Righe(righe, "SEME"), std::vector<std::string>{handles.front()});
-    // The reader finds both layouts and adds none.
-    EXPECT_EQ(Righe(righe, "LAYOUT"),
-              (std::vector<std::string>{"Model\t1A\t19", "Foglio 1\t1C\t1B"}));
-    const auto blocchi = Righe(righe, "BLOCCO");
-    ASSERT_EQ(e.handle.NumBlocchiD, 3);  // two dimensions and a bar label
-    EXPECT_EQ(blocchi.size(), 8u);
-    EXPECT_NE(std::find(blocchi.begin(), blocchi.end(), "*D1\t" + e.handle.HandleBlocchiD[1]),
-              blocchi.end());
-    EXPECT_EQ(Righe(righe, "ENTITA").size(), 8u);
-    const auto layer = Righe(righe, "LAYER");
-    ASSERT_EQ(layer.size(), 27u);
-    EXPECT_EQ(layer[1], "Defpoints\t7\tContinuous\t0");
-    EXPECT_EQ(layer[2 + Layer::PerimSetti].substr(0, layer[2 + Layer::PerimSetti].find('\t')),
-              "PARETI à 1°");
-    EXPECT_EQ(Righe(righe, "ENTITA").at(0), "LINE\tPARETI à 1°");
-    EXPECT_EQ(layer[2], e.imp.NomiLayer[0] + "\t" + std::to_string(e.imp.ColoriLayer[0]) +
-                            "\tDASHED2\t1");
+    for (size_t i = 1; i < righe.size(); ++i) EXPECT_NE(righe[i].rfind("ERRORE", 0), 0u) << righe[i];
+    EXPECT_EQ(righe.size(), 7u);
 }
 
-TEST(FileDxfR2000, ReaderSeesTheDimensionStylesAtTheExportScale) {
-    CartellaTemporanea cartella;
-    EsportazioneR2000 e;
-    e.imp.ScalaUnita = 20.0f;
-    ASSERT_TRUE(RicalcolaScalaDxf(e.imp));
-    DisegnaMuro(e.b);
-    const auto righe =
-        LeggiConScriptEzdxf("leggi_tabelle_dxf.py", cartella.Scrivi("scala.dxf", e.Scrivi()));
-    EXPECT_EQ(Righe(righe, "ERRORE"), std::vector<std::string>{});
-    // The reader appends a "Standard" style of its own after ours.
-    auto stili = Righe(righe, "DIMSTYLE");
-    ASSERT_GE(stili.size(), 4u);
-    stili.resize(4);
-    EXPECT_EQ(stili,
-              (std::vector<std::string>{"SC50\t2\t40\t10\t0.25\t_FRECCIAKORVAN",
-                                        "SC25\t2\t40\t10\t0.125\t_FRECCIAKORVAN",
-                                        "Ferri50\t2\t40\t10\t0.25\t_None",
-                                        "Ferri25\t2\t40\t10\t0.125\t_None"}));
-}
-
-namespace {
-
-// The section's groups with every drawn handle (20 and above) replaced by one
-// mark; the fixed handles below 20 stay.
-std::vector<std::string> SenzaHandleTratti(const std::string& sezione) {
-    std::vector<std::string> righe;
-    for (const auto& g : LeggiGruppi(sezione)) {
-        const bool riferimento = g.Codice == 5 || g.Codice == 330 || g.Codice == 350 ||
-                                 g.Codice == 340 || g.Codice == 105;
-        const bool tratto = riferimento && !g.Valore.empty() && Esadecimale(g.Valore) >= 0x20;
-        righe.push_back(std::to_string(g.Codice) + " " + (tratto ? "<handle>" : g.Valore));
+TEST(FileDxfR2000, AFailingSectionLeavesTheEarlierFile) {
+    for (const char* sezione : {"TABLES", "OBJECTS", "HEADER"}) {
+        CartellaTemporanea cartella;
+        EsportazioneR2000 e;
+        e.DisegnaCampione();
+        e.sezioni.fallisce = sezione;
+        const std::string percorso = cartella.Scrivi("disegno.dxf", "disegno precedente\r\n");
+        const Esito esito = ScriviFileDxfR2000(percorso, e.file, e.handle, e.sezioni);
+        EXPECT_FALSE(esito.Riuscito()) << sezione;
+        EXPECT_EQ(esito.Motivo,
+                  "Impossibile scrivere il file " + percorso + ".\nsezione " + sezione + " non scritta");
+        EXPECT_EQ(Contenuto(percorso), "disegno precedente\r\n") << sezione;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.Percorso()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << sezione;
     }
-    return righe;
-}
-
-}  // namespace
-
-TEST(FileDxfR2000, FixedSectionsDifferOnlyByHandlesBetweenWallsAndScales) {
-    EsportazioneR2000 a, b;
-    DisegnaMuro(a.b);
-    b.imp.ScalaMm = 2.0f;
-    ASSERT_TRUE(RicalcolaScalaDxf(b.imp));
-    b.stato.OffsetXDxf = 500.0f;
-    DisLinea(0, 0, 10, 10, Layer::PerimSetti, 0, b.b);
-    a.Scrivi();
-    b.Scrivi();
-    ASSERT_NE(a.handle.ContaHandle, b.handle.ContaHandle);
-    EXPECT_NE(a.header, b.header);
-    EXPECT_NE(a.oggetti, b.oggetti);
-    EXPECT_EQ(SenzaHandleTratti(a.header), SenzaHandleTratti(b.header));
-    EXPECT_EQ(a.classi, b.classi);
-    EXPECT_EQ(SenzaHandleTratti(a.oggetti), SenzaHandleTratti(b.oggetti));
-    // TABLES follows the scale: only the dimension styles' values change besides handles.
-    EXPECT_NE(SenzaHandleTratti(a.tabelle), SenzaHandleTratti(b.tabelle));
 }

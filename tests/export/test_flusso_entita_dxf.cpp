@@ -325,11 +325,14 @@ TEST(FileDxf, ScrittoInteroConLeSezioniAttornoAlFlusso) {
     e.DisegnaCampione();
     const std::string percorso = cartella.Scrivi("cornice.dxf", "disegno precedente\r\n");
 
-    const Esito esito = ScriviFileDxf(percorso, e.file);
+    const Esito esito = ScriviFileDxfR12(percorso, e.file, e.imp);
     ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
-    // The entity stream goes in byte for byte.
-    EXPECT_EQ(Contenuto(percorso),
-              "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" + e.Entita() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    // The entity stream goes in byte for byte, after the sections in front of it.
+    const std::string coda =
+        "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" + e.Entita() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    const std::string scritto = Contenuto(percorso);
+    ASSERT_GT(scritto.size(), coda.size());
+    EXPECT_EQ(scritto.substr(scritto.size() - coda.size()), coda);
     const auto righe = LeggiConEzdxf(percorso);
     ASSERT_FALSE(righe.empty());
     EXPECT_EQ(righe[0], "VERSIONE\tAC1009");
@@ -342,7 +345,7 @@ TEST(FileDxf, ScritturaFallitaDiceIlPerche) {
     Esportazione e;
     e.DisegnaCampione();
     const auto percorso = cartella.Percorso() / "manca" / "disegno.dxf";
-    const Esito esito = ScriviFileDxf(percorso, e.file);
+    const Esito esito = ScriviFileDxfR12(percorso, e.file, e.imp);
     EXPECT_EQ(esito.ErroreSistema, std::errc::no_such_file_or_directory);
     EXPECT_EQ(esito.Motivo.rfind("Impossibile scrivere il file " + percorso.string() + ".\n", 0),
               0u);

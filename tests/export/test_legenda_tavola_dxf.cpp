@@ -76,7 +76,7 @@ LegendaLetta Disegna(const Parete& parete, int vista) {
 
     CartellaTemporanea cartella;
     const auto percorso = cartella.Percorso() / "legenda.dxf";
-    const Esito esito = ScriviFileDxf(percorso, file);
+    const Esito esito = ScriviFileDxfR12(percorso, file, imp);
     EXPECT_TRUE(esito.Riuscito()) << esito.Motivo;
     const auto righe = LeggiConEzdxf(percorso.string());
     LegendaLetta letta;

@@ -55,7 +55,7 @@ TEST(ZoneDxf, ElevazioneConEtichetteESimboliRiletta) {
 
     CartellaTemporanea cartella;
     const auto percorso = cartella.Percorso() / "zone.dxf";
-    const Esito esito = ScriviFileDxf(percorso, file);
+    const Esito esito = ScriviFileDxfR12(percorso, file, imp);
     ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
     const auto righe = LeggiConEzdxf(percorso.string());
     ASSERT_FALSE(righe.empty());
