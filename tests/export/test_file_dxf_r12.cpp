@@ -6,7 +6,7 @@
 #include "model/Impostazioni.h"
 #include "Fixture.h"
 #include "GruppiLetti.h"
-#include "ScriptEzdxf.h"
+#include "LettoreEzdxf.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +136,7 @@ TEST(FileDxfR12, LayersOfTheTableAfterZeroAndDefpoints) {
         attesi.push_back({"LAYER", e.imp.NomiLayer[k], std::to_string(e.imp.ColoriLayer[k]),
                           k == 0 ? "DASHED2" : "Continuous"});
     std::vector<std::vector<std::string>> letti;
-    for (const auto& riga : EseguiScriptEzdxf("tabelle_dxf.py", percorso.string())) {
+    for (const auto& riga : LeggiConScriptEzdxf("tabelle_dxf.py", percorso.string())) {
         EXPECT_NE(riga.rfind("ERRORE", 0), 0u) << riga;
         if (riga.rfind("LAYER\t", 0) == 0) letti.push_back(Campi(riga));
     }
@@ -168,7 +168,7 @@ TEST(FileDxfR12, LinetypesAndTextStyles) {
     for (const auto& [nome, totale] : lunghezza) EXPECT_FLOAT_EQ(somma[nome], totale) << nome;
 
     std::map<std::string, std::string> tipi, stili;
-    for (const auto& riga : EseguiScriptEzdxf("tabelle_dxf.py", percorso.string())) {
+    for (const auto& riga : LeggiConScriptEzdxf("tabelle_dxf.py", percorso.string())) {
         EXPECT_NE(riga.rfind("ERRORE", 0), 0u) << riga;
         const auto c = Campi(riga);
         if (c[0] == "LTYPE") tipi[c[1]] = c[2];

@@ -108,7 +108,7 @@ TEST(FileDxfR2000, AssembledFileReadsBackCleanWithItsOwnModelLayout) {
     EXPECT_EQ(Esadecimale(handles.front()), massimo + 1);
     EXPECT_EQ(Esadecimale(handles.front()), e.handle.ContaHandle);
 
-    const auto righe = LeggiConScriptEzdxf("leggi_tabelle_dxf.py", percorso);
+    const auto righe = LeggiConScriptEzdxf("leggi_tabelle_dxf.py", percorso, false);
     ASSERT_FALSE(righe.empty());
     EXPECT_EQ(righe[0], "VERSIONE\tAC1015");
     EXPECT_EQ(Righe(righe, "ERRORE"), std::vector<std::string>{});
@@ -140,7 +140,7 @@ TEST(FileDxfR2000, ReaderSeesTheDimensionStylesAtTheExportScale) {
     ASSERT_TRUE(RicalcolaScalaDxf(e.imp));
     DisegnaMuro(e.b);
     const auto righe =
-        LeggiConScriptEzdxf("leggi_tabelle_dxf.py", cartella.Scrivi("scala.dxf", e.Scrivi()));
+        LeggiConScriptEzdxf("leggi_tabelle_dxf.py", cartella.Scrivi("scala.dxf", e.Scrivi()), false);
     EXPECT_EQ(Righe(righe, "ERRORE"), std::vector<std::string>{});
     // The reader appends a "Standard" style of its own after ours.
     auto stili = Righe(righe, "DIMSTYLE");

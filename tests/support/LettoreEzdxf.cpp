@@ -5,10 +5,10 @@
 #include <sstream>
 #include <stdexcept>
 
-std::vector<std::string> LeggiConScriptEzdxf(const std::string& script, const std::string& file) {
-    // stderr stays apart: a warning of the interpreter is not a line of the reader.
-    const std::string comando =
-        "/usr/bin/python3 " KORVANE_TESTS "/export/" + script + " '" + file + "'";
+std::vector<std::string> LeggiConScriptEzdxf(const std::string& script, const std::string& file,
+                                             bool conErrori) {
+    const std::string comando = "/usr/bin/python3 " KORVANE_TESTS "/export/" + script + " '" +
+                                file + "'" + (conErrori ? " 2>&1" : "");
     FILE* processo = popen(comando.c_str(), "r");
     if (!processo) throw std::runtime_error("python3 non avviato");
     std::string uscita;

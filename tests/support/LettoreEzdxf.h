@@ -4,5 +4,9 @@
 #include <vector>
 
 // Runs one of the reader scripts beside the export tests (python3-ezdxf) on a
-// file and returns the lines it printed; a script that fails throws with its output.
-std::vector<std::string> LeggiConScriptEzdxf(const std::string& script, const std::string& file);
+// file and returns the lines it printed, with what the interpreter wrote on
+// its error stream too unless conErrori is false (then a warning of the
+// interpreter is not a line of the reader). A script that fails throws with
+// its output.
+std::vector<std::string> LeggiConScriptEzdxf(const std::string& script, const std::string& file,
+                                             bool conErrori = true);
