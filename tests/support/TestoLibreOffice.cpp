@@ -1,0 +1,40 @@
+#include "TestoLibreOffice.h"
+
+#include "Fixture.h"
+
+#include <cstdlib>
+#include <sstream>
+
+bool LibreOfficeDisponibile() { return std::system("command -v soffice >/dev/null 2>&1") == 0; }
+
+bool ConvertiInTesto(const std::vector<std::filesystem::path>& documenti,
+                     const std::filesystem::path& cartella) {
+    const std::filesystem::path profilo = cartella / "profilo";
+    std::string comando = "HOME=\"" + cartella.string() + "\" soffice -env:UserInstallation=file://" +
+                          profilo.string() +
+                          " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir \"" +
+                          cartella.string() + "\"";
+    for (const auto& d : documenti) comando += " \"" + d.string() + "\"";
+    comando += " >/dev/null 2>&1";
+    if (std::system(comando.c_str()) != 0) return false;
+    for (const auto& d : documenti) {
+        std::filesystem::path txt = cartella / d.filename();
+        if (!std::filesystem::exists(txt.replace_extension("txt"))) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> RigheNonVuote(const std::filesystem::path& testo) {
+    std::string contenuto = Contenuto(testo.string());
+    if (contenuto.rfind("\xEF\xBB\xBF", 0) == 0) contenuto.erase(0, 3);
+    std::vector<std::string> righe;
+    std::istringstream ingresso(contenuto);
+    std::string riga;
+    while (std::getline(ingresso, riga)) {
+        const auto inizio = riga.find_first_not_of(" \t\r");
+        if (inizio == std::string::npos) continue;
+        const auto fine = riga.find_last_not_of(" \t\r");
+        righe.push_back(riga.substr(inizio, fine - inizio + 1));
+    }
+    return righe;
+}
