@@ -4,6 +4,11 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
+
+namespace {
+constexpr std::string_view SpazioSesto = "\u2006";
+}  // namespace
 
 bool LibreOfficeDisponibile() { return std::system("command -v soffice >/dev/null 2>&1") == 0; }
 
@@ -31,6 +36,9 @@ std::vector<std::string> RigheNonVuote(const std::filesystem::path& testo) {
     std::istringstream ingresso(contenuto);
     std::string riga;
     while (std::getline(ingresso, riga)) {
+        // LibreOffice keeps a run of blanks by putting six-per-em spaces between them.
+        for (auto i = riga.find(SpazioSesto); i != std::string::npos; i = riga.find(SpazioSesto, i))
+            riga.erase(i, SpazioSesto.size());
         const auto inizio = riga.find_first_not_of(" \t\r");
         if (inizio == std::string::npos) continue;
         const auto fine = riga.find_last_not_of(" \t\r");

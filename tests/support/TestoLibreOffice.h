@@ -16,5 +16,6 @@ bool ConvertiInTesto(const std::vector<std::filesystem::path>& documenti,
                      const std::filesystem::path& cartella);
 
 // The lines of a converted text without their surrounding blanks, empty
-// lines and the byte-order mark left out.
+// lines and the byte-order mark left out; a run of blanks inside a line comes
+// back as it was written.
 std::vector<std::string> RigheNonVuote(const std::filesystem::path& testo);
