@@ -13,9 +13,6 @@ namespace {
 constexpr int No = 0;
 constexpr int Si = -1;
 
-// A whole number with the blank that stands for its sign when it is not negative.
-std::string ConSegno(int x) { return (x < 0 ? "" : " ") + std::to_string(x); }
-
 std::string RigheTotali(float peso, float volume) {
     return "Peso totale dei ferri = " + FormatoDec(peso, 1) + " kg\\par " +
            "Volume calcestruzzo = " + FormatoDec(volume, 1) + " mc\\par " +
@@ -37,7 +34,7 @@ void CopuRTF(const Parete& parete, DocumentoComputo& doc) {
     if (parete.MagliaUnica == 0) peso = peso + parete.PesoDir1Piu + parete.PesoDir2Piu;
 
     std::string& t = doc.TestoComputo;
-    t += RtfNero("Parete in c.a. n." + ConSegno(parete.NumeroParete), 24, No, Si) + "\\par ";
+    t += RtfNero("Parete in c.a. n." + InteroConSegno(parete.NumeroParete), 24, No, Si) + "\\par ";
     t += RtfNero("Armatura diffusa:", 20, No, No) + "\\par ";
     t += TabellaDiffusa(parete);
     if (parete.UltPosizione >= 0) {
@@ -62,7 +59,7 @@ void CopuRTF(const Parete& parete, DocumentoComputo& doc) {
 
 void AggiungiRiepilogo(DocumentoComputo& doc) {
     doc.TestoComputo += RtfNero("Riepilogo:", 18, No, Si) + RtfNero("\\par ", 18, No, No);
-    doc.TestoComputo += "Pareti c.a. computate: " + ConSegno(doc.PareteComputate) + "\\par ";
+    doc.TestoComputo += "Pareti c.a. computate: " + InteroConSegno(doc.PareteComputate) + "\\par ";
     doc.TestoComputo += RigheTotali(doc.PesoTotale, doc.VolumeTotale);
 }
 

@@ -35,8 +35,6 @@ std::string Riga(std::initializer_list<std::string_view> celle) { return "\\intb
 std::string Dec(float x) { return FormatoDec(x, 1); }
 std::string Diametro(int d) { return "\u00d8 " + std::to_string(d); }
 std::string Numero(int indice) { return std::to_string(indice + 1); }
-// A number with the blank that stands for its sign when it is not negative.
-std::string ConSegno(int x) { return (x < 0 ? "" : " ") + std::to_string(x); }
 
 bool EUnCordolo(const PosizioneArm& pos) { return pos.Tipo == Cordolo; }
 
@@ -46,6 +44,8 @@ void OgniPosizione(const Parete& parete, Azione azione) {
 }
 
 }  // namespace
+
+std::string InteroConSegno(int x) { return (x < 0 ? "" : " ") + std::to_string(x); }
 
 std::string TabellaDiffusa(const Parete& parete) {
     const auto strato = [](std::string_view prefisso1, std::string_view prefisso2, int d, float passo,
@@ -84,7 +84,7 @@ std::string TabellaPosizioni(const Parete& parete, float& peso) {
             if (pos.Tipo != tipo) return;
             const float w = PesoPosizione(pos);
             peso += w;
-            const std::string n = Numero(i), dir = ConSegno(pos.Direzione + 1), d = Diametro(pos.Diametro),
+            const std::string n = Numero(i), dir = InteroConSegno(pos.Direzione + 1), d = Diametro(pos.Diametro),
                               p = Dec(pos.Passo), l = Dec(pos.LungTotale), kg = Dec(w);
             if (dueLati)
                 r += Riga({n, tipo == IntegrativaPiu ? "lato +" : "lato -", dir, d, p, l, kg});

@@ -9,6 +9,10 @@ struct Parete;
 // table; every cell of a row, the last included, ends with "\cell". The
 // tables of weighed rows add each row's weight to peso.
 
+// A whole number as plain text, with the blank that stands for its sign when
+// it is not negative (" 2", "-2").
+[[nodiscard]] std::string InteroConSegno(int x);
+
 // The distributed layers: four rows (two for a single-mesh wall, "lato -").
 [[nodiscard]] std::string TabellaDiffusa(const Parete& parete);
 // The additional zones: "lato +" then "lato -" (only "lato -" and no face
