@@ -3,7 +3,8 @@
 set -euo pipefail
 
 pacchetti=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
-           qt6-base-dev python3 python3-ezdxf locales)
+           qt6-base-dev python3 python3-ezdxf locales
+           libreoffice-writer-nogui)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || mancanti+=("$p")

@@ -1,0 +1,17 @@
+#include "export/ComputoFile.h"
+
+#include "model/Codifica.h"
+#include "model/ScritturaAtomica.h"
+
+std::string FileRelazioneDaDxf(const std::string& fileDxf) {
+    if (fileDxf.empty()) return {};
+    return std::filesystem::path(fileDxf).replace_extension("rtf").string();
+}
+
+std::string NomeComputoProposto(const std::string& fileRelazione) {
+    return fileRelazione.empty() ? std::string(NomeComputoPredefinito) : fileRelazione;
+}
+
+Esito SalvaComputo(const std::filesystem::path& percorso, std::string_view testoRtf) {
+    return ScriviFileAtomico(percorso, Utf8ACp1252(std::string(testoRtf)));
+}
