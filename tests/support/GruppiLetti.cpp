@@ -4,10 +4,7 @@
 
 #include "model/Codifica.h"
 
-#include <array>
-#include <cstdio>
 #include <sstream>
-#include <stdexcept>
 
 std::vector<GruppoLetto> LeggiGruppi(const std::string& testoDxf) {
     std::vector<GruppoLetto> gruppi;
