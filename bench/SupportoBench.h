@@ -37,6 +37,7 @@ public:
     }
     void PanelDiffusa() override {}
     void AggiornaDopoModifica() override {}
+    void MostraRiquadroScala(bool) override {}
 };
 
 // A fresh folder under the system temporary folder, removed on destruction.

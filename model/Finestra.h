@@ -47,4 +47,8 @@ public:
     // A change of the design was confirmed and its recompute has run: the
     // wall drawing, the panels and the command states must refresh.
     virtual void AggiornaDopoModifica() = 0;
+
+    // The colour-scale range frame of the legend box ("Max.", "Min.", "Default",
+    // "Range"): shown by the redraw of the maps with an editable range.
+    virtual void MostraRiquadroScala(bool visibile) = 0;
 };

@@ -85,3 +85,6 @@ void FinestraPrincipale::AggiornaDopoModifica() {
     statusBar()->clearMessage();
     update();
 }
+
+// The legend box and its range frame are not laid out in the window yet.
+void FinestraPrincipale::MostraRiquadroScala(bool) {}

@@ -27,4 +27,5 @@ public:
                                                    const std::string& nomeProposto) override;
     void PanelDiffusa() override;
     void AggiornaDopoModifica() override;
+    void MostraRiquadroScala(bool visibile) override;
 };

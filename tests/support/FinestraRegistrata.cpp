@@ -76,3 +76,6 @@ std::optional<std::string> FinestraRegistrata::ScegliFileDaSalvare(const std::st
 
 void FinestraRegistrata::PanelDiffusa() { Eventi.push_back("PanelDiffusa"); }
 void FinestraRegistrata::AggiornaDopoModifica() { Eventi.push_back("AggiornaDopoModifica"); }
+void FinestraRegistrata::MostraRiquadroScala(bool visibile) {
+    Eventi.push_back(std::string("MostraRiquadroScala ") + (visibile ? "1" : "0"));
+}

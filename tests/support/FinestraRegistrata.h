@@ -35,6 +35,7 @@ public:
                                                    const std::string& nomeProposto) override;
     void PanelDiffusa() override;
     void AggiornaDopoModifica() override;
+    void MostraRiquadroScala(bool visibile) override;
 
 private:
     std::vector<std::string> messaggi_;
