@@ -1,5 +1,7 @@
 #include "drawing/Ridisegna.h"
 
+#include "drawing/TavolaSezioni.h"
+
 #include "design/MappaColori.h"
 #include "drawing/BersaglioDxf.h"
 #include "drawing/BersaglioSchermo.h"
@@ -14,6 +16,7 @@
 #include "drawing/ManiglieZona.h"
 #include "drawing/PannelliTavola.h"
 #include "drawing/PoligonoEditor.h"
+#include "drawing/TavolaSezioni.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 
@@ -29,15 +32,21 @@ bool MappaConScala(const StatoInterfaccia& stato) {
     return stato.VistaCorrente == VistaMappa && (stato.TipoMappa < 5 || stato.TipoMappa > 9);
 }
 
-// The view of VistaCorrente: one elevation, or the sheet panel by panel.
+// The sheet of sections at its origin, when the wall has section lines.
+void DisSezioni(const Parete& parete, OrigineTavola origine, const Bersaglio& b) {
+    if (parete.UltSezione >= 0) DisTavolaSezioni(parete, origine.X, origine.Y, b);
+}
+
+// The view of VistaCorrente: one elevation with its sections below, or the
+// sheet panel by panel with the sections at its right.
 void DisVista(const Parete& parete, int vista, const BersagliPassata& b) {
     if (vista == VistaTavola) {
         for (const PannelloTavola& p : PannelliTavola(parete))
             DisElevazione(parete, p.OffX, p.OffY, p.Vista, b);
-        // DisTavolaSezioni: wired in when the sheet of sections lands
+        DisSezioni(parete, OrigineFoglio(parete), b.Disegno);
     } else {
         DisElevazione(parete, 0.0f, 0.0f, vista, b);
-        // DisTavolaSezioni: wired in when the sheet of sections lands
+        if (vista >= 0 && vista <= 3) DisSezioni(parete, OrigineSottoVista(parete), b.Disegno);
     }
 }
 

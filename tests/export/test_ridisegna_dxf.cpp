@@ -2,6 +2,7 @@
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
 #include "export/HandleDxf.h"
+#include "export/SezioniDxfProgramma.h"
 #include "model/Sessione.h"
 
 #include "Fixture.h"
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,7 +80,7 @@ TEST(RidisegnaDxf, TavolaR12RilettaSenzaErrori) {
 
     CartellaTemporanea cartella;
     const auto percorso = cartella.Percorso() / "tavola.dxf";
-    const Esito esito = ScriviFileDxf(percorso, file);
+    const Esito esito = ScriviFileDxfR12(percorso, file, s.imp);
     ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
     const auto righe = LeggiConEzdxf(percorso.string());
     ASSERT_FALSE(righe.empty());
@@ -104,4 +107,33 @@ TEST(RidisegnaDxf, TavolaR12RilettaSenzaErrori) {
     EXPECT_GT(perLayer["LINE ARM_INTEGR1"], 0);
     EXPECT_GT(perLayer["LINE ARM_INTEGR2"], 0);
     EXPECT_EQ(perLayer["CIRCLE POS_INTEGRATIVA"], 2 + 4);  // one zone per face, the ring beam in all four
+}
+
+TEST(RidisegnaDxf, TavolaR2000RilettaSenzaErroriConHandleUnici) {
+    const Sessione s = ParetePiena();
+    StatoDxf stato;
+    HandleDxf handle;
+    FileDxf file;
+    FlussoEntitaDxf flusso{file.Entita(), file.Blocchi(), handle, stato, s.imp};
+    Ridisegna(s, DestinazioneDxf{flusso, stato});
+    ASSERT_GT(handle.NumBlocchiD, 0);  // the dimensions and bar labels are DIMENSION entities
+
+    CartellaTemporanea cartella;
+    const auto percorso = cartella.Percorso() / "tavola2000.dxf";
+    SezioniDxfProgramma sezioni(s.imp);
+    const Esito esito = ScriviFileDxfR2000(percorso, file, handle, sezioni);
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    const auto righe = LeggiConEzdxf(percorso.string());
+    ASSERT_FALSE(righe.empty());
+    EXPECT_EQ(righe[0], "VERSIONE\tAC1015");
+    for (const std::string& riga : righe) EXPECT_NE(riga.rfind("ERRORE", 0), 0u) << riga;
+
+    // Every handle once; the seed, the first group 5 of the file, above them all.
+    const auto handles = ValoriDi(LeggiGruppi(Contenuto(percorso.string())), 5);
+    ASSERT_GT(handles.size(), 1u);
+    const std::vector<std::string> disegnati(handles.begin() + 1, handles.end());
+    EXPECT_EQ(std::set<std::string>(disegnati.begin(), disegnati.end()).size(), disegnati.size());
+    long long massimo = 0;
+    for (const auto& h : disegnati) massimo = std::max(massimo, std::stoll(h, nullptr, 16));
+    EXPECT_GT(std::stoll(handles.front(), nullptr, 16), massimo);
 }
