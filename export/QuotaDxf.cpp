@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr float GradiPerRadiante = static_cast<float>(RadiantiInGradi);
 
 struct PuntoDxf {
     float x = 0.0f, y = 0.0f;
@@ -181,7 +180,9 @@ void FlussoEntitaDxf::DxfQuota(int layerQuota, int layerTesto, int decimali, flo
 
     const float e = k * fattoreFreccia;
     const float ca = std::cos(a), sa = std::sin(a);
-    const float gradi = a * GradiPerRadiante;
+    // Converted with the full constant: a float one puts about one angle in
+    // seven one unit off in the last place.
+    const float gradi = static_cast<float>(a * RadiantiInGradi);
     float gradiOpposti = gradi + 180.0f;
     if (gradiOpposti >= 360.0f) gradiOpposti -= 360.0f;
 

@@ -4,13 +4,16 @@
 #include "export/FlussoEntitaDxf.h"
 #include "export/GruppiDxf.h"
 #include "export/HandleDxf.h"
+#include "model/Angoli.h"
 #include "model/Impostazioni.h"
+#include "model/Numeri.h"
 #include "Fixture.h"
 #include "GruppiLetti.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -285,6 +288,22 @@ TEST(DxfQuota, VerticalLineTurnsArrowsAndPutsTextOnTheLeft) {
     EXPECT_EQ(ValoriDi(q.blocco, 50), (std::vector<std::string>{"270.00000000", "90.00000000", "90.00000000"}));
     EXPECT_EQ(ValoriDi(q.entita, 11).at(0), "-4.00000000");
     EXPECT_EQ(ValoriDi(q.entita, 20).at(0), "200.00000000");
+}
+
+TEST(DxfQuota, SlopeIsConvertedToDegreesWithTheFullConstant) {
+    // The first slope whose degrees differ, written with 8 decimals, between
+    // the full constant and its float rounding.
+    for (int dy = 1; dy <= 400; ++dy) {
+        const float a = std::atan(2.0f * static_cast<float>(dy) / 200.0f);  // k = 1: units are 2 cm
+        const std::string pieno = FormatoDec(static_cast<float>(a * RadiantiInGradi), 8);
+        const std::string ridotto = FormatoDec(a * static_cast<float>(RadiantiInGradi), 8);
+        if (pieno == ridotto) continue;
+        const auto q = ScriviQuota(0, 0, 100, static_cast<float>(dy));
+        // The arrow at the end of the line carries the line's own angle.
+        EXPECT_EQ(ValoriDi(q.blocco, 50).at(1), pieno) << dy;
+        return;
+    }
+    FAIL() << "no slope tells the two constants apart";
 }
 
 TEST(DxfQuota, NothingForAZeroMeasureAndNoHandleDrawn) {
