@@ -30,11 +30,17 @@ QImage NuovoStrato(QSize dimensione, QColor colore) {
 TelaQt::TelaQt(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
+    AdattaStrati();
+}
+
+void TelaQt::AdattaStrati() {
+    if (immagine_.size() == size().expandedTo(QSize(1, 1))) return;
     immagine_ = NuovoStrato(size(), sfondo_);
     transitorio_ = NuovoStrato(size(), Qt::transparent);
 }
 
 QImage& TelaQt::Strato(StratoTela strato) {
+    AdattaStrati();
     return strato == StratoTela::Immagine ? immagine_ : transitorio_;
 }
 
@@ -77,7 +83,6 @@ void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2,
 
 void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
     QPainter pittore(&Strato(strato));
-    pittore.setRenderHint(QPainter::Antialiasing);
     PreparaPenna(pittore, colore);
     pittore.drawEllipse(QPointF(xc, yc), r, r);
     update();
@@ -114,7 +119,8 @@ void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, 
     update();
 }
 
-QImage TelaQt::Composizione() const {
+QImage TelaQt::Composizione() {
+    AdattaStrati();
     QImage risultato = immagine_;
     QPainter pittore(&risultato);
     pittore.drawImage(0, 0, transitorio_);
@@ -122,6 +128,7 @@ QImage TelaQt::Composizione() const {
 }
 
 void TelaQt::paintEvent(QPaintEvent* evento) {
+    AdattaStrati();
     QPainter pittore(this);
     const QRect zona = evento->rect();
     pittore.drawImage(zona, immagine_, zona);
@@ -129,7 +136,6 @@ void TelaQt::paintEvent(QPaintEvent* evento) {
 }
 
 void TelaQt::resizeEvent(QResizeEvent* evento) {
-    immagine_ = NuovoStrato(size(), sfondo_);
-    transitorio_ = NuovoStrato(size(), Qt::transparent);
+    AdattaStrati();
     QWidget::resizeEvent(evento);
 }

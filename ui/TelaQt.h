@@ -15,8 +15,8 @@ class TelaQt : public QWidget, public TelaSchermo {
 public:
     explicit TelaQt(QWidget* parent = nullptr);
 
-    float Larghezza() const override { return static_cast<float>(immagine_.width()); }
-    float Altezza() const override { return static_cast<float>(immagine_.height()); }
+    float Larghezza() const override { return static_cast<float>(width()); }
+    float Altezza() const override { return static_cast<float>(height()); }
 
     void Cancella(StratoTela strato) override;
     void ImpostaColoreSfondo(int colore) override;
@@ -33,9 +33,9 @@ public:
                const std::string& testo) override;
 
     // What the screen shows: the image with the overlay over it.
-    QImage Composizione() const;
-    const QImage& Immagine() const { return immagine_; }
-    const QImage& Transitorio() const { return transitorio_; }
+    QImage Composizione();
+    const QImage& Immagine() { AdattaStrati(); return immagine_; }
+    const QImage& Transitorio() { AdattaStrati(); return transitorio_; }
     QColor ColoreSfondo() const { return sfondo_; }
 
 protected:
@@ -44,6 +44,9 @@ protected:
 
 private:
     QImage& Strato(StratoTela strato);
+    // Both layers at the widget's size, blank when they had to change; a
+    // hidden widget gets no resize event.
+    void AdattaStrati();
     // A painter on the layer with the current pen in the colour.
     void PreparaPenna(QPainter& pittore, int colore) const;
 
