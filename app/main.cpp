@@ -1,6 +1,4 @@
 #include "model/Sessione.h"
-#include "model/RigaComando.h"
-#include "model/Titolo.h"
 #include "ui/FinestraPrincipale.h"
 
 #include <QApplication>
@@ -8,17 +6,18 @@
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
 
-    Sessione sessione;
     // The command line is one path, possibly quoted and with blanks inside.
     std::string rigaComando;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) rigaComando += ' ';
         rigaComando += argv[i];
     }
-    sessione.parete.FileCorrente = FiltraApici(rigaComando);
 
-    FinestraPrincipale finestra;
-    AggiornaTitolo(sessione.parete.FileCorrente, finestra);
+    Sessione sessione;
+    FinestraPrincipale finestra(sessione);
+    // A wall refused at start-up has been told: the program ends there.
+    const Esito avvio = finestra.Form_Load(rigaComando);
+    if (!avvio.Riuscito()) return avvio.Codice;
     finestra.show();
     return applicazione.exec();
 }

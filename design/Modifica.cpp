@@ -51,6 +51,9 @@ Modifica::~Modifica() {
 void Modifica::Conferma() {
     if (confermata_) return;
     confermata_ = true;
+    // Changes that store no undo step (the grid, deletions, the automatic
+    // dimensioning) must still be saved before the program closes.
+    if (sessione_.parete.CaricataParete()) sessione_.storia.Modificata = true;
     if (coda_ == CodaRicalcolo::Geometria || coda_ == CodaRicalcolo::Completa)
         ricalcolo_.Geometria(sessione_);
     if (coda_ == CodaRicalcolo::Armatura || coda_ == CodaRicalcolo::Completa)

@@ -152,5 +152,6 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
 
     parete.DataFileSet = dataNuova;
     sessione.stato.ArmatureNonCaricate.clear();
+    sessione.storia.Modificata = false;
     return Esito::Ok();
 }

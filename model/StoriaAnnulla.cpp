@@ -43,9 +43,9 @@ void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
     // Snapshots live beside the wall file: a wall that no file names (a test's,
     // a benchmark's) has no folder for them, and the process's current folder
     // is nobody's to fill.
-    if (!sessione.parete.CaricataParete() ||
-        (storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty()))
-        return;
+    if (!sessione.parete.CaricataParete()) return;
+    storia.Modificata = true;
+    if (storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty()) return;
     const Esito scritto = SalvaStatoTmp(sessione, NomeFileTmp(storia.IndiceAnnulla, PrefissoIstantanee));
     if (!scritto.Riuscito()) {
         // The design is about to change: the states ahead can no longer be redone.

@@ -26,6 +26,10 @@ struct StoriaAnnulla {
     // A snapshot could not be written and the user was told; set again by the
     // next snapshot written, so a lasting fault is told once.
     bool ErroreIstantaneaSegnalato = false;
+    // The design differs from what was last opened or saved: set by every
+    // stored undo step and every confirmed change, cleared by a successful
+    // open or save (a new history starts unmodified). Closing asks first.
+    bool Modificata = false;
 
     bool operator==(const StoriaAnnulla&) const = default;
 };

@@ -2,8 +2,9 @@
 # Installs with apt-get whatever the build and the tests need and is missing.
 set -euo pipefail
 
+# fonts-liberation2: the canvas texts in "Arial" are drawn with Liberation Sans.
 pacchetti=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
-           qt6-base-dev python3 python3-ezdxf locales
+           qt6-base-dev python3 python3-ezdxf locales fonts-liberation2
            libreoffice-writer-nogui)
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -1,3 +1,4 @@
+#include "model/Sessione.h"
 #include "model/Titolo.h"
 #include "ui/FinestraPrincipale.h"
 
@@ -10,7 +11,8 @@ TEST(FinestraPrincipale, CaptionFollowsTheOpenWall) {
     char* argv[] = {nome, nullptr};
     QApplication applicazione(argc, argv);
 
-    FinestraPrincipale finestra;
+    Sessione sessione;
+    FinestraPrincipale finestra(sessione);
     AggiornaTitolo("", finestra);
     EXPECT_EQ(finestra.windowTitle().toStdString(), "KORVANE Setti C.A. -  [ Anonimo ]");
     AggiornaTitolo("/lavori/edificio A/P12.SET", finestra);

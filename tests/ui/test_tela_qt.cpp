@@ -1,0 +1,67 @@
+#include "ProvaQt.h"
+
+#include "ui/TelaQt.h"
+
+#include <QFontInfo>
+
+#include <memory>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Rosso = 0x0000FF;   // R + 256 G + 65536 B
+constexpr int Giallo = 0x00FFFF;
+
+class Tela : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
+    void SetUp() override {
+        tela.resize(200, 100);
+        tela.ImpostaColoreSfondo(0);
+        tela.Cancella(StratoTela::Immagine);
+        tela.Cancella(StratoTela::Transitorio);
+    }
+    std::unique_ptr<TelaQt> proprietaria = std::make_unique<TelaQt>();
+    TelaQt& tela = *proprietaria;
+};
+
+TEST_F(Tela, ClearingTheOverlayKeepsTheImage) {
+    tela.Linea(StratoTela::Immagine, 10, 50, 190, 50, Rosso);
+    tela.Linea(StratoTela::Transitorio, 100, 0, 100, 99, Giallo);
+    EXPECT_EQ(tela.Composizione().pixelColor(100, 50), QColor(255, 255, 0));
+
+    tela.Cancella(StratoTela::Transitorio);
+    EXPECT_EQ(tela.Composizione().pixelColor(100, 50), QColor(255, 0, 0));
+    EXPECT_EQ(tela.Composizione().pixelColor(100, 20), QColor(Qt::black));
+    EXPECT_EQ(tela.Transitorio().pixelColor(100, 20).alpha(), 0);
+
+    tela.ImpostaColoreSfondo(0xFFFFFF);
+    tela.Cancella(StratoTela::Immagine);
+    EXPECT_EQ(tela.Composizione().pixelColor(100, 50), QColor(Qt::white));
+}
+
+TEST_F(Tela, EachCallDrawsOnTheLayerItNames) {
+    tela.Riquadro(StratoTela::Transitorio, 20, 20, 40, 40, Rosso, true);
+    tela.Cerchio(StratoTela::Immagine, 150, 50, 20, Giallo);
+    EXPECT_EQ(tela.Immagine().pixelColor(30, 30), QColor(Qt::black));
+    EXPECT_EQ(tela.Transitorio().pixelColor(30, 30), QColor(255, 0, 0));
+    EXPECT_EQ(tela.Transitorio().pixelColor(170, 50).alpha(), 0);
+    EXPECT_EQ(tela.Immagine().pixelColor(170, 50), QColor(255, 255, 0));
+    EXPECT_EQ(tela.Larghezza(), 200.0f);
+    EXPECT_EQ(tela.Altezza(), 100.0f);
+}
+
+TEST_F(Tela, TextsInArialAreDrawnWithLiberationSansInTheForegroundColour) {
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
+    tela.ImpostaColorePrimoPiano(0xFFFFFF);
+    tela.Testo(StratoTela::Immagine, 10, 10, 20, 0, 0, "\xC2\x9D" "12/20");
+    int bianchi = 0;
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 100; ++x)
+            if (tela.Immagine().pixelColor(x, y) == QColor(Qt::white)) ++bianchi;
+    EXPECT_GT(bianchi, 20);
+    // Nothing above the text cell.
+    for (int x = 0; x < 200; ++x) EXPECT_EQ(tela.Immagine().pixelColor(x, 5), QColor(Qt::black));
+}
+
+}  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRect>
+
+class QSettings;
+
+// The window placement kept per user: section "Settings", keys "MainLeft",
+// "MainTop", "MainWidth", "MainHeight" in twips. The program only reads it.
+// Each key that holds a number replaces that side of attuale (pixels); a
+// missing key, a text that is not a number and a size that is not positive
+// are ignored. The result is kept on the screen area schermo.
+QRect PosizioneSalvata(const QSettings& impostazioni, QRect attuale, int twipPerPixel,
+                       QRect schermo);

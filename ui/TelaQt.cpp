@@ -1,0 +1,141 @@
+#include "ui/TelaQt.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QColor ColoreQt(int colore) {
+    return QColor(colore & 0xFF, (colore >> 8) & 0xFF, (colore >> 16) & 0xFF);
+}
+
+// U+009D stands for the diameter sign in the drawing texts.
+QString TestoQt(const std::string& testo) {
+    QString s = QString::fromStdString(testo);
+    s.replace(QChar(0x9D), QChar(0xD8));
+    return s;
+}
+
+QImage NuovoStrato(QSize dimensione, QColor colore) {
+    QImage strato(dimensione.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    strato.fill(colore);
+    return strato;
+}
+
+}  // namespace
+
+TelaQt::TelaQt(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::ArrowCursor);
+    AdattaStrati();
+}
+
+void TelaQt::AdattaStrati() {
+    if (immagine_.size() == size().expandedTo(QSize(1, 1))) return;
+    immagine_ = NuovoStrato(size(), sfondo_);
+    transitorio_ = NuovoStrato(size(), Qt::transparent);
+}
+
+QImage& TelaQt::Strato(StratoTela strato) {
+    AdattaStrati();
+    return strato == StratoTela::Immagine ? immagine_ : transitorio_;
+}
+
+void TelaQt::Cancella(StratoTela strato) {
+    Strato(strato).fill(strato == StratoTela::Immagine ? sfondo_ : QColor(Qt::transparent));
+    update();
+}
+
+void TelaQt::ImpostaColoreSfondo(int colore) { sfondo_ = ColoreQt(colore); }
+
+void TelaQt::ImpostaColorePrimoPiano(int colore) { primoPiano_ = ColoreQt(colore); }
+
+void TelaQt::PreparaPenna(QPainter& pittore, int colore) const {
+    QPen penna(ColoreQt(colore), std::max(1, spessore_));
+    penna.setStyle(stile_ == StileTratto::Punteggiato ? Qt::DotLine : Qt::SolidLine);
+    penna.setCapStyle(Qt::FlatCap);
+    pittore.setPen(penna);
+    pittore.setBrush(Qt::NoBrush);
+}
+
+void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) {
+    QPainter pittore(&Strato(strato));
+    PreparaPenna(pittore, colore);
+    pittore.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    update();
+}
+
+void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
+                      bool pieno) {
+    QPainter pittore(&Strato(strato));
+    const QRectF riquadro = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    if (pieno) {
+        pittore.fillRect(riquadro.adjusted(0, 0, 1, 1), ColoreQt(colore));
+    } else {
+        PreparaPenna(pittore, colore);
+        pittore.drawRect(riquadro);
+    }
+    update();
+}
+
+void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
+    QPainter pittore(&Strato(strato));
+    PreparaPenna(pittore, colore);
+    pittore.drawEllipse(QPointF(xc, yc), r, r);
+    update();
+}
+
+void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) {
+    if (punti.empty()) return;
+    QPolygon poligono;
+    for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
+    QPainter pittore(&Strato(strato));
+    PreparaPenna(pittore, colore);
+    pittore.setBrush(ColoreQt(colore));
+    pittore.drawPolygon(poligono);
+    update();
+}
+
+void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
+                   const std::string& testo) {
+    if (altezza <= 0) return;
+    // "Arial" resolves to a metric-compatible face (Liberation Sans) through fontconfig.
+    QFont carattere(QStringLiteral("Arial"));
+    carattere.setPixelSize(altezza);
+    if (larghezza > 0) {
+        const int media = QFontMetrics(carattere).averageCharWidth();
+        if (media > 0) carattere.setStretch(std::clamp(100 * larghezza / media, 1, 4000));
+    }
+    QPainter pittore(&Strato(strato));
+    pittore.setRenderHint(QPainter::TextAntialiasing);
+    pittore.setFont(carattere);
+    pittore.setPen(primoPiano_);
+    pittore.translate(x, y);
+    pittore.rotate(-angoloGradi);
+    pittore.drawText(QPointF(0, QFontMetricsF(carattere).ascent()), TestoQt(testo));
+    update();
+}
+
+QImage TelaQt::Composizione() {
+    AdattaStrati();
+    QImage risultato = immagine_;
+    QPainter pittore(&risultato);
+    pittore.drawImage(0, 0, transitorio_);
+    return risultato;
+}
+
+void TelaQt::paintEvent(QPaintEvent* evento) {
+    AdattaStrati();
+    QPainter pittore(this);
+    const QRect zona = evento->rect();
+    pittore.drawImage(zona, immagine_, zona);
+    pittore.drawImage(zona, transitorio_, zona);
+}
+
+void TelaQt::resizeEvent(QResizeEvent* evento) {
+    AdattaStrati();
+    QWidget::resizeEvent(evento);
+}
