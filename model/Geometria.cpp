@@ -81,11 +81,10 @@ bool SegmentiSiIntersecanoT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4) {
            OrientamentoT(x3, y3, x4, y4, x1, y1) * OrientamentoT(x3, y3, x4, y4, x2, y2) <= 0;
 }
 
+// The status of IntersezioneSegmenti before the near-parallel rule, which
+// only ever turns Esterna into QuasiParallele.
 template <typename T>
-void IntersezioneSegmentiT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4,
-                           T& xi, T& yi, int& stato, float& xo, float& yo) {
-    xo = -1.0f;
-    yo = -1.0f;
+int StatoSenzaQuasiParallele(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4, T& xi, T& yi) {
     const double dx1 = static_cast<double>(x2) - x1;
     const double dy1 = static_cast<double>(y2) - y1;
     const double dx2 = static_cast<double>(x4) - x3;
@@ -97,48 +96,45 @@ void IntersezioneSegmentiT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4,
     const double ny = c2 * dy1 - c1 * dy2;
 
     if (std::fabs(d) <= 0.01) {
-        if (std::fabs(nx) >= 0.0001 || std::fabs(ny) >= 0.0001) {
-            stato = StatoIntersezione::Parallele;
-            return;
-        }
+        if (std::fabs(nx) >= 0.0001 || std::fabs(ny) >= 0.0001) return StatoIntersezione::Parallele;
         // One line: compare the ranges on the axis along which segment 1 runs.
         const bool lungoY = AbsF(static_cast<double>(x1) - x2) < 0.001f;
         const T a1 = lungoY ? y1 : x1, b1 = lungoY ? y2 : x2;
         const T a2 = lungoY ? y3 : x3, b2 = lungoY ? y4 : x4;
         if (Sovrapposti(std::fmin(a1, b1), std::fmax(a1, b1), std::fmin(a2, b2), std::fmax(a2, b2))) {
-            stato = StatoIntersezione::Sovrapposti;
-        } else {
-            stato = StatoIntersezione::AllineatiDisgiunti;
-            xi = x1;
-            yi = y1;
+            return StatoIntersezione::Sovrapposti;
         }
-        return;
+        xi = x1;
+        yi = y1;
+        return StatoIntersezione::AllineatiDisgiunti;
     }
 
     xi = static_cast<T>(nx / d);
     yi = static_cast<T>(ny / d);
-    if (Coincidono(x1, y1, xi, yi)) {
-        stato = StatoIntersezione::InP1;
-    } else if (Coincidono(x2, y2, xi, yi)) {
-        stato = StatoIntersezione::InP2;
-    } else if (Coincidono(x3, y3, xi, yi)) {
-        stato = StatoIntersezione::InP3;
-    } else if (Coincidono(x4, y4, xi, yi)) {
-        stato = StatoIntersezione::InP4;
-    } else if (SegmentiSiIntersecanoT(x1, y1, x2, y2, x3, y3, x4, y4)) {
-        stato = StatoIntersezione::Interna;
-    } else {
-        stato = StatoIntersezione::Esterna;
-        const float a1 = AngoloSegmentoGradi(static_cast<float>(x1), static_cast<float>(y1),
-                                             static_cast<float>(x2), static_cast<float>(y2));
-        const float a2 = AngoloSegmentoGradi(static_cast<float>(x3), static_cast<float>(y3),
-                                             static_cast<float>(x4), static_cast<float>(y4));
-        double delta = std::fabs(static_cast<double>(a2) - a1);
-        if (delta > 180.0) delta -= 180.0;
-        if (AbsF(delta) < 0.5f || AbsF(180.0 - delta) < 0.5f) {
-            stato = StatoIntersezione::QuasiParallele;
-            EstremiVicini(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, xo, yo);
-        }
+    if (Coincidono(x1, y1, xi, yi)) return StatoIntersezione::InP1;
+    if (Coincidono(x2, y2, xi, yi)) return StatoIntersezione::InP2;
+    if (Coincidono(x3, y3, xi, yi)) return StatoIntersezione::InP3;
+    if (Coincidono(x4, y4, xi, yi)) return StatoIntersezione::InP4;
+    if (SegmentiSiIntersecanoT(x1, y1, x2, y2, x3, y3, x4, y4)) return StatoIntersezione::Interna;
+    return StatoIntersezione::Esterna;
+}
+
+template <typename T>
+void IntersezioneSegmentiT(T x1, T y1, T x2, T y2, T x3, T y3, T x4, T y4,
+                           T& xi, T& yi, int& stato, float& xo, float& yo) {
+    xo = -1.0f;
+    yo = -1.0f;
+    stato = StatoSenzaQuasiParallele(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi);
+    if (stato != StatoIntersezione::Esterna) return;
+    const float a1 = AngoloSegmentoGradi(static_cast<float>(x1), static_cast<float>(y1),
+                                         static_cast<float>(x2), static_cast<float>(y2));
+    const float a2 = AngoloSegmentoGradi(static_cast<float>(x3), static_cast<float>(y3),
+                                         static_cast<float>(x4), static_cast<float>(y4));
+    double delta = std::fabs(static_cast<double>(a2) - a1);
+    if (delta > 180.0) delta -= 180.0;
+    if (AbsF(delta) < 0.5f || AbsF(180.0 - delta) < 0.5f) {
+        stato = StatoIntersezione::QuasiParallele;
+        EstremiVicini(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, xo, yo);
     }
 }
 
@@ -194,6 +190,15 @@ void IntersezioneSegmentiPrecisa(double x1, double y1, double x2, double y2,
                                  double& xi, double& yi, int& stato) {
     float xo = 0.0f, yo = 0.0f;
     IntersezioneSegmentiT(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, stato, xo, yo);
+}
+
+bool IncrocioInterno(float x1, float y1, float x2, float y2,
+                     float x3, float y3, float x4, float y4) {
+    // Status Interna needs the closed segments to meet: ask that first, it is cheap.
+    if (!SegmentiSiIntersecanoT(x1, y1, x2, y2, x3, y3, x4, y4)) return false;
+    float xi = 0.0f, yi = 0.0f;
+    return StatoSenzaQuasiParallele(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi) ==
+           StatoIntersezione::Interna;
 }
 
 bool PuntiAllineati(float x1, float y1, float x2, float y2, float x3, float y3) {

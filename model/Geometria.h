@@ -33,6 +33,11 @@ void IntersezioneSegmenti(float x1, float y1, float x2, float y2,
                           float x3, float y3, float x4, float y4,
                           float& xi, float& yi, int& stato, float& xo, float& yo);
 
+// True exactly when IntersezioneSegmenti gives Interna, without the angles
+// that the near-parallel rule needs: what the ray tests count.
+bool IncrocioInterno(float x1, float y1, float x2, float y2,
+                     float x3, float y3, float x4, float y4);
+
 // IntersezioneSegmenti on double coordinates, for points that must stay on
 // both lines to the collinearity tolerance (the zone clipping).
 void IntersezioneSegmentiPrecisa(double x1, double y1, double x2, double y2,

@@ -3,6 +3,7 @@
 #include "model/Geometria.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -17,19 +18,39 @@ bool RaggioDispari(float x, float y, double rx, double ry, int lati, LeggiVertic
     for (int i = 0; i < lati; ++i) {
         const Punto a = vertice(i);
         const Punto b = vertice(i + 1 == lati ? 0 : i + 1);
-        float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
-        int stato = 0;
-        IntersezioneSegmenti(x, y, xr, yr, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
-        if (stato == StatoIntersezione::Interna) ++attraversamenti;
+        if (IncrocioInterno(x, y, xr, yr, a.X, a.Y, b.X, b.Y)) ++attraversamenti;
     }
     return attraversamenti % 2 == 1;
 }
 
-// The reference point of a zone lies left of its bounding box.
-bool PuntoInZona(const PosizioneArm& zona, float x, float y) {
-    const double rx = zona.XMin - 37.749;
-    const double ry = (static_cast<double>(zona.YMin) + zona.YMax) / 2.0 - 7.3347;
-    return RaggioDispari(x, y, rx, ry, 4, [&](int i) { return zona.Vertici[(i + 3) % 4]; });
+// Side a-b comes within the tolerance of P along both axes: it meets the
+// square of half-side ToleranzaZona around P (separating axes).
+bool LatoVicino(Punto a, Punto b, double x, double y) {
+    const double t = ToleranzaZona;
+    if (std::max(a.X, b.X) < x - t || std::min(a.X, b.X) > x + t) return false;
+    if (std::max(a.Y, b.Y) < y - t || std::min(a.Y, b.Y) > y + t) return false;
+    const double dx = static_cast<double>(b.X) - a.X;
+    const double dy = static_cast<double>(b.Y) - a.Y;
+    const double scarto = dx * (y - a.Y) - dy * (x - a.X);
+    return std::fabs(scarto) <= t * (std::fabs(dx) + std::fabs(dy));
+}
+
+// Outside the quadrilateral and farther than the tolerance from every side.
+// With no side near P the crossing parity of a horizontal ray is exact.
+bool LontanoFuori(const PosizioneArm& zona, float x, float y) {
+    const RiquadroZonaVicina r = RiquadroVicino(zona);
+    if (x < r.XMin || x > r.XMax || y < r.YMin || y > r.YMax) return true;
+    bool dentro = false;
+    for (int i = 0; i < 4; ++i) {
+        const Punto a = zona.Vertici[i];
+        const Punto b = zona.Vertici[(i + 1) % 4];
+        if (LatoVicino(a, b, x, y)) return false;
+        if ((a.Y > y) == (b.Y > y)) continue;
+        const double prodotto = (static_cast<double>(b.X) - a.X) * (static_cast<double>(y) - a.Y) -
+                                (static_cast<double>(x) - a.X) * (static_cast<double>(b.Y) - a.Y);
+        if ((prodotto > 0.0) == (b.Y > a.Y)) dentro = !dentro;
+    }
+    return !dentro;
 }
 
 }  // namespace
@@ -59,6 +80,35 @@ bool VerticiInSensoOrario(const std::vector<Vertice>& v) {
                                 static_cast<double>(v[j].Y) * v[i].X);
     }
     return s / 2.0f > 0.0f;
+}
+
+RiquadroZonaVicina RiquadroVicino(const PosizioneArm& zona) {
+    RiquadroZonaVicina r{zona.Vertici[0].X, zona.Vertici[0].Y, zona.Vertici[0].X, zona.Vertici[0].Y};
+    for (const Punto& v : zona.Vertici) {
+        r.XMin = std::min(r.XMin, static_cast<double>(v.X));
+        r.YMin = std::min(r.YMin, static_cast<double>(v.Y));
+        r.XMax = std::max(r.XMax, static_cast<double>(v.X));
+        r.YMax = std::max(r.YMax, static_cast<double>(v.Y));
+    }
+    r.XMin -= ToleranzaZona;
+    r.YMin -= ToleranzaZona;
+    r.XMax += ToleranzaZona;
+    r.YMax += ToleranzaZona;
+    return r;
+}
+
+// The reference point of a zone lies left of its bounding box.
+bool RaggioInZona(const PosizioneArm& zona, float x, float y) {
+    const double rx = zona.XMin - 37.749;
+    const double ry = (static_cast<double>(zona.YMin) + zona.YMax) / 2.0 - 7.3347;
+    return RaggioDispari(x, y, rx, ry, 4, [&](int i) { return zona.Vertici[(i + 3) % 4]; });
+}
+
+// The ray alone may count a crossing on one side and a corner hit on the
+// next when it passes within the end tolerance of a corner, and so take in a
+// point far from the zone.
+bool PuntoInZona(const PosizioneArm& zona, float x, float y) {
+    return !LontanoFuori(zona, x, y) && RaggioInZona(zona, x, y);
 }
 
 bool PuntoInZonaCorrente(const StatoInterfaccia& stato, float x, float y) {

@@ -23,6 +23,27 @@ void InvertiVertici(std::vector<Vertice>& v);
 // empty array count as not clockwise.
 bool VerticiInSensoOrario(const std::vector<Vertice>& v);
 
+// How far outside a zone quadrilateral, along each axis, a point may lie and
+// still be judged by the ray test (the end tolerance of IntersezioneSegmenti).
+constexpr double ToleranzaZona = 0.001;
+
+// The box of a zone's four corners grown by ToleranzaZona: PuntoInZona is
+// false outside it.
+struct RiquadroZonaVicina {
+    double XMin, YMin, XMax, YMax;
+};
+[[nodiscard]] RiquadroZonaVicina RiquadroVicino(const PosizioneArm& zona);
+
+// The ray test of a zone quadrilateral alone: the reference point lies left
+// of the record's box, and a side counts only where the ray crosses it away
+// from the ends.
+[[nodiscard]] bool RaggioInZona(const PosizioneArm& zona, float x, float y);
+
+// RaggioInZona, except that a point outside the quadrilateral by more than
+// ToleranzaZona (along either axis) is always outside; on and near the sides
+// the ray decides.
+[[nodiscard]] bool PuntoInZona(const PosizioneArm& zona, float x, float y);
+
 // Inside the zone quadrilateral of the edit buffer PosCorrente.
 bool PuntoInZonaCorrente(const StatoInterfaccia& stato, float x, float y);
 
