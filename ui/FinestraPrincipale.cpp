@@ -5,8 +5,6 @@
 #include "design/ArmaturaDiffusa.h"
 #include "design/CaricaProgetto.h"
 #include "design/ConfermaUscita.h"
-#include "drawing/BersaglioSchermo.h"
-#include "drawing/DisPerimetri.h"
 #include "drawing/Ridisegna.h"
 #include "model/Cartelle.h"
 #include "model/FileIni.h"
