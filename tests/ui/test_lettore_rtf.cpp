@@ -37,7 +37,8 @@ protected:
         static int argc = 1;
         static char nome[] = "test";
         static char* argv[] = {nome, nullptr};
-        static QApplication applicazione(argc, argv);
+        // Never destroyed: widgets of the platform may outlive the tests.
+        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
     }
 };
 
