@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -14,19 +13,6 @@ constexpr int RuoloId = Qt::UserRole;
 constexpr int RuoloTipo = Qt::UserRole + 1;
 constexpr int RuoloNumero = Qt::UserRole + 2;
 constexpr int ColonnaValore = 1;
-
-// Enter ends the edit here: the key does not reach the dialog around the
-// grid, whose default button would otherwise close it.
-class EditorTesto : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override {
-        QLineEdit::keyPressEvent(evento);
-        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) evento->accept();
-    }
-};
 
 }  // namespace
 
@@ -41,7 +27,7 @@ public:
         if (voce == nullptr || indice.column() != ColonnaValore) return nullptr;
         switch (GrigliaProprieta::Tipo(*voce)) {
             case TipoVoce::Testo:
-                return new EditorTesto(genitore);
+                return new QLineEdit(genitore);
             case TipoVoce::Lista: {
                 auto* lista = new QComboBox(genitore);
                 for (const auto& s : griglia_.Scelte(*voce)) lista->addItem(s.Testo, s.Numero);
