@@ -87,6 +87,9 @@ struct StatoInterfaccia {
     int UltimoComando = 0;   // id of the last repeatable command, 0 none
     int InfoNodiAttivo = 0;  // non-zero: a left press picks a node
     int ErroreOperazione = 0;  // -1 when the last canvas edit or dialog was refused
+    // Node last picked in the node-information mode, -1 none; -1 again when a
+    // wall opens or the mode is switched on, so it always names a node of the wall.
+    int NodoSelezionato = -1;
 
     // Edit buffers of the canvas modes.
     PosizioneArm PosCorrente;

@@ -1,0 +1,34 @@
+#include "ui/PannelloInfo.h"
+
+#include "export/TestoInfoArm.h"
+#include "export/TestoInfoNodo.h"
+#include "model/Sessione.h"
+#include "ui/LettoreRtf.h"
+
+#include <QLocale>
+#include <QScrollBar>
+
+PannelloInfo::PannelloInfo(QWidget* parent) : QTextEdit(parent) {
+    setReadOnly(true);
+}
+
+void PannelloInfo::ImpostaRtf(const std::string& rtf) {
+    if (rtf == rtf_) return;
+    rtf_ = rtf;
+    MostraRtf(*this, rtf_);
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+void InfoArm(const Sessione& sessione, PannelloInfo& pannello) {
+    pannello.ImpostaRtf(TestoInfoArm(sessione.parete));
+}
+
+void InfoNodo(const Sessione& sessione, PannelloInfo& pannello, int i) {
+    const std::string separatore = QLocale().decimalPoint().toStdString();
+    if (const auto testo = TestoInfoNodo(sessione.parete, sessione.stato, i, separatore))
+        pannello.ImpostaRtf(*testo);
+}
+
+void RichiestaNodo(PannelloInfo& pannello) { pannello.ImpostaRtf(TestoSceltaNodo()); }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextEdit>
+
+#include <string>
+
+struct Sessione;
+
+// The information panel ("RichTextBox1" of the side column): a read-only box
+// that shows one rich-text document at a time. The window places it in the
+// side column and calls InfoArm / InfoNodo / RichiestaNodo below.
+class PannelloInfo : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit PannelloInfo(QWidget* parent = nullptr);
+
+    // Replaces the whole content with rtf (empty empties the panel). The
+    // same text again changes nothing, so the reader keeps its place; a new
+    // text starts at the top.
+    void ImpostaRtf(const std::string& rtf);
+    [[nodiscard]] const std::string& Rtf() const { return rtf_; }
+
+private:
+    std::string rtf_;
+};
+
+// The summary of the reinforcement provided by the open wall.
+void InfoArm(const Sessione& sessione, PannelloInfo& pannello);
+// The area balance of node i, areas in the default locale's decimal
+// separator. An index outside the nodes leaves the panel as it is.
+void InfoNodo(const Sessione& sessione, PannelloInfo& pannello, int i);
+// The prompt of the node-information mode.
+void RichiestaNodo(PannelloInfo& pannello);
