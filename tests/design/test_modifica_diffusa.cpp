@@ -101,10 +101,14 @@ TEST(ModificaDiffusa, EditCases) {
         const int strato = c.id <= 2 ? 0 : 2;
         EXPECT_EQ(strato == 0 ? s.parete.DiamDir1Piu : s.parete.DiamDir2Piu, c.diametro) << c.nome;
         EXPECT_EQ(strato == 0 ? s.parete.PassoDir1Piu : s.parete.PassoDir2Piu, c.passo) << c.nome;
-        // An accepted value fits the view and runs the tail once; none takes an undo step.
+        // An accepted value fits the view, runs the tail once and marks the
+        // wall modified; none takes an undo step.
         EXPECT_EQ(adattamenti, c.accettata ? 1 : 0) << c.nome;
         EXPECT_EQ(Aggiornamenti(f), c.accettata ? 1 : 0) << c.nome;
-        EXPECT_EQ(s.storia, storiaPrima) << c.nome;
+        EXPECT_EQ(s.storia.Modificata, c.accettata) << c.nome;
+        StoriaAnnulla passi = s.storia;
+        passi.Modificata = storiaPrima.Modificata;
+        EXPECT_EQ(passi, storiaPrima) << c.nome;
     }
 }
 
@@ -116,7 +120,7 @@ TEST(ModificaDiffusa, AnAcceptedEditRecomputesTheAreasAndTheMissingAreas) {
     ASSERT_EQ(ValidaModificaDiffusa(s, f, 1, testo, " 12", {}), EsitoModificaDiffusa::Accettata);
     EXPECT_FLOAT_EQ(s.parete.AreaDir1Piu, 2.0106193f * 100.0f / 20.0f);
     EXPECT_LT(s.parete.Nodi[0].Mancante[0], mancantePrima);
-    EXPECT_EQ(s.storia, StoriaAnnulla{});
+    EXPECT_EQ(s.storia, (StoriaAnnulla{.Modificata = true}));
 }
 
 TEST(ModificaDiffusa, TheWarningText) {
