@@ -87,6 +87,7 @@ struct StatoInterfaccia {
     int UltimoComando = 0;   // id of the last repeatable command, 0 none
     int InfoNodiAttivo = 0;  // non-zero: a left press picks a node
     int ErroreOperazione = 0;  // -1 when the last canvas edit or dialog was refused
+    int NodoSelezionato = -1;  // node whose balance the panel shows, -1 none
 
     // Edit buffers of the canvas modes.
     PosizioneArm PosCorrente;
@@ -119,6 +120,7 @@ struct StatoInterfaccia {
     // the boxes hold it, Text1[0] "X =" and Text1[1] "Y =" (cm, decimal
     // comma accepted).
     int ModificaPoligono = 0;
+    int PerimetroInModifica = 0;  // perimeter the editor holds: 0 outer, 1 inner
     std::vector<Punto> PoolVertici;
     std::vector<int> OrdineVertici;
     int UltVerticeLista = -1;
