@@ -63,7 +63,6 @@ ControlloComando& Unico(BarreComandi& barre, int id) {
 class Finestra {
 public:
     explicit Finestra(int iconeGrandi = 0) {
-        Applicazione();
         sessione.imp.IconeGrandi = iconeGrandi;
         sessione.parete = PareteRettangolare(300, 200);
     }
@@ -75,6 +74,7 @@ public:
         return static_cast<int>(std::count(azioni.Eventi.begin(), azioni.Eventi.end(), evento));
     }
 
+    QApplication& applicazione = Applicazione();  // before any widget
     QMainWindow finestra;
     Sessione sessione;
     Vista vista;
