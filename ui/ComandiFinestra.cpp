@@ -21,6 +21,13 @@ ComandiFinestra::ComandiFinestra(QMainWindow* finestra, Sessione& sessione, Vist
     barre_->RichiediAggiornamento();
 }
 
+ComandiFinestra::~ComandiFinestra() {
+    if (!barre_) return;
+    barre_->Esecuzione = nullptr;
+    barre_->Aggiornamento = nullptr;
+    barre_->FinePassaggio = nullptr;
+}
+
 void ComandiFinestra::Esegui(int id) {
     CommandBars_EseguiComando(id, contesto_);
     // The items must name what they open before anything else can be chosen.

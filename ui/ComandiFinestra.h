@@ -2,11 +2,12 @@
 
 #include "model/Recenti.h"
 #include "ui/Dispatcher.h"
+#include "ui/BarreComandi.h"
 #include "ui/IdComandi.h"
 
+#include <QPointer>
+
 class AzioniFinestra;
-class BarreComandi;
-class ControlloComando;
 class InterfacciaFinestra;
 class QMainWindow;
 struct Sessione;
@@ -28,6 +29,10 @@ class ComandiFinestra {
 public:
     ComandiFinestra(QMainWindow* finestra, Sessione& sessione, Vista& vista,
                     InterfacciaFinestra& interfaccia, AzioniFinestra& azioni);
+    // The bars live as long as the window; they stop calling back here.
+    ~ComandiFinestra();
+    ComandiFinestra(const ComandiFinestra&) = delete;
+    ComandiFinestra& operator=(const ComandiFinestra&) = delete;
 
     const IdComandi& Ids() const { return ids_; }
     BarreComandi& Barre() { return *barre_; }
@@ -52,7 +57,7 @@ private:
     AzioniFinestra& azioni_;
     IdComandi ids_;
     ContestoComandi contesto_;
-    BarreComandi* barre_;
+    QPointer<BarreComandi> barre_;
     ElencoRecenti recentiMostrati_;
     bool ricostruisciInfo_ = false;
     bool editorChiuso_ = false;
