@@ -122,6 +122,7 @@ struct StatoInterfaccia {
     // the boxes hold it, Text1[0] "X =" and Text1[1] "Y =" (cm, decimal
     // comma accepted).
     int ModificaPoligono = 0;
+    int PerimetroInModifica = 0;  // perimeter the editor holds: 0 outer, 1 inner
     std::vector<Punto> PoolVertici;
     std::vector<int> OrdineVertici;
     int UltVerticeLista = -1;
