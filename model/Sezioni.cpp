@@ -82,6 +82,13 @@ void Ritaglia(LineaSezione& s, const std::vector<PuntoSezione>& attraversamenti)
 
 }  // namespace
 
+bool RitagliaSezione(const Parete& parete, LineaSezione& s) {
+    const std::vector<PuntoSezione> attraversamenti = Attraversamenti(parete, s);
+    if (attraversamenti.empty()) return false;
+    Ritaglia(s, attraversamenti);
+    return true;
+}
+
 void OrdinaSezioni(Parete& parete) {
     if (parete.UltSezione < 1) return;
     std::vector<LineaSezione> verticali;
@@ -113,14 +120,12 @@ void AggiornaSezioni(Parete& parete, StatoInterfaccia& stato) {
     stato.IndiceSezione = 0;
     while (stato.IndiceSezione <= parete.UltSezione) {
         LineaSezione& s = parete.Sezioni[stato.IndiceSezione];
-        const std::vector<PuntoSezione> attraversamenti = Attraversamenti(parete, s);
-        if (attraversamenti.empty()) {
+        if (!RitagliaSezione(parete, s)) {
             // The next record moves into this place and is examined next.
             EliminaSezione(parete, stato.IndiceSezione);
             continue;
         }
         stato.OrientSezione = s.Orizzontale;
-        Ritaglia(s, attraversamenti);
         ++stato.IndiceSezione;
     }
 }

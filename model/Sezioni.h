@@ -1,10 +1,16 @@
 #pragma once
 
+struct LineaSezione;
 struct Parete;
 struct StatoInterfaccia;
 
 // Section lines of the wall: Sezioni(0 to UltSezione). The array keeps at
 // least one element and is never shortened by a deletion.
+
+// Cuts s along its own line P0-P1 with the outer perimeter: P0 and P1 go
+// 25 cm beyond the outermost crossings inside both segments, with the end
+// marks. False, with s untouched, when the line crosses no side.
+[[nodiscard]] bool RitagliaSezione(const Parete& parete, LineaSezione& s);
 
 // Display order: the vertical section lines left to right, then the
 // horizontal ones bottom to top. The section numbers on the drawings follow

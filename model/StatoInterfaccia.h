@@ -109,6 +109,17 @@ struct StatoInterfaccia {
     float AreaRichiestaMax = 0.0f;
     float AreaRichiestaMedia = 0.0f;
     int QuotaLivelloEvidenziata = -1;  // level mark the hover highlighted last, -1 none
+    // The dimension being picked: its two measured points (canvas pixels in
+    // modes 2000-4002 and 7001, kept with their model points below so that a
+    // change of view can refresh them; cm in mode 5001) and the cosine and
+    // sine of its reading angle.
+    float XQuota1 = 0.0f, YQuota1 = 0.0f, XQuota2 = 0.0f, YQuota2 = 0.0f;
+    Punto MisuraQuota1, MisuraQuota2;  // model points of XQuota1..YQuota2, cm
+    float CosQuota = 1.0f, SinQuota = 0.0f;
+    // Last snap: the point taken (canvas pixels) and 1 when a press took one,
+    // 0 when the last search found none. Object snap and grid snap share it.
+    float XSnap = 0.0f, YSnap = 0.0f;
+    int SnapTrovato = 0;
 
     // Zone under edit on the canvas: two opposite corners of its rubber band
     // (pixels), and the flag that has the next redraw draw its grips once.

@@ -1,0 +1,20 @@
+#pragma once
+
+class TelaSchermo;
+struct Sessione;
+struct Vista;
+
+// Object snap of the dimension tools. The candidates, in this order (the
+// first within reach wins): the bar ends of the positions shown in the view
+// (display state 14 kind 0, 15 kind 1, any other state the kinds above 1),
+// when OsnapQuote[0] is on and layer ARM_INTEGR1 is shown; then the vertices
+// of the outer perimeter, of each opening and the four corners of each slab
+// band that has a stretch inside the wall, when OsnapQuote[5] is on and layer
+// PERIM_PARETI is shown. A candidate is within reach when it lies less than
+// 4 pixels from the cursor (x, y) in x and in y.
+// The transient layer is cleared first. With pulsante non-zero the point
+// found is stored (XSnap, YSnap, SnapTrovato 1) and nothing is drawn; with 0
+// it is marked with a magenta square of 6 pixels either side. When nothing is
+// within reach SnapTrovato becomes 0.
+void BeccaOSNAP(Sessione& sessione, const Vista& v, TelaSchermo& tela, float x, float y,
+                int pulsante);
