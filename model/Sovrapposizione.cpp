@@ -21,5 +21,7 @@ int LunghezzaSovrapposizione(const Impostazioni& imp, int diametro, int /*piega*
     if (minimo > l) l = std::nearbyint(minimo);
     const double massimo = (d * imp.SovrappMax) / 10.0;
     if (massimo < l) l = std::nearbyint(massimo);
-    return static_cast<int>(l);
+    // An upper clamp of 0 or less diameters is a setting the user may keep;
+    // a bar still never gets a negative lap.
+    return l > 0.0 ? static_cast<int>(l) : 0;
 }

@@ -40,6 +40,8 @@ TEST(LunghezzaSovrapposizione, LimitiInDiametri) {
         {80, 50, 25.6, 60},    // crossed limits: the upper one wins
         {20, 104, 5.0, 125},   // weak concrete: 319 lowered to 124.8, rounded
         {20, 104, 0.0, 125},   // no bond at all: the upper limit, not a crash
+        {20, 0, 25.6, 0},      // "L Max." of 0: no lap, not a negative one
+        {20, -5, 25.6, 0},     // a negative upper clamp would give -6
     };
     for (const Caso& c : casi) {
         Impostazioni imp;
