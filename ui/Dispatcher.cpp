@@ -2,7 +2,6 @@
 
 #include "design/AnnullaModifica.h"
 #include "design/AreeStrati.h"
-#include "design/ArmaturaDiffusa.h"
 #include "design/CaricaProgetto.h"
 #include "design/LeggiParete.h"
 #include "design/Modifica.h"
@@ -147,15 +146,10 @@ void InfoNodiComando(ContestoComandi& c) {
     if (stato.TipoMappa < 5 || stato.TipoMappa > 9) c.azioni.MostraPannelloIntervallo();
 }
 
+// "Progetta" is one change of the design: its transaction refreshes the
+// window once. Cancelled, the dialog changed no design and nothing is redone.
 void ProgettoComando(ContestoComandi& c) {
-    Sessione& s = c.sessione;
-    if (c.azioni.MostraParametriProgetto()) {
-        ApplicaProgettoDiffusa(s, c.finestra);
-    } else {
-        c.finestra.PanelDiffusa();
-        RicalcolaArmature(s.parete, s.imp);
-    }
-    c.azioni.Ridisegna();
+    if (c.azioni.MostraParametriProgetto()) ApplicaProgettoDiffusa(c.sessione, c.finestra);
 }
 
 // The last stage; false for an id it does not know.
@@ -191,8 +185,8 @@ bool ComandiPropri(int id, ContestoComandi& c) {
         VistaTotale(c.vista, s.parete.Estensione);
         c.azioni.Ridisegna();
     } else if (id == ids.IdImpostazioni) {
+        // The dialog's close runs the tail and refreshes the window once.
         c.azioni.MostraImpostazioni();
-        c.azioni.Ridisegna();
     } else if (id == ids.IdProgetto) {
         ProgettoComando(c);
     } else if (id == ids.IdQuotaturaAutomatica) {
