@@ -1,11 +1,11 @@
 #include "ui/FinestraPrincipale.h"
 
-#include "drawing/Ridisegna.h"
-
 #include "design/ArmaturaDiffusa.h"
 #include "design/CaricaProgetto.h"
 #include "design/ConfermaUscita.h"
+#include "drawing/ComandiVista.h"
 #include "drawing/Ridisegna.h"
+#include "export/FrammentiRtf.h"
 #include "model/Cartelle.h"
 #include "model/FileIni.h"
 #include "model/Numeri.h"
@@ -14,25 +14,26 @@
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
 #include "model/Titolo.h"
+#include "ui/ComandiFinestra.h"
 #include "ui/FrmSplash.h"
+#include "ui/GrigliaProprieta.h"
 #include "ui/LayoutFinestra.h"
+#include "ui/PannelloDiffusa.h"
+#include "ui/PannelloInfo.h"
 #include "ui/PosizioneFinestra.h"
 #include "ui/RiquadroLegendaQt.h"
+#include "ui/SelettoriVista.h"
+#include "ui/SelezioneVistaQt.h"
 #include "ui/TelaQt.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTextEdit>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +64,7 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
                            AltezzaMinimaClient(twipPerPixel_));
     tela_ = new TelaQt(centro);
     CostruisciColonna();
+    CollegaPannelli();
 
     ridisegnoDopoResize_.setSingleShot(true);
     ridisegnoDopoResize_.setInterval(AttesaRidisegnoMs);
@@ -73,76 +75,44 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
     ApplicaColoriVideo();
 }
 
+// The bars outlive this body (they are child widgets); they stop calling back first.
+FinestraPrincipale::~FinestraPrincipale() = default;
+
 void FinestraPrincipale::CostruisciColonna() {
     QWidget* centro = centralWidget();
     const int tpp = twipPerPixel_;
-    auto colloca = [tpp](QWidget* w, int x, int y, int larghezza, int altezza) {
-        w->setGeometry(x / tpp, y / tpp, larghezza / tpp, altezza / tpp);
-    };
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(180 / tpp);  // 9 pt
 
-    frame2_ = new QWidget(centro);
-    frame2_->setAutoFillBackground(true);
-    frame2_->setStyleSheet(QStringLiteral("background: white;"));
-    auto* frame3 = new QWidget(frame2_);
-    colloca(frame3, 120, 0, 3555, 495);
-    auto* frame4 = new QWidget(frame2_);
-    colloca(frame4, 120, 540, 3555, 495);
-    gruppoLato_ = new QButtonGroup(this);
-    gruppoDirezione_ = new QButtonGroup(this);
-    const char* lati[] = {"Lato +", "Lato -"};
-    const char* direzioni[] = {"Direzione 1", "Direzione 2"};
-    for (int i = 0; i < 2; ++i) {
-        option1_[i] = new QRadioButton(QString::fromUtf8(lati[i]), frame3);
-        option1_[i]->setFont(arial);
-        colloca(option1_[i], i == 0 ? 180 : 1920, 180, 1275, 195);
-        gruppoLato_->addButton(option1_[i], i);
-        option2_[i] = new QRadioButton(QString::fromUtf8(direzioni[i]), frame4);
-        option2_[i]->setFont(arial);
-        colloca(option2_[i], i == 0 ? 180 : 1920, 180, 1335, 255);
-        gruppoDirezione_->addButton(option2_[i], i);
-    }
-    // idClicked fires once per choice; toggled would fire twice.
-    connect(gruppoLato_, &QButtonGroup::idClicked, this, &FinestraPrincipale::Option1_Click);
-    connect(gruppoDirezione_, &QButtonGroup::idClicked, this, &FinestraPrincipale::Option2_Click);
-    label3_ = new QLabel(QStringLiteral(" Armatura a maglia unica centrale"), frame3);
-    QFont arial975(QStringLiteral("Arial"));
-    arial975.setPixelSize(195 / tpp);
-    label3_->setFont(arial975);
-    colloca(label3_, 180, 120, 3195, 315);
-    label3_->hide();
+    selettori_ = new SelettoriVista(centro);
+    selettori_->setFont(arial);
+    selettori_->setAutoFillBackground(true);
+    selettori_->setStyleSheet(QStringLiteral("background: white;"));
 
     legenda_ = new RiquadroLegendaQt(tpp, centro);
-    frame1_ = new QWidget(legenda_);
-    frame1_->setAutoFillBackground(true);
-    colloca(frame1_, 1740, 360, 1695, 1155);
-    QFont etichette(QStringLiteral("Arial"));
-    etichette.setPixelSize(165 / tpp);
-    etichette.setBold(true);
-    const char* nomiScala[] = {"Max.", "Min."};
-    const char* nomiPulsanti[] = {"Default", "Range"};
-    for (int i = 0; i < 2; ++i) {
-        auto* label2 = new QLabel(QString::fromUtf8(nomiScala[i]), frame1_);
-        label2->setFont(etichette);
-        colloca(label2, 300, i == 0 ? 120 : 840, 495, 195);
-        text1_[i] = new QLineEdit(frame1_);
-        colloca(text1_[i], 900, i == 0 ? 60 : 780, 735, 315);
-        command1_[i] = new QPushButton(QString::fromUtf8(nomiPulsanti[i]), frame1_);
-        colloca(command1_[i], i == 0 ? 120 : 900, 420, 735, 315);
-    }
-    frame1_->hide();
+    scala_ = new PannelloScala(legenda_);
+    scala_->setAutoFillBackground(true);
+    scala_->setGeometry(1740 / tpp, 360 / tpp, 1695 / tpp, 1155 / tpp);
 
-    informazioni_ = new QTextEdit(centro);
-    informazioni_->setReadOnly(true);
-    griglia_ = new QWidget(centro);
-    auto* strato = new QVBoxLayout(griglia_);
-    strato->setContentsMargins(0, 0, 0, 0);
+    informazioni_ = new PannelloInfo(centro);
+    griglia_ = new GrigliaProprieta(centro);
     label1_ = new QLabel(centro);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setStyleSheet(
         QStringLiteral("background: rgb(255, 255, 192); border: 1px solid black; color: black;"));
+}
+
+void FinestraPrincipale::CollegaPannelli() {
+    selezione_ = std::make_unique<SelezioneVistaQt>(
+        sessione_, *selettori_, *scala_,
+        AzioniVista{.InfoArm = [this] { InfoArm(); },
+                    .AdattaFinestra = [this] { AdattaFinestra(vista_, sessione_.parete.Estensione); },
+                    .Ridisegna = [this] { Ridisegna(); }});
+    CollegaGrigliaDiffusa(
+        *griglia_, sessione_, *this,
+        {.AdattaFinestra = [this] { AdattaFinestra(vista_, sessione_.parete.Estensione); },
+         .InfoNodo = [this](int nodo) { ::InfoNodo(sessione_, *informazioni_, nodo); }});
 }
 
 Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
@@ -151,8 +121,8 @@ Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
     if (!EsisteFile(parete.FileCorrente, sessione_.stato, *this)) parete.FileCorrente.clear();
     InizializzaCartelle(sessione_.imp);
     DimensionaSuSchermo();
-    Option1_Click(0);
-    Option2_Click(0);
+    selezione_->Option1_Click(0);
+    selezione_->Option2_Click(0);
     // A damaged memory file has been told and leaves the list empty.
     (void)CaricaMemoria(sessione_, *this);
     parete.PerimetroEsterno.assign(2, Punto{});
@@ -161,7 +131,8 @@ Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
     // A damaged settings file has been told and leaves the defaults.
     if (EsisteFile(PercorsoIni(sessione_.imp).string(), sessione_.stato, *this))
         (void)LeggiIni(sessione_, *this);
-    // The command ids and the command bars plug in here, from IconeGrandi.
+    // The ids and the bars follow IconeGrandi; the recent items the memory file.
+    comandi_ = std::make_unique<ComandiFinestra>(this, sessione_, vista_, *this, *this);
     ApplicaColoriVideo();
     ApplicaPosizioneSalvata();
     // The view of the first wall is fitted to the canvas as it will be shown.
@@ -203,7 +174,7 @@ void FinestraPrincipale::ApplicaPosizioneSalvata() {
 
 void FinestraPrincipale::CommandBars_Ridimensiona() {
     const LayoutFinestra l = CalcolaLayout(centralWidget()->size(), twipPerPixel_);
-    frame2_->setGeometry(l.Selettori);
+    selettori_->setGeometry(l.Selettori);
     legenda_->setGeometry(l.Legenda);
     informazioni_->setGeometry(l.Informazioni);
     griglia_->setGeometry(l.Griglia);
@@ -219,21 +190,10 @@ void FinestraPrincipale::ApplicaColoriVideo() {
     Ridisegna();
 }
 
+// Whatever was redrawn for may have changed what the commands offer.
 void FinestraPrincipale::Ridisegna() {
     ::Ridisegna(sessione_, DestinazioneSchermo{*tela_, vista_, *legenda_, *this});
-}
-
-void FinestraPrincipale::Option1_Click(int indice) {
-    sessione_.stato.LatoCorrente = indice;
-    option1_[indice]->setChecked(true);
-    // The derivation of the display state plugs in here, before the redraw.
-    Ridisegna();
-}
-
-void FinestraPrincipale::Option2_Click(int indice) {
-    sessione_.stato.DirezioneCorrente = indice;
-    option2_[indice]->setChecked(true);
-    Ridisegna();
+    if (comandi_) comandi_->RichiediAggiornamento();
 }
 
 void FinestraPrincipale::Form_KeyPress(int tasto) {
@@ -243,8 +203,8 @@ void FinestraPrincipale::Form_KeyPress(int tasto) {
     // Closing the zone under edit on Enter is wired with the canvas modes.
     if (stato.TipoMappa >= PrimaMappaMancanti && stato.TipoMappa <= UltimaMappaMancanti) return;
     // Taken as typed: the "Range" button is the one that checks them.
-    stato.ScalaMax = ValoreTesto(text1_[0]->text().toStdString());
-    stato.ScalaMin = ValoreTesto(text1_[1]->text().toStdString());
+    stato.ScalaMax = ValoreTesto(ScalaMassima().text().toStdString());
+    stato.ScalaMin = ValoreTesto(ScalaMinima().text().toStdString());
     Ridisegna();
 }
 
@@ -277,13 +237,6 @@ void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
-void FinestraPrincipale::Esci() { close(); }
-
-void FinestraPrincipale::MostraInformazioni() {
-    FrmSplash splash(twipPerPixel_, this);
-    dialoghi_.Esegui(splash);
-}
-
 void FinestraPrincipale::Messaggio(const std::string& testo, const std::string& titolo,
                                    IconaMessaggio icona) {
     dialoghi_.Messaggio(this, Testo(testo), Testo(titolo), icona);
@@ -294,14 +247,14 @@ bool FinestraPrincipale::Domanda(const std::string& testo, const std::string& ti
     return dialoghi_.Domanda(this, Testo(testo), Testo(titolo), icona);
 }
 
-void FinestraPrincipale::SelezionaLatoMeno() { Option1_Click(1); }
+void FinestraPrincipale::SelezionaLatoMeno() { selezione_->Option1_Click(1); }
 
 void FinestraPrincipale::MostraPulsantiLato(bool visibili) {
-    for (QRadioButton* pulsante : option1_) pulsante->setVisible(visibili);
+    selettori_->MostraPulsantiLato(visibili);
 }
 
 void FinestraPrincipale::MostraEtichettaMagliaUnica(bool visibile) {
-    label3_->setVisible(visibile);
+    selettori_->MostraEtichettaMagliaUnica(visibile);
 }
 
 void FinestraPrincipale::ImpostaTitolo(const std::string& titolo) { setWindowTitle(Testo(titolo)); }
@@ -343,12 +296,52 @@ std::optional<std::string> FinestraPrincipale::ScegliFileDaSalvare(const std::st
     return scelto->toStdString();
 }
 
-// The property grid of the distributed reinforcement fills itself here when
-// it is wired into ContenitoreGriglia.
-void FinestraPrincipale::PanelDiffusa() {}
+void FinestraPrincipale::PanelDiffusa() { ::PanelDiffusa(sessione_.parete, *griglia_); }
 
-void FinestraPrincipale::AggiornaDopoModifica() {
-    Ridisegna();
+void FinestraPrincipale::AggiornaDopoModifica() { Ridisegna(); }
+
+void FinestraPrincipale::MostraRiquadroScala(bool visibile) { scala_->setVisible(visibile); }
+
+QLineEdit& FinestraPrincipale::ScalaMassima() { return *scala_->Text1(0); }
+QLineEdit& FinestraPrincipale::ScalaMinima() { return *scala_->Text1(1); }
+
+void FinestraPrincipale::AggiornaVisualizzazione() { selezione_->AggiornaVisulalizzazione(); }
+void FinestraPrincipale::SelezionaLato(int indice) { selezione_->Option1_Click(indice); }
+void FinestraPrincipale::SelezionaDirezione(int indice) { selezione_->Option2_Click(indice); }
+
+void FinestraPrincipale::ImpostaPrompt(const std::string& testo) { label1_->setText(Testo(testo)); }
+
+// The hover highlight belongs to the canvas events, which reset it when they are wired.
+void FinestraPrincipale::AnnullaEvidenziazione() {}
+
+void FinestraPrincipale::InfoArm() { ::InfoArm(sessione_, *informazioni_); }
+
+void FinestraPrincipale::MostraTestoInformazioni(const std::string& testo) {
+    informazioni_->ImpostaRtf(RtfInizio() + RtfNero(testo, 20, 0, 0) + RtfFine());
 }
 
-void FinestraPrincipale::MostraRiquadroScala(bool visibile) { frame1_->setVisible(visibile); }
+void FinestraPrincipale::MostraPannelloIntervallo() { scala_->show(); }
+
+// The perimeter editor is wired with its own window.
+void FinestraPrincipale::MostraEditorPerimetro(int /*perimetro*/) {}
+void FinestraPrincipale::ChiudiEditorPerimetro() {}
+
+// The bill-of-quantities window is wired with its own dialog.
+void FinestraPrincipale::MostraComputo() {}
+
+// The DXF export dialog is wired with its own dialog.
+void FinestraPrincipale::MostraEsportazioneDxf() {}
+
+void FinestraPrincipale::MostraInformazioniProgramma() {
+    FrmSplash splash(twipPerPixel_, this);
+    dialoghi_.Esegui(splash);
+}
+
+// The settings dialog is wired with its own dialog.
+void FinestraPrincipale::MostraImpostazioni() {}
+
+// The design-parameter dialog is wired with its own dialog; until then the
+// automatic design is never asked for.
+bool FinestraPrincipale::MostraParametriProgetto() { return false; }
+
+void FinestraPrincipale::Esci() { close(); }

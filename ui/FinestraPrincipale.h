@@ -3,32 +3,40 @@
 #include "drawing/Vista.h"
 #include "model/Esito.h"
 #include "model/Finestra.h"
+#include "ui/AzioniFinestra.h"
 #include "ui/OspiteDialoghi.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
-class QButtonGroup;
+class ComandiFinestra;
+class GrigliaProprieta;
+class PannelloInfo;
+class PannelloScala;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QTextEdit;
 class RiquadroLegendaQt;
+class SelettoriVista;
+class SelezioneVistaQt;
 class TelaQt;
 struct Sessione;
 
 // The main window: it starts and ends the program, lays out the canvas and
 // the side column and is the core's window interface. What is shown lives in
-// the session; the widgets only show it.
-class FinestraPrincipale : public QMainWindow, public InterfacciaFinestra {
+// the session; the widgets only show it. The command bars reach it through
+// its actions.
+class FinestraPrincipale : public QMainWindow,
+                           public InterfacciaFinestra,
+                           public AzioniFinestra {
     Q_OBJECT
 public:
     // Makes the window (the screen unit is taken here); nothing is loaded
     // before Form_Load.
     explicit FinestraPrincipale(Sessione& sessione, QWidget* parent = nullptr);
+    ~FinestraPrincipale() override;
 
     // The start-up sequence, with the command line as one text. A wall on
     // the command line that the reader refuses has been told; the outcome
@@ -45,16 +53,19 @@ public:
     OspiteDialoghi& Dialoghi() { return dialoghi_; }
     TelaQt& Tela() { return *tela_; }
     RiquadroLegendaQt& Legenda() { return *legenda_; }
-    // The information panel (RichTextBox1), for the panel that fills it.
-    QTextEdit& PannelloInformazioni() { return *informazioni_; }
-    // Where the property grid of the distributed reinforcement goes.
-    QWidget& ContenitoreGriglia() { return *griglia_; }
-    // The range panel of the maps (Frame1) and its two boxes and buttons.
-    QWidget& PannelloScala() { return *frame1_; }
-    QLineEdit& ScalaMassima() { return *text1_[0]; }
-    QLineEdit& ScalaMinima() { return *text1_[1]; }
-    QPushButton& PulsanteScala(int indice) { return *command1_[indice]; }
+    SelettoriVista& Selettori() { return *selettori_; }
+    SelezioneVistaQt& Selezione() { return *selezione_; }
+    // The information panel (RichTextBox1).
+    PannelloInfo& PannelloInformazioni() { return *informazioni_; }
+    // The property grid of the distributed reinforcement (PropertyGrid1).
+    GrigliaProprieta& Griglia() { return *griglia_; }
+    // The range panel of the maps (Frame1) and its two boxes.
+    PannelloScala& RiquadroScala() { return *scala_; }
+    QLineEdit& ScalaMassima();
+    QLineEdit& ScalaMinima();
     QLabel& Prompt() { return *label1_; }
+    // The command bars and their dispatcher, from Form_Load on.
+    ComandiFinestra* Comandi() { return comandi_.get(); }
 
     // InterfacciaFinestra.
     void Messaggio(const std::string& testo, const std::string& titolo,
@@ -76,14 +87,26 @@ public:
     void AggiornaDopoModifica() override;
     void MostraRiquadroScala(bool visibile) override;
 
-public slots:
-    // "&Esci": closes as the close box does.
-    void Esci();
-    // "&Informazioni su...": the information window, through the dialog host.
-    void MostraInformazioni();
-    // The face and direction selectors (index 0 or 1).
-    void Option1_Click(int indice);
-    void Option2_Click(int indice);
+    // AzioniFinestra.
+    void Ridisegna() override;
+    void AggiornaVisualizzazione() override;
+    void SelezionaLato(int indice) override;
+    void SelezionaDirezione(int indice) override;
+    void ImpostaPrompt(const std::string& testo) override;
+    void AnnullaEvidenziazione() override;
+    void InfoArm() override;
+    void MostraTestoInformazioni(const std::string& testo) override;
+    void MostraPannelloIntervallo() override;
+    void MostraEditorPerimetro(int perimetro) override;
+    void ChiudiEditorPerimetro() override;
+    void MostraComputo() override;
+    void MostraEsportazioneDxf() override;
+    void MostraInformazioniProgramma() override;
+    void MostraImpostazioni() override;
+    bool MostraParametriProgetto() override;
+    // Closes as the close box does.
+    void Esci() override;
+
     // The canvas colours of the settings, then a redraw.
     void ApplicaColoriVideo();
 
@@ -95,11 +118,10 @@ protected:
 
 private:
     void CostruisciColonna();
+    void CollegaPannelli();
     void DimensionaSuSchermo();
     void ApplicaPosizioneSalvata();
     void Form_KeyPress(int tasto);
-    // The one place the central redraw of the screen is called from.
-    void Ridisegna();
 
     Sessione& sessione_;
     Vista vista_;
@@ -107,19 +129,14 @@ private:
     int twipPerPixel_ = 15;
 
     TelaQt* tela_ = nullptr;
-    QWidget* frame2_ = nullptr;
-    QRadioButton* option1_[2] = {};
-    QRadioButton* option2_[2] = {};
-    QButtonGroup* gruppoLato_ = nullptr;
-    QButtonGroup* gruppoDirezione_ = nullptr;
-    QLabel* label3_ = nullptr;
+    SelettoriVista* selettori_ = nullptr;
     RiquadroLegendaQt* legenda_ = nullptr;
-    QWidget* frame1_ = nullptr;
-    QLineEdit* text1_[2] = {};
-    QPushButton* command1_[2] = {};
-    QTextEdit* informazioni_ = nullptr;
-    QWidget* griglia_ = nullptr;
+    PannelloScala* scala_ = nullptr;
+    PannelloInfo* informazioni_ = nullptr;
+    GrigliaProprieta* griglia_ = nullptr;
     QLabel* label1_ = nullptr;
+    std::unique_ptr<SelezioneVistaQt> selezione_;
+    std::unique_ptr<ComandiFinestra> comandi_;
     // A burst of resizes is redrawn once, when it is over.
     QTimer ridisegnoDopoResize_;
     // The key press being passed up the parents, handled once.

@@ -53,6 +53,7 @@ TEST(CaricaProgetto, AperturaRiuscita) {
     Progetto t;
     ASSERT_TRUE(fs::exists(t.Istantanea()));
     const std::string altra = t.Copia("P6.SET", "MAGLIA_UNICA.SET");
+    t.sessione.stato.NodoSelezionato = 12;  // picked on the wall being closed
 
     ASSERT_TRUE(CaricaProgetto(t.sessione, altra, t.vista, t.finestra).Riuscito());
     const std::vector<std::string> inizio(t.finestra.Eventi.begin(), t.finestra.Eventi.begin() + 2);
@@ -73,6 +74,7 @@ TEST(CaricaProgetto, AperturaRiuscita) {
     EXPECT_EQ(t.sessione.recenti.FileRecenti[0], altra);
     EXPECT_EQ(t.sessione.stato.StatoVista, 0);
     EXPECT_EQ(t.sessione.stato.VistaCorrente, 1);  // single mesh: "lato -"
+    EXPECT_EQ(t.sessione.stato.NodoSelezionato, -1);
     // The view is fitted: 800 pixels across the wall's width.
     EXPECT_FLOAT_EQ(t.vista.Scala * (p.Estensione.Xmax - p.Estensione.Xmin), 800.0f);
     // The missing areas are current.
