@@ -15,6 +15,8 @@
 #include "model/StoriaAnnulla.h"
 #include "model/Titolo.h"
 #include "ui/ComandiFinestra.h"
+#include "ui/Form2.h"
+#include "ui/FrmProg.h"
 #include "ui/FrmSplash.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/LayoutFinestra.h"
@@ -185,9 +187,13 @@ void FinestraPrincipale::CommandBars_Ridimensiona() {
 }
 
 void FinestraPrincipale::ApplicaColoriVideo() {
+    ColoriTela();
+    Ridisegna();
+}
+
+void FinestraPrincipale::ColoriTela() {
     tela_->ImpostaColoreSfondo(ColoreSfondoTela(sessione_.imp));
     tela_->ImpostaColorePrimoPiano(sessione_.imp.ColPrimoPiano);
-    Ridisegna();
 }
 
 // Whatever was redrawn for may have changed what the commands offer.
@@ -337,11 +343,14 @@ void FinestraPrincipale::MostraInformazioniProgramma() {
     dialoghi_.Esegui(splash);
 }
 
-// The settings dialog is wired with its own dialog.
-void FinestraPrincipale::MostraImpostazioni() {}
+void FinestraPrincipale::MostraImpostazioni() {
+    ::MostraImpostazioni(sessione_, *this, dialoghi_,
+                         {.Ridisegna = [this] { Ridisegna(); }, .ColoriTela = [this] { ColoriTela(); }},
+                         twipPerPixel_, this);
+}
 
-// The design-parameter dialog is wired with its own dialog; until then the
-// automatic design is never asked for.
-bool FinestraPrincipale::MostraParametriProgetto() { return false; }
+bool FinestraPrincipale::MostraParametriProgetto() {
+    return MostraFrmProg(sessione_, dialoghi_, twipPerPixel_, this);
+}
 
 void FinestraPrincipale::Esci() { close(); }

@@ -109,6 +109,8 @@ public:
 
     // The canvas colours of the settings, then a redraw.
     void ApplicaColoriVideo();
+    // The canvas colours of the settings alone.
+    void ColoriTela();
 
 protected:
     // Form_Unload: asks before unsaved changes are lost.

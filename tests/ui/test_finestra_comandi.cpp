@@ -168,6 +168,15 @@ TEST_F(FinestraConComandi, TheOpenWallFillsThePanelsAndTheRepeatableCommandsProm
     EXPECT_EQ(sessione.stato.UltimoComando, Ids().IdSpostaArmatura);
 }
 
+TEST_F(FinestraConComandi, TheSettingsAndDesignCommandsOpenTheirDialogs) {
+    Avvia(true);
+    Scegli(Ids().IdImpostazioni);
+    Scegli(Ids().IdProgetto);  // the toolbar button "Progetto armatura diffusa"
+    std::vector<std::string> titoli;
+    for (const auto& visto : copione.Visti) titoli.push_back(visto.Titolo);
+    EXPECT_EQ(titoli, (std::vector<std::string>{"Impostazioni", "Progetto amatura diffusa"}));
+}
+
 TEST_F(FinestraConComandi, TheInformationWindowOpensAndExitCloses) {
     Avvia(true);
     Scegli(IdFisso::Informazioni);
