@@ -125,6 +125,18 @@ struct StatoInterfaccia {
     // (pixels), and the flag that has the next redraw draw its grips once.
     float XA = 0.0f, YA = 0.0f, XB = 0.0f, YB = 0.0f;
     int MostraManiglie = 0;
+    // The centre grip of that zone, midway between A and B (pixels).
+    float XMedio = 0.0f, YMedio = 0.0f;
+    // Set by the zone dialog's "Ok" when the zone has at least two bars.
+    int PosAccettata = 0;
+
+    // Canvas mouse: the last left or middle press (pixels) and the model
+    // point under the cursor at the last move (cm, 0 before the first).
+    float XClick = 0.0f, YClick = 0.0f;
+    float XMouse = 0.0f, YMouse = 0.0f;
+    // The element the hover marked last (-1 none; 0 at start): the next
+    // hover clears the overlay when it finds another one.
+    int ElementoEvidenziato = 0;
 
     // The perimeter editor: open flag (1 open); the polygon under edit, a
     // pool of points (cm) and the pool indexes of its vertices in order, list
