@@ -7,7 +7,6 @@
 #include "model/Parete.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 namespace {
@@ -29,13 +28,8 @@ public:
     // False when a limit stopped the construction.
     [[nodiscard]] bool InserisciNodo(int i) {
         const Punto p = punti_[i];
-        candidati_.clear();
-        griglia_.Candidati(p, generazioni_, candidati_);
         cavita_.clear();
-        for (const int id : candidati_) {
-            const CerchioTriangolo& c = cerchi_[id];
-            if (PuntoNelCerchio(c.Xc, c.Yc, c.R2, p.X, p.Y)) cavita_.push_back(posto_[id]);
-        }
+        griglia_.PerOgniCerchioCon(p, [&](int id) { cavita_.push_back(posto_[id]); });
         if (limiti_.LatiOltre(cavita_.size())) return false;
         TogliCavita();
         for (const LatoCavita& l : lati_.Lati()) {
@@ -77,24 +71,21 @@ private:
     void AggiungiTriangolo(const Triangolo& t) {
         int id = 0;
         if (liberi_.empty()) {
-            id = static_cast<int>(cerchi_.size());
-            cerchi_.emplace_back();
+            id = static_cast<int>(posto_.size());
             posto_.push_back(0);
-            generazioni_.push_back(0);
         } else {
             id = liberi_.back();
             liberi_.pop_back();
         }
-        cerchi_[id] = CerchioCircoscritto(punti_, t);
         posto_[id] = static_cast<int>(triangoli_.size());
         triangoli_.push_back(t);
         idInPosto_.push_back(id);
-        griglia_.Registra(id, generazioni_[id], cerchi_[id]);
+        griglia_.Registra(id, CerchioCircoscritto(punti_, t));
     }
 
     void TogliTriangolo(int posto) {
         const int id = idInPosto_[posto];
-        ++generazioni_[id];
+        griglia_.Togli(id);
         liberi_.push_back(id);
         const int ultimo = idInPosto_.back();
         triangoli_[posto] = triangoli_.back();
@@ -109,14 +100,9 @@ private:
     GrigliaCerchi griglia_;
     std::vector<Triangolo> triangoli_;  // in the slots of the plain construction
     std::vector<int> idInPosto_;
-    // By triangle id, reused after a removal under a new generation.
-    std::vector<CerchioTriangolo> cerchi_;
-    std::vector<int> posto_;
-    std::vector<std::uint32_t> generazioni_;
+    std::vector<int> posto_;  // by triangle id; ids are reused after a removal
     std::vector<int> liberi_;
-    // Work lists of the node being inserted.
-    std::vector<int> candidati_;
-    std::vector<int> cavita_;  // slots
+    std::vector<int> cavita_;  // slots of the node being inserted
     LatiCavita lati_;
 };
 

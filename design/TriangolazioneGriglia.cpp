@@ -33,25 +33,42 @@ GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
         livello.Lato = lato;
         livello.Colonne = celle(larghezza, lato);
         livello.Righe = celle(altezza, lato);
-        livello.Celle.resize(static_cast<std::size_t>(livello.Colonne) * livello.Righe);
-        const bool cima = livello.Colonne == 1 && livello.Righe == 1;
-        livelli_.push_back(std::move(livello));
-        if (cima) break;
+        livello.PrimaCella = celle_.size();
+        celle_.resize(celle_.size() + static_cast<std::size_t>(livello.Colonne) * livello.Righe);
+        livelli_.push_back(livello);
+        if (livello.Colonne == 1 && livello.Righe == 1) break;
     }
 }
 
-int GrigliaCerchi::Cella(double v, double minimo, double lato, int numero) {
-    const double c = std::floor((v - minimo) / lato);
-    if (!(c > 0.0)) return 0;
-    return c >= numero - 1 ? numero - 1 : static_cast<int>(c);
+void GrigliaCerchi::Archivia(int id, std::size_t cella, const CerchioTriangolo& cerchio) {
+    Registrazione& r = registrazioni_[id];
+    r.Cella[r.Numero] = cella;
+    r.Posto[r.Numero] = celle_[cella].size();
+    celle_[cella].push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
+    ++r.Numero;
 }
 
-void GrigliaCerchi::Registra(int id, std::uint32_t generazione, const CerchioTriangolo& cerchio) {
+void GrigliaCerchi::Togli(int id) {
+    if (id >= static_cast<int>(registrazioni_.size())) return;
+    Registrazione& r = registrazioni_[id];
+    for (int k = 0; k < r.Numero; ++k) {
+        std::vector<Voce>& cella = celle_[r.Cella[k]];
+        const std::size_t posto = r.Posto[k];
+        if (posto + 1 != cella.size()) {
+            cella[posto] = cella.back();
+            registrazioni_[cella[posto].Id].Posto[cella[posto].Registrazione] = posto;
+        }
+        cella.pop_back();
+    }
+    r.Numero = 0;
+}
+
+void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
+    if (id >= static_cast<int>(registrazioni_.size())) registrazioni_.resize(static_cast<std::size_t>(id) + 1);
     // dx * dx + dy * dy <= R2 in float: no point is within a negative or NaN radius.
     if (!(cerchio.R2 >= 0.0f)) return;
-    const Voce voce{id, generazione};
     if (!std::isfinite(cerchio.Xc) || !std::isfinite(cerchio.Yc) || !std::isfinite(cerchio.R2)) {
-        livelli_.back().Celle[0].push_back(voce);
+        Archivia(id, livelli_.back().PrimaCella, cerchio);
         return;
     }
     // The float test can hold a point a few roundings beyond the true radius;
@@ -69,7 +86,7 @@ void GrigliaCerchi::Registra(int id, std::uint32_t generazione, const CerchioTri
     std::size_t l = 0;
     while (l + 1 < livelli_.size() && livelli_[l].Lato < misura) ++l;
     for (;; ++l) {
-        Livello& livello = livelli_[l];
+        const Livello& livello = livelli_[l];
         const int i0 = Cella(x0, xmin_, livello.Lato, livello.Colonne);
         const int i1 = Cella(x1, xmin_, livello.Lato, livello.Colonne);
         const int j0 = Cella(y0, ymin_, livello.Lato, livello.Righe);
@@ -77,28 +94,9 @@ void GrigliaCerchi::Registra(int id, std::uint32_t generazione, const CerchioTri
         if (i1 - i0 > 1 || j1 - j0 > 1) continue;
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {
-                livello.Celle[static_cast<std::size_t>(j) * livello.Colonne + i].push_back(voce);
+                Archivia(id, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
             }
         }
         return;
-    }
-}
-
-void GrigliaCerchi::Candidati(const Punto& p, std::span<const std::uint32_t> generazioni,
-                              std::vector<int>& candidati) {
-    for (Livello& livello : livelli_) {
-        const int i = Cella(p.X, xmin_, livello.Lato, livello.Colonne);
-        const int j = Cella(p.Y, ymin_, livello.Lato, livello.Righe);
-        std::vector<Voce>& cella = livello.Celle[static_cast<std::size_t>(j) * livello.Colonne + i];
-        std::size_t k = 0;
-        while (k < cella.size()) {
-            if (generazioni[cella[k].Id] != cella[k].Generazione) {
-                cella[k] = cella.back();
-                cella.pop_back();
-            } else {
-                candidati.push_back(cella[k].Id);
-                ++k;
-            }
-        }
     }
 }

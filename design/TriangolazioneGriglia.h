@@ -4,13 +4,13 @@
 // over the box of the nodes, each twice as coarse as the one below. A circle
 // is filed in the finest grid where a box that safely encloses its float
 // circle spans at most two cells each way; a query looks at the one cell of
-// the node in every grid. The answer is a superset of the triangles whose
-// float in-circle test holds the node, so the caller runs that test on each.
+// the node in every grid and runs the float in-circle test on what it finds,
+// so it meets every triangle whose circle holds the node, each once.
 
 #include "design/TriangolazioneComune.h"
 #include "model/Punto.h"
 
-#include <cstdint>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -19,28 +19,56 @@ public:
     // Every later query point is one of nodi.
     explicit GrigliaCerchi(std::span<const Punto> nodi);
 
-    // Files triangle id, alive in its generation, under its circle. A circle
-    // that holds no point or lies clear of the nodes' box is not filed.
-    void Registra(int id, std::uint32_t generazione, const CerchioTriangolo& cerchio);
+    // Files triangle id under its circle. A circle that holds no point or lies
+    // clear of the nodes' box is not filed. The id must not be filed already.
+    void Registra(int id, const CerchioTriangolo& cerchio);
 
-    // Appends to candidati every filed triangle whose generation is still
-    // generazioni[id], each once, and forgets the entries of older ones.
-    void Candidati(const Punto& p, std::span<const std::uint32_t> generazioni, std::vector<int>& candidati);
+    // Forgets triangle id.
+    void Togli(int id);
+
+    // Calls colpito(id) for every filed triangle whose circle holds p by the
+    // float test.
+    template <class Colpito>
+    void PerOgniCerchioCon(const Punto& p, Colpito colpito) const {
+        for (const Livello& livello : livelli_) {
+            const int i = Cella(p.X, xmin_, livello.Lato, livello.Colonne);
+            const int j = Cella(p.Y, ymin_, livello.Lato, livello.Righe);
+            for (const Voce& v : celle_[livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i]) {
+                if (PuntoNelCerchio(v.Xc, v.Yc, v.R2, p.X, p.Y)) colpito(v.Id);
+            }
+        }
+    }
 
 private:
     struct Voce {
+        float Xc = 0.0f;
+        float Yc = 0.0f;
+        float R2 = 0.0f;
         int Id = 0;
-        std::uint32_t Generazione = 0;
+        int Registrazione = 0;  // which of the id's cells holds this entry
+    };
+    // Where the entries of one triangle are, to take them out at once.
+    struct Registrazione {
+        int Numero = 0;
+        std::array<std::size_t, 4> Cella{};
+        std::array<std::size_t, 4> Posto{};
     };
     struct Livello {
         double Lato = 1.0;
         int Colonne = 1;
         int Righe = 1;
-        std::vector<std::vector<Voce>> Celle;
+        std::size_t PrimaCella = 0;
     };
 
-    [[nodiscard]] static int Cella(double v, double minimo, double lato, int numero);
+    [[nodiscard]] static int Cella(double v, double minimo, double lato, int numero) {
+        const double c = (v - minimo) / lato;
+        if (!(c >= 1.0)) return 0;
+        return c >= numero - 1 ? numero - 1 : static_cast<int>(c);
+    }
+    void Archivia(int id, std::size_t cella, const CerchioTriangolo& cerchio);
 
     double xmin_ = 0.0, xmax_ = 0.0, ymin_ = 0.0, ymax_ = 0.0;
     std::vector<Livello> livelli_;  // the last one is a single cell
+    std::vector<std::vector<Voce>> celle_;  // the cells of every level
+    std::vector<Registrazione> registrazioni_;  // by id
 };
