@@ -31,6 +31,7 @@ GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
     for (;; lato *= 2.0) {
         Livello livello;
         livello.Lato = lato;
+        livello.PerLato = 1.0 / lato;
         livello.Colonne = celle(larghezza, lato);
         livello.Righe = celle(altezza, lato);
         livello.PrimaCella = celle_.size();
@@ -87,10 +88,10 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
     while (l + 1 < livelli_.size() && livelli_[l].Lato < misura) ++l;
     for (;; ++l) {
         const Livello& livello = livelli_[l];
-        const int i0 = Cella(x0, xmin_, livello.Lato, livello.Colonne);
-        const int i1 = Cella(x1, xmin_, livello.Lato, livello.Colonne);
-        const int j0 = Cella(y0, ymin_, livello.Lato, livello.Righe);
-        const int j1 = Cella(y1, ymin_, livello.Lato, livello.Righe);
+        const int i0 = Cella(x0, xmin_, livello.PerLato, livello.Colonne);
+        const int i1 = Cella(x1, xmin_, livello.PerLato, livello.Colonne);
+        const int j0 = Cella(y0, ymin_, livello.PerLato, livello.Righe);
+        const int j1 = Cella(y1, ymin_, livello.PerLato, livello.Righe);
         if (i1 - i0 > 1 || j1 - j0 > 1) continue;
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {

@@ -31,8 +31,8 @@ public:
     template <class Colpito>
     void PerOgniCerchioCon(const Punto& p, Colpito colpito) const {
         for (const Livello& livello : livelli_) {
-            const int i = Cella(p.X, xmin_, livello.Lato, livello.Colonne);
-            const int j = Cella(p.Y, ymin_, livello.Lato, livello.Righe);
+            const int i = Cella(p.X, xmin_, livello.PerLato, livello.Colonne);
+            const int j = Cella(p.Y, ymin_, livello.PerLato, livello.Righe);
             for (const Voce& v : celle_[livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i]) {
                 if (PuntoNelCerchio(v.Xc, v.Yc, v.R2, p.X, p.Y)) colpito(v.Id);
             }
@@ -55,13 +55,14 @@ private:
     };
     struct Livello {
         double Lato = 1.0;
+        double PerLato = 1.0;  // 1 / Lato: a product keeps the cells in order as well as a quotient
         int Colonne = 1;
         int Righe = 1;
         std::size_t PrimaCella = 0;
     };
 
-    [[nodiscard]] static int Cella(double v, double minimo, double lato, int numero) {
-        const double c = (v - minimo) / lato;
+    [[nodiscard]] static int Cella(double v, double minimo, double perLato, int numero) {
+        const double c = (v - minimo) * perLato;
         if (!(c >= 1.0)) return 0;
         return c >= numero - 1 ? numero - 1 : static_cast<int>(c);
     }
