@@ -5,8 +5,10 @@ struct Parete;
 // Rebuilds Triangoli / UltimoTriangolo of the wall from its analysis nodes:
 // incremental Delaunay insertion in the order of Nodi into a small
 // super-triangle, then only the triangles whose centroid lies inside the
-// outline and outside every opening are kept. The caller guarantees NumNodi >= 1;
-// with fewer than three non-collinear nodes the list comes out empty.
+// outline and outside every opening, and whose corners are not exactly on one
+// line, are kept. More than 3 N triangles, or a cavity with more edges than
+// 9 N, stops the construction and leaves no triangle. The result is that of
+// TriangolaNodiSemplice, found through an index of the circumcircles.
 void TriangolaNodi(Parete& parete);
 
 // True when (xp, yp) lies inside or on the circle through the three points;
