@@ -1,16 +1,13 @@
 #include "ui/Dispatcher.h"
 
 #include "design/AnnullaModifica.h"
-#include "design/AreeStrati.h"
 #include "design/CaricaProgetto.h"
-#include "design/LeggiParete.h"
 #include "design/Modifica.h"
 #include "design/ProgettoDiffusa.h"
 #include "design/SalvaPareteComando.h"
 #include "drawing/ComandiVista.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/QuoteFormato.h"
-#include "model/Cartelle.h"
 #include "model/Finestra.h"
 #include "model/Recenti.h"
 #include "model/RecentiApri.h"
@@ -36,45 +33,18 @@ void SelettoriIniziali(ContestoComandi& c) {
     c.azioni.SelezionaDirezione(0);
 }
 
-// The export dialog reads other walls into the model. The open wall is read
-// again from its file and then takes back the design it had before the
-// dialog, so an edit that was not saved survives the export.
+// The export dialog reads every chosen wall into a session of its own, so the
+// open wall, its unsaved edits and its undo history are never touched: only
+// the question whether to save first, since the drawing shows what is saved.
 void GeneraDxf(ContestoComandi& c) {
     Sessione& s = c.sessione;
-    const std::string p = s.parete.FileCorrente;
-    if (Nominata(p) &&
+    if (Nominata(s.parete.FileCorrente) &&
         c.finestra.Domanda("Vuoi salvare il file prima di procedere?\n"
                            "Solo salvando il file, le modifiche apportate all'armatura verranno "
                            "riportate nel DXF",
                            "Attenzione!", IconaMessaggio::Nessuna))
         (void)ComandoSalva(s, c.finestra);  // a failed save has been told
-
-    const Parete prima = s.parete;
     c.azioni.MostraEsportazioneDxf();
-
-    const bool riletta = Nominata(p) && EsisteFile(p, s.stato, c.finestra) &&
-                         LeggiParete(s, p, c.finestra).Riuscito();
-    if (!riletta) {
-        s.parete = prima;
-        SelettoriIniziali(c);
-        c.azioni.Ridisegna();
-        return;
-    }
-    Parete& parete = s.parete;
-    parete.FileCorrente = prima.FileCorrente;
-    parete.CartellaLavoro = prima.CartellaLavoro;
-    parete.Progetto() = prima.Progetto();
-    CodaGeometria(parete, s.stato);
-    CalcolaAreeStrati(parete);
-    if (parete.NumNodi > 0) {
-        StatisticheAree(parete);
-        AggiornaRecenti(s.recenti, parete.FileCorrente);
-    }
-    CodaArmatura(parete, s.imp);
-    c.finestra.PanelDiffusa();
-    AdattaFinestra(c.vista, parete.Estensione);
-    SelettoriIniziali(c);
-    c.azioni.Ridisegna();
 }
 
 // A plain repeatable command: the mode it arms and what it resets.

@@ -16,6 +16,8 @@
 #include "model/Titolo.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/Form2.h"
+#include "ui/FormComputo.h"
+#include "ui/FormDxf.h"
 #include "ui/FrmProg.h"
 #include "ui/FrmSplash.h"
 #include "ui/GrigliaProprieta.h"
@@ -332,11 +334,11 @@ void FinestraPrincipale::MostraPannelloIntervallo() { scala_->show(); }
 void FinestraPrincipale::MostraEditorPerimetro(int /*perimetro*/) {}
 void FinestraPrincipale::ChiudiEditorPerimetro() {}
 
-// The bill-of-quantities window is wired with its own dialog.
-void FinestraPrincipale::MostraComputo() {}
+void FinestraPrincipale::MostraComputo() { ::MostraComputo(this, sessione_, dialoghi_); }
 
-// The DXF export dialog is wired with its own dialog.
-void FinestraPrincipale::MostraEsportazioneDxf() {}
+void FinestraPrincipale::MostraEsportazioneDxf() {
+    ::MostraEsportazioneDxf(this, sessione_, *this, dialoghi_);
+}
 
 void FinestraPrincipale::MostraInformazioniProgramma() {
     FrmSplash splash(twipPerPixel_, this);
