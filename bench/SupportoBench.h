@@ -10,7 +10,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -78,4 +80,23 @@ inline bool Leggi(benchmark::State& stato, Sessione& s, const std::string& file)
         return false;
     }
     return true;
+}
+
+// The main of every benchmark program over generated walls: the options,
+// then registra(file, "/nodes") for a wall of 500, 4,000 and 16,000 nodes,
+// the run, and a non-zero status when a wall cannot be made.
+template <typename Registra>
+int EseguiSuPareti(int argc, char** argv, Registra registra) {
+    benchmark::Initialize(&argc, argv);
+    try {
+        const CartellaBench cartella;
+        for (const int nodi : {500, 4000, 16000})
+            registra(GeneraParete(cartella.Percorso(), nodi), "/" + std::to_string(nodi));
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    benchmark::Shutdown();
+    return 0;
 }

@@ -53,29 +53,18 @@ void AreeMancanti(benchmark::State& stato, const std::string& file, int zone, Mo
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    try {
-        const CartellaBench cartella;
-        for (const int nodi : {500, 4000, 16000}) {
-            const std::string file = GeneraParete(cartella.Percorso(), nodi);
-            for (const int zone : {50, 200}) {
-                const std::string coda = "/" + std::to_string(zone) + "zone/" + std::to_string(nodi);
-                benchmark::RegisterBenchmark(("AggiornaAreeMancanti" + coda).c_str(), AreeMancanti, file,
-                                             zone, Modo::Veloce)
-                    ->Unit(benchmark::kMicrosecond);
-                benchmark::RegisterBenchmark(("CicloSemplice" + coda).c_str(), AreeMancanti, file, zone,
-                                             Modo::Semplice)
-                    ->Unit(benchmark::kMicrosecond);
-                benchmark::RegisterBenchmark(("CicloNudo" + coda).c_str(), AreeMancanti, file, zone,
-                                             Modo::Nudo)
-                    ->Unit(benchmark::kMicrosecond);
-            }
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        for (const int zone : {50, 200}) {
+            const std::string coda = "/" + std::to_string(zone) + "zone" + n;
+            benchmark::RegisterBenchmark(("AggiornaAreeMancanti" + coda).c_str(), AreeMancanti, file,
+                                         zone, Modo::Veloce)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("CicloSemplice" + coda).c_str(), AreeMancanti, file, zone,
+                                         Modo::Semplice)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("CicloNudo" + coda).c_str(), AreeMancanti, file, zone,
+                                         Modo::Nudo)
+                ->Unit(benchmark::kMicrosecond);
         }
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    });
 }

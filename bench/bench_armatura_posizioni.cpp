@@ -76,22 +76,10 @@ void DisegnoDxf(benchmark::State& stato, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    try {
-        const CartellaBench cartella;
-        for (const int nodi : {500, 4000, 16000}) {
-            const std::string file = GeneraParete(cartella.Percorso(), nodi);
-            const std::string n = "_200zone/" + std::to_string(nodi);
-            benchmark::RegisterBenchmark(("RicalcolaArmature" + n).c_str(), Ricalcola, file)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("ZoneInDxf" + n).c_str(), DisegnoDxf, file)
-                ->Unit(benchmark::kMillisecond);
-        }
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        benchmark::RegisterBenchmark(("RicalcolaArmature_200zone" + n).c_str(), Ricalcola, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ZoneInDxf_200zone" + n).c_str(), DisegnoDxf, file)
+            ->Unit(benchmark::kMillisecond);
+    });
 }

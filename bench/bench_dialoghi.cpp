@@ -52,16 +52,10 @@ void Progetta(benchmark::State& stato, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    const CartellaBench cartella;
-    for (int nodi : {500, 4000, 16000}) {
-        const std::string file = GeneraParete(cartella.Percorso(), nodi);
-        benchmark::RegisterBenchmark(("ChiusuraImpostazioni/" + std::to_string(nodi)).c_str(),
-                                     ChiusuraAnnulla, file)
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        benchmark::RegisterBenchmark(("ChiusuraImpostazioni" + n).c_str(), ChiusuraAnnulla, file)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("Progetta/" + std::to_string(nodi)).c_str(), Progetta, file)
+        benchmark::RegisterBenchmark(("Progetta" + n).c_str(), Progetta, file)
             ->Unit(benchmark::kMillisecond);
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    });
 }

@@ -94,24 +94,12 @@ void AreeMancanti(benchmark::State& stato, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    try {
-        const CartellaBench cartella;
-        for (const int nodi : {500, 4000, 16000}) {
-            const std::string file = GeneraParete(cartella.Percorso(), nodi);
-            const std::string n = std::string(1, '/').append(std::to_string(nodi));
-            benchmark::RegisterBenchmark(("LeggiParete" + n).c_str(), Lettura, file)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("TriangolaNodi" + n).c_str(), Triangolazione, file)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("AggiornaAreeMancanti_50zone" + n).c_str(), AreeMancanti, file)
-                ->Unit(benchmark::kMillisecond);
-        }
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        benchmark::RegisterBenchmark(("LeggiParete" + n).c_str(), Lettura, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("TriangolaNodi" + n).c_str(), Triangolazione, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("AggiornaAreeMancanti_50zone" + n).c_str(), AreeMancanti, file)
+            ->Unit(benchmark::kMillisecond);
+    });
 }

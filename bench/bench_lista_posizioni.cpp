@@ -127,24 +127,13 @@ void Conferma200Modifica(benchmark::State& stato, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    try {
-        const CartellaBench cartella;
-        for (const int nodi : {500, 4000, 16000}) {
-            const std::string file = GeneraParete(cartella.Percorso(), nodi);
-            const std::string n = "/" + std::to_string(nodi);
-            benchmark::RegisterBenchmark(("CreaPosizioneDaSelezione" + n).c_str(), Selezione, file)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("ConfermaPosizione_200a" + n).c_str(), Conferma200, file)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("ConfermaPosizione_200a_con_coda" + n).c_str(), Conferma200Modifica, file)
-                ->Unit(benchmark::kMillisecond);
-        }
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        benchmark::RegisterBenchmark(("CreaPosizioneDaSelezione" + n).c_str(), Selezione, file)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("ConfermaPosizione_200a" + n).c_str(), Conferma200, file)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("ConfermaPosizione_200a_con_coda" + n).c_str(),
+                                     Conferma200Modifica, file)
+            ->Unit(benchmark::kMillisecond);
+    });
 }

@@ -139,26 +139,14 @@ void Dxf(benchmark::State& stato, const std::string& file, bool r12) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    try {
-        const CartellaBench cartella;
-        for (const int nodi : {500, 4000, 16000}) {
-            const std::string file = GeneraParete(cartella.Percorso(), nodi);
-            const std::string n = "/" + std::to_string(nodi);
-            benchmark::RegisterBenchmark(("Ridisegna_tavola_schermo" + n).c_str(), Schermo, file, false)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("Ridisegna_mappa_schermo" + n).c_str(), Schermo, file, true)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("Ridisegna_tavola_dxf_r12" + n).c_str(), Dxf, file, true)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("Ridisegna_tavola_dxf_r2000" + n).c_str(), Dxf, file, false)
-                ->Unit(benchmark::kMillisecond);
-        }
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return EseguiSuPareti(argc, argv, [](const std::string& file, const std::string& n) {
+        benchmark::RegisterBenchmark(("Ridisegna_tavola_schermo" + n).c_str(), Schermo, file, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Ridisegna_mappa_schermo" + n).c_str(), Schermo, file, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Ridisegna_tavola_dxf_r12" + n).c_str(), Dxf, file, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Ridisegna_tavola_dxf_r2000" + n).c_str(), Dxf, file, false)
+            ->Unit(benchmark::kMillisecond);
+    });
 }
