@@ -90,7 +90,7 @@ bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos) {
 }
 
 void ApriFormCordolo(StatoInterfaccia& stato, const Parete& parete) {
-    stato.PosAccettata = 0;
+    AnnullaFormCordolo(stato);
     stato.DuplicaOpposto = 0;
     if (stato.PosCorrente.NumBracci < 2) stato.PosCorrente.NumBracci = 2;
     (void)CalcParalle(stato, parete);
@@ -190,7 +190,6 @@ bool OkFormCordolo(Sessione& sessione, InterfacciaFinestra& finestra) {
                            IconaMessaggio::Esclamazione);
         return false;
     }
-    st.DuplicaOpposto = 0;
     return ConfermaPosizione(sessione, finestra);
 }
 

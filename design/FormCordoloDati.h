@@ -23,8 +23,9 @@ inline constexpr const char* CategoriaCordolo = "Dati cordolo";
 // stands (the outer perimeter's or the opening's own vertex count).
 [[nodiscard]] bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos);
 
-// Opening: PosAccettata and DuplicaOpposto 0, a stored leg count below 2
-// becomes 2, then the band (CalcParalle).
+// Opening: the caller's own storing off (PosAccettata 0, ErroreOperazione
+// -1) on every way out, DuplicaOpposto 0, a stored leg count below 2 becomes
+// 2, then the band (CalcParalle).
 void ApriFormCordolo(StatoInterfaccia& stato, const Parete& parete);
 
 // The search band Vertici with its box, the ring-beam polygon
