@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+struct DatiFormZona;
+struct Parete;
+struct StatoInterfaccia;
+
+// The rich-text reports of the zone and ring-beam dialogs: the provided
+// against the required area.
+
+// The zone in the edit buffer with the dialog's strip values.
+[[nodiscard]] std::string TestoFormZona(const DatiFormZona& dati, const Parete& parete,
+                                        const StatoInterfaccia& stato);
+
+// The ring beam in the edit buffer: stirrups against the largest required
+// shear area, and what its longitudinal bars give each direction.
+[[nodiscard]] std::string TestoFormCordolo(const Parete& parete, const StatoInterfaccia& stato);
