@@ -6,6 +6,7 @@
 #include "ui/FinestraPrincipale.h"
 #include "ui/TelaQt.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -119,6 +120,26 @@ TEST_F(FinestraTela, ANewHorizontalSectionOverTheWallAddsOneSectionAndOneUndoSte
     EXPECT_EQ(sessione.storia.UltimoAnnulla, passi + 1);
     EXPECT_EQ(sessione.stato.Modo, ModoInput::Inattivo);
     EXPECT_TRUE(copione.Visti.empty()) << Visti(copione);
+
+    // The right button arms the command again.
+    QTest::mouseClick(Tela(), Qt::RightButton, {}, p);
+    EXPECT_EQ(sessione.stato.Modo, ModoInput::NuovaSezioneOrizzontale);
+    EXPECT_EQ(sessione.parete.UltSezione, sezioni + 1);
+}
+
+TEST_F(FinestraTela, APickingCommandForgetsTheLastHighlight) {
+    sessione.stato.ElementoEvidenziato = 3;
+    Comando(Ids().IdCancellaSezione);
+    EXPECT_EQ(sessione.stato.ElementoEvidenziato, -1);
+}
+
+// Enter closes the zone under edit: here one too small, which ends quietly.
+TEST_F(FinestraTela, EnterClosesTheZoneUnderEdit) {
+    sessione.stato.Modo = ModoInput::ModificaZona;
+    finestra->ImpostaPrompt("Modifica la zona");
+    QTest::keyClick(Tela(), Qt::Key_Return);
+    EXPECT_TRUE(finestra->Prompt().text().isEmpty());
+    EXPECT_EQ(sessione.stato.Modo, ModoInput::Inattivo);
 }
 
 TEST_F(FinestraTela, AMiddleButtonDragPansTheViewAndKeepsTheMode) {
