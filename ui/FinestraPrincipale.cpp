@@ -120,7 +120,7 @@ void FinestraPrincipale::CollegaPannelli() {
     CollegaGrigliaDiffusa(
         *griglia_, sessione_, *this,
         {.AdattaFinestra = [this] { AdattaFinestra(vista_, sessione_.parete.Estensione); },
-         .InfoNodo = [this](int nodo) { ::InfoNodo(sessione_, *informazioni_, nodo); }});
+         .InfoNodo = [this](int nodo) { InfoNodo(nodo); }});
 }
 
 void FinestraPrincipale::CollegaTela() {
