@@ -3,6 +3,8 @@
 #include "design/ArmaturaDiffusa.h"
 #include "design/CaricaProgetto.h"
 #include "design/ConfermaUscita.h"
+#include "design/FamiglieModi.h"
+#include "design/ModiQuota.h"
 #include "drawing/ComandiVista.h"
 #include "drawing/Ridisegna.h"
 #include "export/FrammentiRtf.h"
@@ -15,6 +17,7 @@
 #include "model/StoriaAnnulla.h"
 #include "model/Titolo.h"
 #include "ui/ComandiFinestra.h"
+#include "ui/EventiTelaQt.h"
 #include "ui/Form2.h"
 #include "ui/FormComputo.h"
 #include "ui/FormDxf.h"
@@ -69,6 +72,7 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
     tela_ = new TelaQt(centro);
     CostruisciColonna();
     CollegaPannelli();
+    CollegaTela();
 
     ridisegnoDopoResize_.setSingleShot(true);
     ridisegnoDopoResize_.setInterval(AttesaRidisegnoMs);
@@ -116,7 +120,15 @@ void FinestraPrincipale::CollegaPannelli() {
     CollegaGrigliaDiffusa(
         *griglia_, sessione_, *this,
         {.AdattaFinestra = [this] { AdattaFinestra(vista_, sessione_.parete.Estensione); },
-         .InfoNodo = [this](int nodo) { ::InfoNodo(sessione_, *informazioni_, nodo); }});
+         .InfoNodo = [this](int nodo) { InfoNodo(nodo); }});
+}
+
+void FinestraPrincipale::CollegaTela() {
+    serviziModi_ = ServiziTela();
+    famiglieModi_ = std::make_unique<FamiglieModi>(serviziModi_);
+    macchina_ = std::make_unique<MacchinaTela>(
+        ContestoTela{sessione_, vista_, *tela_, *this, *this}, famiglieModi_->Esterni());
+    eventiTela_ = std::make_unique<EventiTelaQt>(*tela_, *macchina_);
 }
 
 Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
@@ -199,7 +211,9 @@ void FinestraPrincipale::ColoriTela() {
 }
 
 // Whatever was redrawn for may have changed what the commands offer.
+// The points a dimension mode holds in pixels follow any change of the view.
 void FinestraPrincipale::Ridisegna() {
+    AggiornaPuntiQuota(sessione_.stato, vista_);
     ::Ridisegna(sessione_, DestinazioneSchermo{*tela_, vista_, *legenda_, *this});
     if (comandi_) comandi_->RichiediAggiornamento();
 }
@@ -207,8 +221,8 @@ void FinestraPrincipale::Ridisegna() {
 void FinestraPrincipale::Form_KeyPress(int tasto) {
     constexpr int Invio = 13;
     if (tasto != Invio) return;
+    macchina_->TastoInvio();
     StatoInterfaccia& stato = sessione_.stato;
-    // Closing the zone under edit on Enter is wired with the canvas modes.
     if (stato.TipoMappa >= PrimaMappaMancanti && stato.TipoMappa <= UltimaMappaMancanti) return;
     // Taken as typed: the "Range" button is the one that checks them.
     stato.ScalaMax = ValoreTesto(ScalaMassima().text().toStdString());
@@ -319,8 +333,7 @@ void FinestraPrincipale::SelezionaDirezione(int indice) { selezione_->Option2_Cl
 
 void FinestraPrincipale::ImpostaPrompt(const std::string& testo) { label1_->setText(Testo(testo)); }
 
-// The hover highlight belongs to the canvas events, which reset it when they are wired.
-void FinestraPrincipale::AnnullaEvidenziazione() {}
+void FinestraPrincipale::AnnullaEvidenziazione() { sessione_.stato.ElementoEvidenziato = -1; }
 
 void FinestraPrincipale::InfoArm() { ::InfoArm(sessione_, *informazioni_); }
 
@@ -356,3 +369,29 @@ bool FinestraPrincipale::MostraParametriProgetto() {
 }
 
 void FinestraPrincipale::Esci() { close(); }
+
+void FinestraPrincipale::InfoNodo(int i) { ::InfoNodo(sessione_, *informazioni_, i); }
+
+// ComandiRipetibili makes the id the last command anyway.
+void FinestraPrincipale::RipetiComando(int id) {
+    if (!comandi_) return;
+    sessione_.stato.UltimoComando = id;
+    comandi_->RipetiUltimoComando();
+}
+
+// Until the zone dialog is wired: closed as by "Annulla".
+void FinestraPrincipale::MostraDialogoZona() {
+    StatoInterfaccia& stato = sessione_.stato;
+    stato.PosAccettata = 0;
+    stato.DuplicaOpposto = 0;
+    stato.ErroreOperazione = -1;
+    stato.Modo = ModoInput::Inattivo;
+}
+
+// Until the ring-beam dialog is wired: closed as by "Annulla" (it sets no mode).
+void FinestraPrincipale::MostraDialogoCordolo() {
+    StatoInterfaccia& stato = sessione_.stato;
+    stato.PosAccettata = 0;
+    stato.DuplicaOpposto = 0;
+    stato.ErroreOperazione = -1;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/ContestoModi.h"
+#include "design/StatoMacchina.h"
 #include "drawing/Vista.h"
 #include "model/Esito.h"
 #include "model/Finestra.h"
@@ -13,6 +15,8 @@
 #include <string>
 
 class ComandiFinestra;
+class EventiTelaQt;
+struct FamiglieModi;
 class GrigliaProprieta;
 class PannelloInfo;
 class PannelloScala;
@@ -30,7 +34,8 @@ struct Sessione;
 // its actions.
 class FinestraPrincipale : public QMainWindow,
                            public InterfacciaFinestra,
-                           public AzioniFinestra {
+                           public AzioniFinestra,
+                           public PortaTela {
     Q_OBJECT
 public:
     // Makes the window (the screen unit is taken here); nothing is loaded
@@ -64,6 +69,8 @@ public:
     QLineEdit& ScalaMassima();
     QLineEdit& ScalaMinima();
     QLabel& Prompt() { return *label1_; }
+    // The canvas input machine, fed by the canvas's events.
+    MacchinaTela& Macchina() { return *macchina_; }
     // The command bars and their dispatcher, from Form_Load on.
     ComandiFinestra* Comandi() { return comandi_.get(); }
 
@@ -107,6 +114,12 @@ public:
     // Closes as the close box does.
     void Esci() override;
 
+    // PortaTela (Ridisegna and ImpostaPrompt are the actions' own).
+    void InfoNodo(int i) override;
+    void RipetiComando(int id) override;
+    void MostraDialogoZona() override;
+    void MostraDialogoCordolo() override;
+
     // The canvas colours of the settings, then a redraw.
     void ApplicaColoriVideo();
     // The canvas colours of the settings alone.
@@ -121,6 +134,7 @@ protected:
 private:
     void CostruisciColonna();
     void CollegaPannelli();
+    void CollegaTela();
     void DimensionaSuSchermo();
     void ApplicaPosizioneSalvata();
     void Form_KeyPress(int tasto);
@@ -139,6 +153,10 @@ private:
     QLabel* label1_ = nullptr;
     std::unique_ptr<SelezioneVistaQt> selezione_;
     std::unique_ptr<ComandiFinestra> comandi_;
+    ServiziModi serviziModi_;
+    std::unique_ptr<FamiglieModi> famiglieModi_;
+    std::unique_ptr<MacchinaTela> macchina_;
+    std::unique_ptr<EventiTelaQt> eventiTela_;
     // A burst of resizes is redrawn once, when it is over.
     QTimer ridisegnoDopoResize_;
     // The key press being passed up the parents, handled once.
