@@ -19,8 +19,10 @@
 #include "ui/ComandiFinestra.h"
 #include "ui/EventiTelaQt.h"
 #include "ui/Form2.h"
+#include "ui/FormCordolo.h"
 #include "ui/FormComputo.h"
 #include "ui/FormDxf.h"
+#include "ui/FormZona.h"
 #include "ui/FrmProg.h"
 #include "ui/FrmSplash.h"
 #include "ui/GrigliaProprieta.h"
@@ -379,19 +381,10 @@ void FinestraPrincipale::RipetiComando(int id) {
     comandi_->RipetiUltimoComando();
 }
 
-// Until the zone dialog is wired: closed as by "Annulla".
 void FinestraPrincipale::MostraDialogoZona() {
-    StatoInterfaccia& stato = sessione_.stato;
-    stato.PosAccettata = 0;
-    stato.DuplicaOpposto = 0;
-    stato.ErroreOperazione = -1;
-    stato.Modo = ModoInput::Inattivo;
+    MostraFormZona(sessione_, vista_, *this, dialoghi_, *this, twipPerPixel_, this);
 }
 
-// Until the ring-beam dialog is wired: closed as by "Annulla" (it sets no mode).
 void FinestraPrincipale::MostraDialogoCordolo() {
-    StatoInterfaccia& stato = sessione_.stato;
-    stato.PosAccettata = 0;
-    stato.DuplicaOpposto = 0;
-    stato.ErroreOperazione = -1;
+    MostraFormCordolo(sessione_, *this, dialoghi_, twipPerPixel_, this);
 }
