@@ -189,8 +189,8 @@ TEST_F(EditorPerimetroTest, ThePrunedGridSearchFindsTheNodeOfTheFullLoop) {
         int passoX, passoY;
     };
     for (const Caso& c : {
-             Caso{.nome = "origine in basso a sinistra", .vista = VistaProva(0, 0, 2, 400, 300), .passoX = 10,
-                  .passoY = 10},
+             Caso{.nome = "origine in basso a sinistra", .vista = VistaProva(0, 0, 2, 400, 300),
+                  .passoX = 10, .passoY = 10},
              Caso{.nome = "finestra a cavallo dell'origine", .vista = VistaProva(-123.4f, -77.7f),
                   .passoX = 7, .passoY = 3},
              Caso{.nome = "tutta negativa, passo 1 a 3 px", .vista = VistaProva(-500.3f, -400.6f, 3, 200, 150),
