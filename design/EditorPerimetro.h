@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/Punto.h"
+
+#include <string>
+#include <vector>
+
+class InterfacciaFinestra;
+struct Sessione;
+struct StatoInterfaccia;
+
+// The perimeter editor's polygon: a pool of points and the pool indexes of
+// the vertices in order, in StatoInterfaccia (PoolVertici, OrdineVertici,
+// UltVerticeLista, VerticeSelezionato, Text1). The wall changes only through
+// AssegnaPerimetro; the window only shows these.
+
+// Title of the editor's message boxes.
+[[nodiscard]] std::string TitoloAvviso();
+
+// The pool index of (x, y): the first entry equal within 0.0001 on both
+// axes, else a new entry at the end.
+int AggiungiVertice(StatoInterfaccia& stato, Punto p);
+
+// Opens the editor on perimetro (0 outer, 1 inner): ModificaPoligono 1, the
+// pool and the list from the perimeter (its closing repeat left out), vertex
+// 0 selected, the canvas idle.
+void CaricaEditorPerimetro(Sessione& sessione, int perimetro);
+[[nodiscard]] std::string TitoloEditorPerimetro(int perimetro);
+
+// The point of list position i.
+[[nodiscard]] Punto PuntoVertice(const StatoInterfaccia& stato, int i);
+// "  1 - X = 0.0    Y = 0.0": one line of the vertex list per position.
+[[nodiscard]] std::vector<std::string> RigheVertici(const StatoInterfaccia& stato);
+// "Vertice  1:" for position i.
+[[nodiscard]] std::string EtichettaVertice(int i);
+
+// Selects position i and puts its coordinates with one decimal into Text1.
+void SelezionaVertice(StatoInterfaccia& stato, int i);
+
+// "Assegna coordinate al vertice": moves the selected position to the point
+// typed in Text1. A box holding no number tells "Coordinate non valide." and
+// changes nothing. True when moved.
+bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
+
+// "Assegna perimetro": writes the list into the perimeter it was loaded from
+// as one change (an undo step even when unchanged; geometry and
+// reinforcement tails); a changed vertex count makes the other perimeter and
+// the outline copies of it. Closes the editor (ModificaPoligono 0).
+void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra);
