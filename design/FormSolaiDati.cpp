@@ -6,23 +6,10 @@
 #include "model/NumeroSemplice.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
+#include "model/TestoNumerico.h"
 
-#include <cctype>
 
 namespace {
-
-// True when the text, blanks aside, begins with a number as ValoreTesto reads it.
-bool IniziaConNumero(const std::string& testo) {
-    std::size_t i = 0;
-    const auto salta = [&] {
-        while (i < testo.size() && testo[i] == ' ') ++i;
-    };
-    salta();
-    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
-    salta();
-    if (i < testo.size() && (testo[i] == '.' || testo[i] == ',')) ++i;
-    return i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i]));
-}
 
 float* Campo(SolaioParete& s, int id) {
     switch (id) {

@@ -22,8 +22,10 @@
 #include "ui/FormCordolo.h"
 #include "ui/FormComputo.h"
 #include "ui/FormDxf.h"
+#include "ui/FormSolai.h"
 #include "ui/FormZona.h"
 #include "ui/FrmProg.h"
+#include "ui/FrmPropQuote.h"
 #include "ui/FrmSplash.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/LayoutFinestra.h"
@@ -127,6 +129,12 @@ void FinestraPrincipale::CollegaPannelli() {
 
 void FinestraPrincipale::CollegaTela() {
     serviziModi_ = ServiziTela();
+    serviziModi_.FormSolai = [this](Sessione& s, InterfacciaFinestra& f) {
+        MostraFormSolai(s, f, dialoghi_, twipPerPixel_, this);
+    };
+    serviziModi_.FrmPropQuote = [this](Sessione& s, InterfacciaFinestra& f) {
+        MostraFrmPropQuote(s, f, dialoghi_, twipPerPixel_, this);
+    };
     famiglieModi_ = std::make_unique<FamiglieModi>(serviziModi_);
     macchina_ = std::make_unique<MacchinaTela>(
         ContestoTela{sessione_, vista_, *tela_, *this, *this}, famiglieModi_->Esterni());
