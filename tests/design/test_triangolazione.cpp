@@ -1,6 +1,7 @@
 #include "design/Triangolazione.h"
 #include "model/Parete.h"
 #include "PareteDiProva.h"
+#include "test_triangolazione_insiemi.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,7 @@
 
 namespace {
 
-// A wall with the given clockwise outline; the frame encloses it with a margin
-// so that the outline tests cast their rays from outside.
-Parete ConContorno(const std::vector<Punto>& vertici) {
-    Parete p = PareteDaContorno(vertici);
-    float xmin = vertici[0].X, xmax = xmin, ymin = vertici[0].Y, ymax = ymin;
-    for (const Punto& v : vertici) {
-        xmin = std::min(xmin, v.X);
-        xmax = std::max(xmax, v.X);
-        ymin = std::min(ymin, v.Y);
-        ymax = std::max(ymax, v.Y);
-    }
-    p.XminCornice = xmin - 50.0f;
-    p.XmaxCornice = xmax + 50.0f;
-    p.YminCornice = ymin - 50.0f;
-    p.YmaxCornice = ymax + 50.0f;
-    return p;
-}
+using insiemi::ConContorno;
 
 Parete Rettangolare(float larghezza, float altezza) {
     return ConContorno(AnelloRettangolare(larghezza, altezza));
