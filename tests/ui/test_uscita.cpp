@@ -67,7 +67,9 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
                          copione.Visti.front().Titolo == "Uscita dal programma";
     EXPECT_EQ(chiesto, caso.domanda);
     if (!caso.domanda) EXPECT_TRUE(copione.Visti.empty());
-    if (!caso.senzaFile) EXPECT_EQ(Contenuto(file) != prima, caso.salvata);
+    if (!caso.senzaFile) {
+        EXPECT_EQ(Contenuto(file) != prima, caso.salvata);
+    }
     // Closed: no snapshot is left behind. Open: the history is still there.
     EXPECT_EQ(IstantaneeIn(cartella.Percorso()) == 0, caso.chiusa || !caso.modifica);
     EXPECT_EQ(sessione.storia.Modificata, caso.modifica && !caso.salvata && !caso.chiusa);
