@@ -66,7 +66,9 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
                          copione.Visti.front().Testo == "Vuoi salvare prima di uscire?" &&
                          copione.Visti.front().Titolo == "Uscita dal programma";
     EXPECT_EQ(chiesto, caso.domanda);
-    if (!caso.domanda) EXPECT_TRUE(copione.Visti.empty());
+    if (!caso.domanda) {
+        EXPECT_TRUE(copione.Visti.empty());
+    }
     if (!caso.senzaFile) {
         EXPECT_EQ(Contenuto(file) != prima, caso.salvata);
     }
