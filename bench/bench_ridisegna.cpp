@@ -6,7 +6,6 @@
 #include "design/ArmaturaDiffusa.h"
 #include "drawing/Ridisegna.h"
 #include "drawing/RiquadroLegenda.h"
-#include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
@@ -15,6 +14,7 @@
 
 #include "GrigliaZoneBench.h"
 #include "SupportoBench.h"
+#include "TelaContaBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,25 +25,6 @@
 #include <vector>
 
 namespace {
-
-// A canvas that keeps nothing but the number of its strokes.
-class TelaConta final : public TelaSchermo {
-public:
-    long Tratti = 0;
-
-    float Larghezza() const override { return 1600.0f; }
-    float Altezza() const override { return 1000.0f; }
-    void Cancella(StratoTela) override {}
-    void ImpostaColoreSfondo(int) override {}
-    void ImpostaColorePrimoPiano(int) override {}
-    void ImpostaStileTratto(StileTratto) override {}
-    void ImpostaSpessoreTratto(int) override {}
-    void Linea(StratoTela, float, float, float, float, int) override { ++Tratti; }
-    void Riquadro(StratoTela, float, float, float, float, int, bool) override { ++Tratti; }
-    void Cerchio(StratoTela, float, float, float, int) override { ++Tratti; }
-    void Poligono(StratoTela, const std::vector<PuntoPixel>&, int) override { ++Tratti; }
-    void Testo(StratoTela, int, int, int, int, int, const std::string&) override { ++Tratti; }
-};
 
 class RiquadroMuto final : public RiquadroLegenda {
 public:

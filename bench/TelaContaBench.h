@@ -1,0 +1,28 @@
+#pragma once
+
+// A screen canvas of 1600 x 1000 pixels for the benchmarks: it keeps nothing
+// but the number of its strokes, so what is timed is the drawing code and
+// not a painter.
+
+#include "drawing/TelaSchermo.h"
+
+#include <string>
+#include <vector>
+
+class TelaConta final : public TelaSchermo {
+public:
+    long Tratti = 0;
+
+    float Larghezza() const override { return 1600.0f; }
+    float Altezza() const override { return 1000.0f; }
+    void Cancella(StratoTela) override {}
+    void ImpostaColoreSfondo(int) override {}
+    void ImpostaColorePrimoPiano(int) override {}
+    void ImpostaStileTratto(StileTratto) override {}
+    void ImpostaSpessoreTratto(int) override {}
+    void Linea(StratoTela, float, float, float, float, int) override { ++Tratti; }
+    void Riquadro(StratoTela, float, float, float, float, int, bool) override { ++Tratti; }
+    void Cerchio(StratoTela, float, float, float, int) override { ++Tratti; }
+    void Poligono(StratoTela, const std::vector<PuntoPixel>&, int) override { ++Tratti; }
+    void Testo(StratoTela, int, int, int, int, int, const std::string&) override { ++Tratti; }
+};
