@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -91,6 +92,45 @@ bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra) {
     return true;
 }
 
+namespace {
+
+bool ConfermaNumeroVertici(std::string_view domanda, int vertice, InterfacciaFinestra& finestra) {
+    return finestra.Domanda(std::string(domanda) + std::to_string(vertice + 1) +
+                                "?\nN.B. la modifica del numero dei vertici può compromettere il "
+                                "corretto disegno di pareti o solai già presenti sui bordi.\n"
+                                "Vuoi procedere ugulamente?",
+                            TitoloAvviso(), IconaMessaggio::Nessuna);
+}
+
+}  // namespace
+
+bool InserisciVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra) {
+    const int sel = stato.VerticeSelezionato;
+    if (!PosizioneValida(stato, sel)) return false;
+    if (!ConfermaNumeroVertici("Vuoi inserire un nuovo vertice dopo il vertice ", sel, finestra))
+        return false;
+    const int successivo = sel == stato.UltVerticeLista ? 0 : sel + 1;
+    const Punto a = PuntoVertice(stato, sel), b = PuntoVertice(stato, successivo);
+    const int k = AggiungiVertice(stato, Punto{(a.X + b.X) / 2, (a.Y + b.Y) / 2});
+    stato.OrdineVertici.insert(stato.OrdineVertici.begin() + sel + 1, k);
+    ++stato.UltVerticeLista;
+    SelezionaVertice(stato, sel + 1);
+    return true;
+}
+
+bool EliminaVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra) {
+    const int sel = stato.VerticeSelezionato;
+    if (stato.UltVerticeLista <= 2 || !PosizioneValida(stato, sel)) return false;
+    const bool elimina =
+        ConfermaNumeroVertici("Vuoi eliminare il vertice ", sel, finestra);
+    if (elimina) {
+        stato.OrdineVertici.erase(stato.OrdineVertici.begin() + sel);
+        --stato.UltVerticeLista;
+    }
+    SelezionaVertice(stato, std::max(sel - 1, 0));
+    return elimina;
+}
+
 void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra) {
     StatoInterfaccia& stato = sessione.stato;
     Parete& p = sessione.parete;
@@ -108,4 +148,8 @@ void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra) {
     }
     stato.ModificaPoligono = 0;
     modifica.Conferma();
+}
+
+OrigineEditor OrigineEditorDi(const Parete& parete) {
+    return {parete.FileCorrente, parete.PerimetroEsterno, parete.PerimetroInterno, parete.Contorno};
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class InterfacciaFinestra;
+struct Parete;
 struct Sessione;
 struct StatoInterfaccia;
 
@@ -42,8 +43,30 @@ void SelezionaVertice(StatoInterfaccia& stato, int i);
 // changes nothing. True when moved.
 bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
 
+// The two handlers the window builds but never shows. Both ask first
+// (Yes/No, no icon, TitoloAvviso) because a new vertex count also rewrites
+// the other perimeter and the outline when assigned.
+// "Inserisci vertice": after Yes, a vertex halfway along the side that
+// leaves the selected one (the closing side after the last), then selected.
+// True when inserted.
+bool InserisciVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
+// "Elimina vertice": with four vertices or more, after Yes the selected one
+// is removed; whatever the answer the previous one is selected. Fewer than
+// four are refused silently. True when removed.
+bool EliminaVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
+
 // "Assegna perimetro": writes the list into the perimeter it was loaded from
 // as one change (an undo step even when unchanged; geometry and
 // reinforcement tails); a changed vertex count makes the other perimeter and
 // the outline copies of it. Closes the editor (ModificaPoligono 0).
 void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra);
+
+// What the editor's list was loaded from. When the wall stops matching it
+// (another wall opened, an undo or redo, a band change that moved an outline)
+// the list is stale and the editor closes without writing.
+struct OrigineEditor {
+    std::string File;
+    std::vector<Punto> Esterno, Interno, Contorno;
+    bool operator==(const OrigineEditor&) const = default;
+};
+[[nodiscard]] OrigineEditor OrigineEditorDi(const Parete& parete);

@@ -33,7 +33,8 @@ public:
     virtual void MostraPannelloIntervallo() = 0;
 
     // The perimeter editor, modeless, above the main window without taking
-    // the focus; loaded for perimetro (0 outer, 1 inner) when not open.
+    // the focus; loaded for perimetro (0 outer, 1 inner) unless it is open on
+    // that perimeter already (the other one is loaded afresh).
     virtual void MostraEditorPerimetro(int perimetro) = 0;
     // The editor was switched off by the command-state pass: close it
     // without writing the perimeter.

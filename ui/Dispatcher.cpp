@@ -239,11 +239,7 @@ bool ComandiRipetibili(int id, ContestoComandi& c) {
         return true;
     }
     if (id == IdFisso::PerimetroEsterno || id == IdFisso::PerimetroInterno) {
-        // While the editor is open it keeps the perimeter it loaded, so the
-        // vertices of one perimeter are never written into the other.
-        if (stato.ModificaPoligono == 0)
-            stato.PerimetroInModifica = id == IdFisso::PerimetroEsterno ? 0 : 1;
-        c.azioni.MostraEditorPerimetro(stato.PerimetroInModifica);
+        c.azioni.MostraEditorPerimetro(id == IdFisso::PerimetroEsterno ? 0 : 1);
         return true;
     }
     stato.UltimoComando = 0;

@@ -25,6 +25,7 @@
 #include "ui/FormSolai.h"
 #include "ui/FormZona.h"
 #include "ui/FrmProg.h"
+#include "ui/FrmPolig.h"
 #include "ui/FrmPropQuote.h"
 #include "ui/FrmSplash.h"
 #include "ui/GrigliaProprieta.h"
@@ -136,8 +137,13 @@ void FinestraPrincipale::CollegaTela() {
         MostraFrmPropQuote(s, f, dialoghi_, twipPerPixel_, this);
     };
     famiglieModi_ = std::make_unique<FamiglieModi>(serviziModi_);
+    modiEditor_.DopoClick = [this](EsitoClickVertice esito) {
+        if (editor_) editor_->DopoClickTela(esito);
+    };
+    ModiEsterni esterni = famiglieModi_->Esterni();
+    esterni.Editor = &modiEditor_;
     macchina_ = std::make_unique<MacchinaTela>(
-        ContestoTela{sessione_, vista_, *tela_, *this, *this}, famiglieModi_->Esterni());
+        ContestoTela{sessione_, vista_, *tela_, *this, *this}, esterni);
     eventiTela_ = std::make_unique<EventiTelaQt>(*tela_, *macchina_);
 }
 
@@ -330,7 +336,10 @@ std::optional<std::string> FinestraPrincipale::ScegliFileDaSalvare(const std::st
 
 void FinestraPrincipale::PanelDiffusa() { ::PanelDiffusa(sessione_.parete, *griglia_); }
 
-void FinestraPrincipale::AggiornaDopoModifica() { Ridisegna(); }
+void FinestraPrincipale::AggiornaDopoModifica() {
+    if (editor_) editor_->ChiudiSeSuperato();
+    Ridisegna();
+}
 
 void FinestraPrincipale::MostraRiquadroScala(bool visibile) { scala_->setVisible(visibile); }
 
@@ -353,9 +362,19 @@ void FinestraPrincipale::MostraTestoInformazioni(const std::string& testo) {
 
 void FinestraPrincipale::MostraPannelloIntervallo() { scala_->show(); }
 
-// The perimeter editor is wired with its own window.
-void FinestraPrincipale::MostraEditorPerimetro(int /*perimetro*/) {}
-void FinestraPrincipale::ChiudiEditorPerimetro() {}
+// Choosing the perimeter the editor holds shows it as it is; the other one
+// reloads it, so a list is only ever written back where it came from.
+void FinestraPrincipale::MostraEditorPerimetro(int perimetro) {
+    if (!editor_) editor_ = new FrmPolig(sessione_, *this, twipPerPixel_, [this] { Ridisegna(); }, this);
+    const StatoInterfaccia& stato = sessione_.stato;
+    if (!editor_->isVisible() || stato.ModificaPoligono == 0 || stato.PerimetroInModifica != perimetro)
+        editor_->Carica(perimetro);
+    SempreInPrimoPiano(*editor_, true);
+}
+
+void FinestraPrincipale::ChiudiEditorPerimetro() {
+    if (editor_ && editor_->isVisible()) editor_->close();
+}
 
 void FinestraPrincipale::MostraComputo() { ::MostraComputo(this, sessione_, dialoghi_); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/ContestoModi.h"
+#include "design/ModiEditorPerimetro.h"
 #include "design/StatoMacchina.h"
 #include "drawing/Vista.h"
 #include "model/Esito.h"
@@ -16,6 +17,7 @@
 
 class ComandiFinestra;
 class EventiTelaQt;
+class FrmPolig;
 struct FamiglieModi;
 class GrigliaProprieta;
 class PannelloInfo;
@@ -71,6 +73,8 @@ public:
     QLabel& Prompt() { return *label1_; }
     // The canvas input machine, fed by the canvas's events.
     MacchinaTela& Macchina() { return *macchina_; }
+    // The perimeter editor's window, once it has been opened.
+    FrmPolig* EditorPerimetro() { return editor_; }
     // The command bars and their dispatcher, from Form_Load on.
     ComandiFinestra* Comandi() { return comandi_.get(); }
 
@@ -155,6 +159,8 @@ private:
     std::unique_ptr<ComandiFinestra> comandi_;
     ServiziModi serviziModi_;
     std::unique_ptr<FamiglieModi> famiglieModi_;
+    ModiEditorPerimetro modiEditor_;
+    FrmPolig* editor_ = nullptr;
     std::unique_ptr<MacchinaTela> macchina_;
     std::unique_ptr<EventiTelaQt> eventiTela_;
     // A burst of resizes is redrawn once, when it is over.

@@ -8,6 +8,7 @@
 #include "model/FileIni.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
+#include "ui/ColoreQt.h"
 #include "ui/FormComputo.h"
 #include "ui/OspiteDialoghi.h"
 #include "ui/SceltaFileSalvataggio.h"
@@ -45,7 +46,7 @@ QPushButton* Pulsante(const QString& testo, const char* nome, QWidget* padre) {
 
 QString StileCampione(int aci) {
     const int rgb = ColoreAci(aci);
-    const QColor sfondo(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    const QColor sfondo = ColoreQt(rgb);
     const QColor testo = sfondo.lightness() < 128 ? Qt::white : Qt::black;
     return QStringLiteral("background-color: %1; color: %2; border: 1px solid black;")
         .arg(sfondo.name(), testo.name());

@@ -26,6 +26,10 @@ QRect PosizioneSalvata(const QSettings& impostazioni, QRect attuale, int twipPer
     if (auto w = Pixel(impostazioni, "MainWidth", tpp); w && *w > 0) r.setWidth(*w);
     if (auto h = Pixel(impostazioni, "MainHeight", tpp); h && *h > 0) r.setHeight(*h);
 
+    return TenutaSulloSchermo(r, schermo);
+}
+
+QRect TenutaSulloSchermo(QRect r, QRect schermo) {
     if (schermo.isEmpty()) return r;
     r.setWidth(std::min(r.width(), schermo.width()));
     r.setHeight(std::min(r.height(), schermo.height()));

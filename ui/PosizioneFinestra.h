@@ -11,3 +11,7 @@ class QSettings;
 // are ignored. The result is kept on the screen area schermo.
 QRect PosizioneSalvata(const QSettings& impostazioni, QRect attuale, int twipPerPixel,
                        QRect schermo);
+
+// r made to fit the screen area schermo and moved onto it; r itself when the
+// area is empty.
+QRect TenutaSulloSchermo(QRect r, QRect schermo);

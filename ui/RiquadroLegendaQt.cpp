@@ -1,15 +1,13 @@
 #include "ui/RiquadroLegendaQt.h"
 
+#include "ui/ColoreQt.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace {
-
-QColor ColoreQt(int colore) {
-    return QColor(colore & 0xFF, (colore >> 8) & 0xFF, (colore >> 16) & 0xFF);
-}
 
 // 9 pt in twips: 9 x 1440 / 72.
 constexpr int AltezzaCarattereTwip = 180;

@@ -1,6 +1,7 @@
 #include "ui/SelettoreColore.h"
 
 #include "drawing/Palette.h"
+#include "ui/ColoreQt.h"
 #include "ui/OspiteDialoghi.h"
 
 #include <QGroupBox>
@@ -10,8 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-QColor ColoreQt(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
 // Twips of the window's design at 15 twips per pixel.
 constexpr int Px(int twip) { return twip / 15; }

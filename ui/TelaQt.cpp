@@ -1,5 +1,7 @@
 #include "ui/TelaQt.h"
 
+#include "ui/ColoreQt.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -7,10 +9,6 @@
 #include <cmath>
 
 namespace {
-
-QColor ColoreQt(int colore) {
-    return QColor(colore & 0xFF, (colore >> 8) & 0xFF, (colore >> 16) & 0xFF);
-}
 
 // U+009D stands for the diameter sign in the drawing texts.
 QString TestoQt(const std::string& testo) {

@@ -255,3 +255,99 @@ TEST_F(EditorPerimetroTest, ANewVertexCountCopiesTheEditedPolygonEverywhere) {
     EXPECT_EQ(p.PerimetroEsterno, p.PerimetroInterno);
     EXPECT_EQ(p.Contorno, p.PerimetroInterno);
 }
+
+// The hidden insert and delete, on the 300 x 200 rectangle (four vertices).
+struct CasoVertici {
+    const char* Nome;
+    bool Inserisci;
+    int Selezionato;
+    bool Risposta;
+    // Expected: the list of points after, the selection, the question asked.
+    std::vector<Punto> Punti;
+    int Selezione;
+    bool Domandato;
+};
+
+class VerticiNascosti : public EditorPerimetroTest,
+                        public ::testing::WithParamInterface<CasoVertici> {};
+
+TEST_P(VerticiNascosti, ChangeTheListAndTheSelection) {
+    const CasoVertici& c = GetParam();
+    StatoInterfaccia& st = s.stato;
+    std::vector<Punto> prima;
+    for (int i = 0; i <= st.UltVerticeLista; ++i) prima.push_back(PuntoVertice(st, i));
+    ASSERT_EQ(prima.size(), 4u);
+    SelezionaVertice(st, c.Selezionato);
+    finestra.RisposteDomande = {c.Risposta};
+    if (c.Inserisci)
+        (void)InserisciVertice(st, finestra);
+    else
+        (void)EliminaVertice(st, finestra);
+
+    std::vector<Punto> dopo;
+    for (int i = 0; i <= st.UltVerticeLista; ++i) dopo.push_back(PuntoVertice(st, i));
+    // Expected points are written as indexes into prima, or literal midpoints.
+    EXPECT_EQ(dopo, c.Punti);
+    EXPECT_EQ(st.VerticeSelezionato, c.Selezione);
+    EXPECT_EQ(finestra.RisposteDomande.empty(), c.Domandato);
+    EXPECT_EQ(st.OrdineVertici.size(), dopo.size());
+}
+
+// The rectangle's vertices as the fixture lays them (checked by the first row).
+const Punto V0{0, 0}, V1{0, 200}, V2{300, 200}, V3{300, 0};
+
+INSTANTIATE_TEST_SUITE_P(
+    EditorPerimetroTest, VerticiNascosti,
+    ::testing::Values(
+        // After the last vertex the new one halves the closing side (3 -> 0).
+        CasoVertici{.Nome = "InserisciDopoUltimo", .Inserisci = true, .Selezionato = 3,
+                    .Risposta = true, .Punti = {V0, V1, V2, V3, {150, 0}}, .Selezione = 4,
+                    .Domandato = true},
+        // (0, 0) and (0, 200): halfway is (0, 100).
+        CasoVertici{.Nome = "InserisciDopoPrimo", .Inserisci = true, .Selezionato = 0,
+                    .Risposta = true, .Punti = {V0, {0, 100}, V1, V2, V3}, .Selezione = 1,
+                    .Domandato = true},
+        CasoVertici{.Nome = "InserisciNo", .Inserisci = true, .Selezionato = 1,
+                    .Risposta = false, .Punti = {V0, V1, V2, V3}, .Selezione = 1,
+                    .Domandato = true},
+        // The last-but-one goes, the last stays; the previous one is selected.
+        CasoVertici{.Nome = "EliminaPenultimo", .Inserisci = false, .Selezionato = 2,
+                    .Risposta = true, .Punti = {V0, V1, V3}, .Selezione = 1,
+                    .Domandato = true},
+        // No still moves the selection back.
+        CasoVertici{.Nome = "EliminaNo", .Inserisci = false, .Selezionato = 2,
+                    .Risposta = false, .Punti = {V0, V1, V2, V3}, .Selezione = 1,
+                    .Domandato = true},
+        CasoVertici{.Nome = "EliminaPrimoSelezioneResta", .Inserisci = false,
+                    .Selezionato = 0, .Risposta = true, .Punti = {V1, V2, V3},
+                    .Selezione = 0, .Domandato = true}),
+    [](const ::testing::TestParamInfo<CasoVertici>& info) { return info.param.Nome; });
+
+TEST_F(EditorPerimetroTest, ThreeVerticesAreNeverDeleted) {
+    StatoInterfaccia& st = s.stato;
+    finestra.RisposteDomande = {true};
+    ASSERT_TRUE(EliminaVertice(st, finestra));  // four -> three
+    finestra.RisposteDomande = {true};
+    EXPECT_FALSE(EliminaVertice(st, finestra));
+    EXPECT_EQ(st.UltVerticeLista, 2);
+    EXPECT_EQ(finestra.RisposteDomande.size(), 1u);  // not even asked
+}
+
+TEST_F(EditorPerimetroTest, TheQuestionsNameTheVertexAndWarnOfTheOtherOutlines) {
+    SelezionaVertice(s.stato, 2);
+    finestra.RisposteDomande = {false, false};
+    (void)InserisciVertice(s.stato, finestra);
+    (void)EliminaVertice(s.stato, finestra);
+    const std::string avviso =
+        "?\nN.B. la modifica del numero dei vertici può compromettere il corretto disegno di "
+        "pareti o solai già presenti sui bordi.\nVuoi procedere ugulamente?";
+    const std::string eventi = [&] {
+        std::string tutto;
+        for (const std::string& e : finestra.Eventi) tutto += e + "|";
+        return tutto;
+    }();
+    EXPECT_NE(eventi.find("Vuoi inserire un nuovo vertice dopo il vertice 3" + avviso), std::string::npos)
+        << eventi;
+    EXPECT_NE(eventi.find("Vuoi eliminare il vertice 3" + avviso), std::string::npos) << eventi;
+    EXPECT_NE(eventi.find("Attenzione!"), std::string::npos);
+}

@@ -247,15 +247,13 @@ TEST(Dispatcher, SalvaSenzaPareteNonFaNulla) {
     EXPECT_EQ(b.finestra.FileScelti.size(), 1u);
 }
 
-// While the editor is open it keeps its perimeter, whichever item is chosen.
+// Each item names its own perimeter; the window decides whether to reload.
 TEST(Dispatcher, PerimetriConEditorAperto) {
     Banco b;
     b.Esegui(IdFisso::PerimetroInterno);
-    EXPECT_EQ(b.sessione.stato.PerimetroInModifica, 1);
     b.sessione.stato.ModificaPoligono = 1;
     b.Esegui(IdFisso::PerimetroEsterno);
-    EXPECT_EQ(b.sessione.stato.PerimetroInModifica, 1);
-    EXPECT_EQ(b.azioni.Eventi, (std::vector<std::string>{"Editor 1", "Editor 1"}));
+    EXPECT_EQ(b.azioni.Eventi, (std::vector<std::string>{"Editor 1", "Editor 0"}));
     EXPECT_EQ(b.sessione.stato.UltimoComando, IdFisso::PerimetroEsterno);
 }
 

@@ -52,8 +52,9 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_NE(finestra->Comandi(), nullptr);
         // The burst of resizes of the first show is redrawn once it is over.
-        if (conParete)
+        if (conParete) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return ColoreLayer(Layer::ArmDiffusa1) > 0; }, 2000));
+        }
     }
 
     // The command as the user chooses it: its first control's action.

@@ -1,0 +1,259 @@
+// The perimeter editor's window on the real main window: opened by the two
+// perimeter commands, driven by its buttons and by presses on the canvas.
+#include "ProvaQt.h"
+
+#include "design/CaricaProgetto.h"
+#include "drawing/Vista.h"
+#include "model/Numeri.h"
+#include "model/Sessione.h"
+#include "ui/ComandiFinestra.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/FrmPolig.h"
+#include "ui/IdComandi.h"
+#include "ui/TelaQt.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FrmPoligTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
+
+    void SetUp() override {
+        file = (cartella.Percorso() / "PARETE_ESEMPIO.SET").string();
+        fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), file);
+        finestra = std::make_unique<FinestraPrincipale>(sessione);
+        finestra->Dialoghi().ImpostaCopione(std::ref(copione));
+        ASSERT_TRUE(finestra->Form_Load(file).Riuscito());
+        finestra->resize(1100, 800);
+        finestra->show();
+        QCoreApplication::processEvents();
+    }
+
+    void Comando(int id) {
+        finestra->Comandi()->Esegui(id);
+        QCoreApplication::processEvents();
+    }
+    FrmPolig& Editor() { return *finestra->EditorPerimetro(); }
+    template <class W>
+    W& Controllo(const char* nome) {
+        W* w = Editor().findChild<W*>(QString::fromLatin1(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return *w;
+    }
+    QListWidget& Lista() { return Controllo<QListWidget>("List1"); }
+    QLineEdit& Casella(int i) { return Controllo<QLineEdit>(i == 0 ? "Text1_0" : "Text1_1"); }
+    QPushButton& Pulsante(int i) {
+        const std::string nome = "Command1_" + std::to_string(i);
+        return Controllo<QPushButton>(nome.c_str());
+    }
+    std::string Etichetta() { return Controllo<QLabel>("Label2_2").text().toStdString(); }
+    QColor ColoreCasella(int i) { return Casella(i).palette().color(QPalette::Text); }
+    void Scrivi(const char* x, const char* y) {
+        Casella(0).setText(QString::fromLatin1(x));
+        Casella(1).setText(QString::fromLatin1(y));
+    }
+
+    QWidget* Tela() { return &finestra->Tela(); }
+    QPoint Pixel(Punto p) {
+        const Vista& v = finestra->VistaTela();
+        return {static_cast<int>(std::lround(XSchermo(v, p.X))),
+                static_cast<int>(std::lround(YSchermo(v, p.Y)))};
+    }
+    void Premi(QPoint p) {
+        QTest::mousePress(Tela(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(Tela(), Qt::LeftButton, {}, p);
+        QCoreApplication::processEvents();
+    }
+
+    CartellaTemporanea cartella;
+    std::string file;
+    Sessione sessione;
+    CopioneDialoghi copione;
+    std::unique_ptr<FinestraPrincipale> finestra;
+};
+
+std::string Riga(int i, Punto p) {
+    return std::string(i < 9 ? "  " : " ") + std::to_string(i + 1) + " - X = " + FormatoDec(p.X, 1) +
+           "    Y = " + FormatoDec(p.Y, 1);
+}
+
+}  // namespace
+
+TEST_F(FrmPoligTest, TheInnerPerimeterOpensAboveTheWindowWithoutTakingTheFocus) {
+    Comando(IdFisso::PerimetroInterno);
+    ASSERT_NE(finestra->EditorPerimetro(), nullptr);
+    FrmPolig& e = Editor();
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_EQ(e.windowTitle().toStdString(), "Perimetro interno");
+    EXPECT_TRUE(e.windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(e.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(e.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(e.testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 1);
+    EXPECT_EQ(sessione.stato.Modo, ModoInput::Inattivo);
+
+    const Parete& p = sessione.parete;
+    ASSERT_EQ(Lista().count(), p.NumPuntiInt);  // the closing repeat is not listed
+    for (int i = 0; i < p.NumPuntiInt; ++i)
+        EXPECT_EQ(Lista().item(i)->text().toStdString(), Riga(i, p.PerimetroInterno[i]));
+    EXPECT_EQ(Lista().currentRow(), 0);
+    EXPECT_EQ(Etichetta(), "Vertice  1:");
+    EXPECT_EQ(Casella(0).text().toStdString(), FormatoDec(p.PerimetroInterno[0].X, 1));
+    EXPECT_EQ(ColoreCasella(0), QColor(Qt::black));
+    // Deleting and inserting exist but are never offered.
+    EXPECT_FALSE(Pulsante(0).isVisible());
+    EXPECT_FALSE(Pulsante(1).isVisible());
+    EXPECT_TRUE(Pulsante(2).isVisible());
+}
+
+TEST_F(FrmPoligTest, CanvasPressesSelectAVertexOrProposeAPointInRed) {
+    Comando(IdFisso::PerimetroEsterno);
+    const Punto v2 = sessione.parete.PerimetroEsterno[2];
+    Premi(Pixel(v2));
+    EXPECT_EQ(Lista().currentRow(), 2);
+    EXPECT_EQ(Etichetta(), "Vertice  3:");
+    EXPECT_EQ(Casella(1).text().toStdString(), FormatoDec(v2.Y, 1));
+
+    // Grid off: the clicked point, in light red, and nothing else changes.
+    const QPoint vuoto = Pixel({400, 200});
+    Premi(vuoto);
+    const Vista& v = finestra->VistaTela();
+    EXPECT_EQ(Casella(0).text().toStdString(), FormatoDec(XModello(v, vuoto.x()), 1));
+    EXPECT_EQ(ColoreCasella(0), QColor(255, 0, 0));
+    EXPECT_EQ(Lista().currentRow(), 2);
+    EXPECT_EQ(sessione.parete.PerimetroEsterno[2], v2);
+
+    // Grid on, nodes every 5 m: nowhere near one, so nothing at all.
+    sessione.imp.PassoGrigliaX = sessione.imp.PassoGrigliaY = 500;
+    Controllo<QPushButton>("Check1").click();
+    EXPECT_EQ(sessione.stato.SnapGriglia, 1);
+    const QString prima = Casella(0).text();
+    Premi(Pixel({250, 250}));
+    EXPECT_EQ(Casella(0).text(), prima);
+}
+
+TEST_F(FrmPoligTest, AssignWritesOnlyItsPerimeterAsOneStepEvenUnchanged) {
+    const Parete prima = sessione.parete;
+    const int passi = sessione.storia.UltimoAnnulla;
+    Comando(IdFisso::PerimetroEsterno);
+    Pulsante(3).click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sessione.storia.UltimoAnnulla, passi + 1);
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 0);
+
+    Comando(IdFisso::PerimetroEsterno);
+    Lista().setCurrentRow(1);
+    emit Lista().itemClicked(Lista().item(1));
+    Scrivi("-10", "415,5");
+    Pulsante(2).click();
+    EXPECT_EQ(Lista().item(1)->text().toStdString(), Riga(1, {-10, 415.5f}));
+    EXPECT_EQ(sessione.parete.PerimetroEsterno, prima.PerimetroEsterno);  // not yet written
+    Pulsante(3).click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sessione.parete.PerimetroEsterno[1], (Punto{-10, 415.5f}));
+    EXPECT_EQ(sessione.parete.PerimetroInterno, prima.PerimetroInterno);
+    EXPECT_EQ(sessione.parete.Contorno, prima.Contorno);
+    EXPECT_EQ(sessione.storia.UltimoAnnulla, passi + 2);
+}
+
+TEST_F(FrmPoligTest, ABoxWithLettersIsRefusedAndKeptAsTyped) {
+    Comando(IdFisso::PerimetroEsterno);
+    const Parete prima = sessione.parete;
+    Scrivi("abc", "10");
+    Pulsante(2).click();
+    ASSERT_EQ(copione.Visti.size(), 1u);
+    EXPECT_EQ(copione.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(copione.Visti[0].Testo, "Coordinate non valide.\nOperazione annullata.");
+    EXPECT_EQ(Casella(0).text().toStdString(), "abc");
+    EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, prima.PerimetroEsterno[0]));
+    EXPECT_EQ(sessione.parete, prima);
+}
+
+TEST_F(FrmPoligTest, TheGridToggleIsKeptOnReopenAndTheCloseBoxDropsTheEdits) {
+    const Parete prima = sessione.parete;
+    Comando(IdFisso::PerimetroEsterno);
+    Controllo<QPushButton>("Check1").click();
+    Scrivi("1", "2");
+    Pulsante(2).click();
+    Editor().close();  // the close box
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 0);
+    EXPECT_EQ(sessione.parete, prima);
+
+    Comando(IdFisso::PerimetroEsterno);
+    EXPECT_TRUE(Controllo<QPushButton>("Check1").isChecked());
+    EXPECT_EQ(sessione.stato.SnapGriglia, 1);
+    EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, prima.PerimetroEsterno[0]));
+}
+
+TEST_F(FrmPoligTest, TheOtherPerimeterReloadsTheSameOneKeepsTheEdits) {
+    Comando(IdFisso::PerimetroEsterno);
+    Scrivi("1", "2");
+    Pulsante(2).click();
+    Comando(IdFisso::PerimetroEsterno);
+    EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, {1, 2}));
+
+    Comando(IdFisso::PerimetroInterno);
+    EXPECT_EQ(Editor().windowTitle().toStdString(), "Perimetro interno");
+    EXPECT_EQ(sessione.stato.PerimetroInModifica, 1);
+    EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, sessione.parete.PerimetroInterno[0]));
+}
+
+TEST_F(FrmPoligTest, TheHiddenInsertAsksAndAddsAVertex) {
+    Comando(IdFisso::PerimetroEsterno);
+    const int righe = Lista().count();
+    copione.Pulsanti = {QMessageBox::Yes};
+    Pulsante(1).click();
+    EXPECT_EQ(Lista().count(), righe + 1);
+    EXPECT_EQ(Lista().currentRow(), 1);
+    ASSERT_EQ(copione.Visti.size(), 1u);
+    EXPECT_EQ(copione.Visti[0].Titolo, "Attenzione!");
+}
+
+TEST_F(FrmPoligTest, ItClosesWithoutWritingWhenSwitchedOffOrAnotherWallOpens) {
+    const Parete prima = sessione.parete;
+    Comando(IdFisso::PerimetroEsterno);
+    // A state above 15 disables the perimeter commands: the pass switches the editor off.
+    sessione.stato.StatoVista = 16;
+    finestra->Comandi()->AggiornaOra();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 0);
+    EXPECT_EQ(sessione.parete.PerimetroEsterno, prima.PerimetroEsterno);
+
+    sessione.stato.StatoVista = 0;
+    Comando(IdFisso::PerimetroEsterno);
+    ASSERT_TRUE(Editor().isVisible());
+    const std::string altra = (cartella.Percorso() / "ALTRA.SET").string();
+    fs::copy_file(file, altra);
+    ASSERT_TRUE(CaricaProgetto(sessione, altra, finestra->VistaTela(), *finestra).Riuscito());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 0);
+}
+
+TEST_F(FrmPoligTest, AnUndoThatMovesTheOutlineClosesIt) {
+    const std::vector<Punto> prima = sessione.parete.PerimetroEsterno;
+    Comando(IdFisso::PerimetroEsterno);
+    Scrivi("-10", "0");
+    Pulsante(2).click();
+    Pulsante(3).click();  // written: one step
+    Comando(IdFisso::PerimetroEsterno);
+    ASSERT_TRUE(Editor().isVisible());
+    Comando(finestra->Comandi()->Ids().IdAnnulla);
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(sessione.stato.ModificaPoligono, 0);
+    EXPECT_EQ(sessione.parete.PerimetroEsterno, prima);
+}
