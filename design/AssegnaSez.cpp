@@ -11,7 +11,6 @@
 namespace {
 
 constexpr float FineGuida = 5000.0f;
-constexpr float MezzaLineaProva = 10000.0f;  // cm either side of the point
 constexpr int Giallo = 14;
 
 void Guida(TelaSchermo& tela, float x1, float y1, float x2, float y2) {
@@ -41,15 +40,7 @@ void AssegnaSez(Sessione& sessione, const Vista& v, InterfacciaFinestra& finestr
     stato.ErroreOperazione = 0;
     const float xm = XModello(v, x);
     const float ym = YModello(v, y);
-    const bool orizzontale = stato.OrientSezione != 0;
-    const double c = orizzontale ? parete.CosDir2 : parete.CosDir1;
-    const double s = orizzontale ? parete.SinDir2 : parete.SinDir1;
-    LineaSezione sezione;
-    sezione.Orizzontale = stato.OrientSezione;
-    sezione.P0 = {static_cast<float>(xm - MezzaLineaProva * c),
-                  static_cast<float>(ym - MezzaLineaProva * s)};
-    sezione.P1 = {static_cast<float>(xm + MezzaLineaProva * c),
-                  static_cast<float>(ym + MezzaLineaProva * s)};
+    LineaSezione sezione = LineaDiProva(parete, stato.OrientSezione, {xm, ym}, {});
     if (stato.IndiceSezione < 0 || !RitagliaSezione(parete, sezione)) {
         finestra.Messaggio("la sezione non interseca la parete.\nOperazione annullata.",
                            "Attenzione!", IconaMessaggio::Esclamazione);

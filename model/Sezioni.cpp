@@ -4,6 +4,7 @@
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,7 @@ constexpr float Sporgenza = 25.0f;
 constexpr float ScostamentoMarca = 10.0f;
 constexpr float ProfonditaMarca = 30.0f;
 constexpr float ProfonditaMarcaInterna = 50.0f;
+constexpr double MezzaLineaProva = 10000.0;  // cm either side of the centre
 
 void OrdinaPerChiave(std::vector<LineaSezione>& lista, bool orizzontali) {
     const auto chiave = [orizzontali](const LineaSezione& s) {
@@ -89,6 +91,25 @@ bool RitagliaSezione(const Parete& parete, LineaSezione& s) {
     return true;
 }
 
+LineaSezione LineaDiProva(const Parete& parete, int orizzontale, Punto centro, Punto verso) {
+    double c = orizzontale != 0 ? parete.CosDir2 : parete.CosDir1;
+    double s = orizzontale != 0 ? parete.SinDir2 : parete.SinDir1;
+    if (c == 0.0 && s == 0.0) {
+        const double lunghezza = std::hypot(verso.X, verso.Y);
+        if (lunghezza > 0.0) {
+            c = verso.X / lunghezza;
+            s = verso.Y / lunghezza;
+        }
+    }
+    LineaSezione prova;
+    prova.Orizzontale = orizzontale;
+    prova.P0 = {static_cast<float>(centro.X - MezzaLineaProva * c),
+                static_cast<float>(centro.Y - MezzaLineaProva * s)};
+    prova.P1 = {static_cast<float>(centro.X + MezzaLineaProva * c),
+                static_cast<float>(centro.Y + MezzaLineaProva * s)};
+    return prova;
+}
+
 void OrdinaSezioni(Parete& parete) {
     if (parete.UltSezione < 1) return;
     std::vector<LineaSezione> verticali;
@@ -120,11 +141,15 @@ void AggiornaSezioni(Parete& parete, StatoInterfaccia& stato) {
     stato.IndiceSezione = 0;
     while (stato.IndiceSezione <= parete.UltSezione) {
         LineaSezione& s = parete.Sezioni[stato.IndiceSezione];
-        if (!RitagliaSezione(parete, s)) {
+        const Punto centro{(s.P0.X + s.P1.X) / 2, (s.P0.Y + s.P1.Y) / 2};
+        LineaSezione taglio =
+            LineaDiProva(parete, s.Orizzontale, centro, {s.P1.X - s.P0.X, s.P1.Y - s.P0.Y});
+        if (!RitagliaSezione(parete, taglio)) {
             // The next record moves into this place and is examined next.
             EliminaSezione(parete, stato.IndiceSezione);
             continue;
         }
+        s = taglio;
         stato.OrientSezione = s.Orizzontale;
         ++stato.IndiceSezione;
     }

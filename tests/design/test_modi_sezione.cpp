@@ -88,6 +88,29 @@ TEST(AssegnaSez, OnSkewedDirectionsEachEndKeepsTheHeightOfItsOwnCrossing) {
     Vicino(s.P5, 335, 70 + d);
 }
 
+// Each end sits 25 cm past its crossing at that crossing's height, so the
+// stored ends are not on the cut line: re-cutting along them would tilt the
+// section further on every geometry pass.
+TEST(AssegnaSez, ASkewedSectionStaysWhereItWasPlacedThroughGeometryPasses) {
+    Parete p = ConAssi(PareteRettangolare(300, 200));
+    p.CosDir2 = std::cos(M_PI / 6);
+    p.SinDir2 = std::sin(M_PI / 6);
+    BancoModi b(std::move(p));
+    b.sessione.stato.OrientSezione = 1;
+    b.sessione.stato.IndiceSezione = 0;
+    AssegnaSez(b.sessione, b.vista, b.finestra, b.PxX(150), b.PxY(100));
+    b.sessione.parete.UltSezione = 0;
+    const LineaSezione posata = b.sessione.parete.Sezioni[0];
+    for (int passata = 0; passata < 3; ++passata) {
+        AggiornaSezioni(b.sessione.parete, b.sessione.stato);
+        ASSERT_EQ(b.sessione.parete.UltSezione, 0);
+        const LineaSezione& s = b.sessione.parete.Sezioni[0];
+        Vicino(s.P0, posata.P0.X, posata.P0.Y);
+        Vicino(s.P1, posata.P1.X, posata.P1.Y);
+        Vicino(s.P5, posata.P5.X, posata.P5.Y);
+    }
+}
+
 TEST(AssegnaSez, AReEntrantOutlineCrossedFourTimesKeepsTheOuterCrossings) {
     BancoModi b(ConAssi(PareteDaContorno(
         {{0, 0}, {0, 200}, {100, 200}, {100, 100}, {200, 100}, {200, 200}, {300, 200}, {300, 0}})));

@@ -116,10 +116,22 @@ TEST(AggiornaSezioni, LineThroughAVertexOnlyIsDeleted) {
     EXPECT_EQ(p.UltSezione, -1);
 }
 
-TEST(AggiornaSezioni, LineInsideAGrownPerimeterIsDeleted) {
+// The outline grew past the old ends: the section reaches the new sides
+// instead of being lost.
+TEST(AggiornaSezioni, ALineInsideAGrownOutlineReachesTheNewSides) {
     StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(100, 100, 300, 100, 1));
+    AggiornaSezioni(p, stato);
+    ASSERT_EQ(p.UltSezione, 0);
+    AttesoPunto(p.Sezioni[0].P0, -25, 100);
+    AttesoPunto(p.Sezioni[0].P1, 425, 100);
+}
+
+TEST(AggiornaSezioni, ALineTheOutlineShrankAwayFromIsDeleted) {
+    StatoInterfaccia stato;
+    Parete p = PareteRettangolare(400, 300);
+    Aggiungi(p, Taglio(-25, 350, 425, 350, 1));
     AggiornaSezioni(p, stato);
     EXPECT_EQ(p.UltSezione, -1);
     EXPECT_GE(p.Sezioni.size(), 1u);
@@ -129,7 +141,7 @@ TEST(AggiornaSezioni, RecordMovedIntoADeletedPlaceIsStillRecut) {
     StatoInterfaccia stato;
     Parete p = PareteRettangolare(400, 300);
     Aggiungi(p, Taglio(50, -100, 50, 400, 0));
-    Aggiungi(p, Taglio(100, 100, 300, 100, 1));  // misses the wall
+    Aggiungi(p, Taglio(100, 400, 300, 400, 1));  // above the wall
     Aggiungi(p, Taglio(-100, 200, 500, 200, 1));
     AggiornaSezioni(p, stato);
     ASSERT_EQ(p.UltSezione, 1);
