@@ -1,8 +1,9 @@
-#include "ProvaQt.h"
+#include "FinestraDiProva.h"
 
 #include "model/Layer.h"
 #include "model/Sessione.h"
 #include "ui/BarreComandi.h"
+#include "ui/ColoreQt.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/Dispatcher.h"
 #include "ui/FinestraPrincipale.h"
@@ -34,23 +35,10 @@ int PixelDiColore(const QImage& immagine, QColor colore) {
 
 // The real window, started as the program starts it, with or without the
 // bundled sample wall on its command line.
-class FinestraConComandi : public ::testing::Test {
+class FinestraConComandi : public FinestraDiProva {
 protected:
-    static void SetUpTestSuite() { ApplicazioneDiProva(); }
-
-    void Avvia(bool conParete) {
-        std::string riga;
-        if (conParete) {
-            riga = (cartella.Percorso() / "PARETE_ESEMPIO.SET").string();
-            fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), riga);
-        }
-        finestra = std::make_unique<FinestraPrincipale>(sessione);
-        finestra->Dialoghi().ImpostaCopione(std::ref(copione));
-        ASSERT_TRUE(finestra->Form_Load(riga).Riuscito());
-        finestra->resize(1100, 800);
-        finestra->show();
-        QCoreApplication::processEvents();
-        ASSERT_NE(finestra->Comandi(), nullptr);
+    void AvviaEDisegna(bool conParete) {
+        Avvia(conParete);
         // The burst of resizes of the first show is redrawn once it is over.
         if (conParete) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return ColoreLayer(Layer::ArmDiffusa1) > 0; }, 2000));
@@ -69,17 +57,12 @@ protected:
     QImage Tela() { return finestra->Tela().Composizione(); }
     int ColoreLayer(int layer) {
         const int c = sessione.imp.ColoriSchermo[layer];
-        return PixelDiColore(Tela(), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        return PixelDiColore(Tela(), ColoreQt(c));
     }
-
-    CartellaTemporanea cartella;
-    Sessione sessione;
-    CopioneDialoghi copione;
-    std::unique_ptr<FinestraPrincipale> finestra;
 };
 
 TEST_F(FinestraConComandi, AViewCommandChangesTheDisplayStateAndRedrawsTheCanvas) {
-    Avvia(true);
+    AvviaEDisegna(true);
     // A change of view fits the view to the canvas as it is now.
     Scegli(Ids().IdVisDiffusa);
     const QImage diffusa = Tela();
@@ -103,7 +86,7 @@ TEST_F(FinestraConComandi, AViewCommandChangesTheDisplayStateAndRedrawsTheCanvas
 }
 
 TEST_F(FinestraConComandi, ZoomCommandsRedrawAtTheNewScale) {
-    Avvia(true);
+    AvviaEDisegna(true);
     Scegli(Ids().IdVistaTotale);
     const float scala = finestra->VistaTela().Scala;
     const QImage totale = Tela();
@@ -116,7 +99,7 @@ TEST_F(FinestraConComandi, ZoomCommandsRedrawAtTheNewScale) {
 }
 
 TEST_F(FinestraConComandi, SaveWithNoWallDoesNothing) {
-    Avvia(false);
+    AvviaEDisegna(false);
     Scegli(Ids().IdSalva);
     EXPECT_TRUE(copione.Visti.empty());
     EXPECT_FALSE(sessione.parete.CaricataParete());
@@ -124,7 +107,7 @@ TEST_F(FinestraConComandi, SaveWithNoWallDoesNothing) {
 }
 
 TEST_F(FinestraConComandi, TheSelectorsDriveTheViewSelection) {
-    Avvia(true);
+    AvviaEDisegna(true);
     finestra->Selettori().Option1(0)->click();
     const QImage latoPiu = Tela();
     finestra->Selettori().Option1(1)->click();
@@ -142,7 +125,7 @@ TEST_F(FinestraConComandi, TheSelectorsDriveTheViewSelection) {
 }
 
 TEST_F(FinestraConComandi, TheOpenWallFillsThePanelsAndTheRepeatableCommandsPrompt) {
-    Avvia(true);
+    AvviaEDisegna(true);
     EXPECT_FALSE(finestra->PannelloInformazioni().toPlainText().isEmpty());
     EXPECT_NE(finestra->Griglia().VoceConId(1), nullptr);
     EXPECT_TRUE(Abilitato(Ids().IdSalva));
@@ -170,7 +153,7 @@ TEST_F(FinestraConComandi, TheOpenWallFillsThePanelsAndTheRepeatableCommandsProm
 }
 
 TEST_F(FinestraConComandi, TheSettingsAndDesignCommandsOpenTheirDialogs) {
-    Avvia(true);
+    AvviaEDisegna(true);
     Scegli(Ids().IdImpostazioni);
     Scegli(Ids().IdProgetto);  // the toolbar button "Progetto armatura diffusa"
     std::vector<std::string> titoli;
@@ -179,7 +162,7 @@ TEST_F(FinestraConComandi, TheSettingsAndDesignCommandsOpenTheirDialogs) {
 }
 
 TEST_F(FinestraConComandi, TheInformationWindowOpensAndExitCloses) {
-    Avvia(true);
+    AvviaEDisegna(true);
     Scegli(IdFisso::Informazioni);
     ASSERT_EQ(copione.Visti.size(), 1u);
     EXPECT_TRUE(copione.Visti.front().Testo.empty());  // a dialog, not a box

@@ -1,4 +1,4 @@
-#include "ProvaQt.h"
+#include "FinestraDiProva.h"
 
 #include "drawing/Vista.h"
 #include "model/Sessione.h"
@@ -12,30 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace {
 
 // The real window with the bundled sample wall (0 to 800 cm by 0 to 400 cm
 // once read, with openings at 100-220 x 120-260 and 600-700 x 60-180), driven by mouse events on
 // its canvas.
-class FinestraTela : public ::testing::Test {
+class FinestraTela : public FinestraDiProva {
 protected:
-    static void SetUpTestSuite() { ApplicazioneDiProva(); }
-
-    void SetUp() override {
-        const std::string riga = (cartella.Percorso() / "PARETE_ESEMPIO.SET").string();
-        fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), riga);
-        finestra = std::make_unique<FinestraPrincipale>(sessione);
-        finestra->Dialoghi().ImpostaCopione(std::ref(copione));
-        ASSERT_TRUE(finestra->Form_Load(riga).Riuscito());
-        finestra->resize(1100, 800);
-        finestra->show();
-        QCoreApplication::processEvents();
-        ASSERT_NE(finestra->Comandi(), nullptr);
-    }
+    void SetUp() override { Avvia(); }
 
     void Comando(int id) {
         finestra->Comandi()->Esegui(id);
@@ -68,10 +53,6 @@ protected:
         QApplication::sendEvent(Tela(), &e);
     }
 
-    CartellaTemporanea cartella;
-    Sessione sessione;
-    CopioneDialoghi copione;
-    std::unique_ptr<FinestraPrincipale> finestra;
 };
 
 std::string Visti(const CopioneDialoghi& c) {

@@ -1,6 +1,6 @@
 // The perimeter editor's window on the real main window: opened by the two
 // perimeter commands, driven by its buttons and by presses on the canvas.
-#include "ProvaQt.h"
+#include "FinestraDiProva.h"
 
 #include "design/CaricaProgetto.h"
 #include "drawing/Vista.h"
@@ -26,20 +26,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FrmPoligTest : public ::testing::Test {
+class FrmPoligTest : public FinestraDiProva {
 protected:
-    static void SetUpTestSuite() { ApplicazioneDiProva(); }
-
-    void SetUp() override {
-        file = (cartella.Percorso() / "PARETE_ESEMPIO.SET").string();
-        fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), file);
-        finestra = std::make_unique<FinestraPrincipale>(sessione);
-        finestra->Dialoghi().ImpostaCopione(std::ref(copione));
-        ASSERT_TRUE(finestra->Form_Load(file).Riuscito());
-        finestra->resize(1100, 800);
-        finestra->show();
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override { Avvia(); }
 
     void Comando(int id) {
         finestra->Comandi()->Esegui(id);
@@ -76,12 +65,6 @@ protected:
         QTest::mouseRelease(Tela(), Qt::LeftButton, {}, p);
         QCoreApplication::processEvents();
     }
-
-    CartellaTemporanea cartella;
-    std::string file;
-    Sessione sessione;
-    CopioneDialoghi copione;
-    std::unique_ptr<FinestraPrincipale> finestra;
 };
 
 std::string Riga(int i, Punto p) {

@@ -1,4 +1,4 @@
-#include "ProvaQt.h"
+#include "FinestraDiProva.h"
 
 #include "model/Layer.h"
 #include "model/Sessione.h"
@@ -29,18 +29,10 @@ int PixelDiColore(const QImage& immagine, const QRect& zona, QColor colore) {
 }
 
 // The window opened on the bundled sample as the program starts with it.
-class Schermata : public ::testing::Test {
+class Schermata : public FinestraDiProva {
 protected:
-    static void SetUpTestSuite() { ApplicazioneDiProva(); }
     void SetUp() override {
-        file = (cartella.Percorso() / "PARETE_ESEMPIO.SET").string();
-        fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), file);
-        finestra = std::make_unique<FinestraPrincipale>(sessione);
-        finestra->Dialoghi().ImpostaCopione(std::ref(copione));
-        ASSERT_TRUE(finestra->Form_Load(file).Riuscito());
-        finestra->resize(1100, 800);
-        finestra->show();
-        QCoreApplication::processEvents();
+        Avvia();
         // Whatever the resizes left, the burst is redrawn once it is over.
         ASSERT_TRUE(QTest::qWaitFor([&] { return ColoriDelloStrato() > 0; }, 2000));
     }
@@ -48,12 +40,6 @@ protected:
         const QImage tela = finestra->Tela().Composizione();
         return PixelDiColore(tela, tela.rect(), ColoreSchermo(sessione, Layer::ArmDiffusa1));
     }
-
-    CartellaTemporanea cartella;
-    std::string file;
-    Sessione sessione;
-    CopioneDialoghi copione;
-    std::unique_ptr<FinestraPrincipale> finestra;
 };
 
 TEST_F(Schermata, TheSampleWallIsDrawnInItsLayerColoursOnTheCanvas) {
