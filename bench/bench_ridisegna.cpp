@@ -5,7 +5,6 @@
 #include "design/AreeMancanti.h"
 #include "design/ArmaturaDiffusa.h"
 #include "drawing/Ridisegna.h"
-#include "drawing/RiquadroLegenda.h"
 #include "drawing/Vista.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
@@ -25,19 +24,6 @@
 #include <vector>
 
 namespace {
-
-class RiquadroMuto final : public RiquadroLegenda {
-public:
-    int TwipPerPixel() const override { return 15; }
-    void ImmaginePersistente(bool) override {}
-    void Cancella() override {}
-    void ImpostaSpessoreTratto(int) override {}
-    void ImpostaRiempimento(Riempimento) override {}
-    void ImpostaColoreTesto(int) override {}
-    void Testo(float, float, const std::string&) override {}
-    void Linea(float, float, float, float, int) override {}
-    void Riquadro(float, float, float, float, int, bool) override {}
-};
 
 // Ten vertical section lines evenly across the wall, 25 cm past its edges.
 void AggiungiSezioni(Parete& p) {
