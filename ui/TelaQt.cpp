@@ -35,6 +35,7 @@ void TelaQt::AdattaStrati() {
     if (immagine_.size() == size().expandedTo(QSize(1, 1))) return;
     immagine_ = NuovoStrato(size(), sfondo_);
     transitorio_ = NuovoStrato(size(), Qt::transparent);
+    segnato_ = {};
 }
 
 QImage& TelaQt::Strato(StratoTela strato) {
@@ -43,8 +44,24 @@ QImage& TelaQt::Strato(StratoTela strato) {
 }
 
 void TelaQt::Cancella(StratoTela strato) {
-    Strato(strato).fill(strato == StratoTela::Immagine ? sfondo_ : QColor(Qt::transparent));
-    update();
+    if (strato == StratoTela::Immagine) {
+        Strato(strato).fill(sfondo_);
+        update();
+        return;
+    }
+    const QRect zona = segnato_ & Strato(strato).rect();
+    segnato_ = {};
+    if (zona.isEmpty()) return;
+    QPainter pittore(&transitorio_);
+    pittore.setCompositionMode(QPainter::CompositionMode_Source);
+    pittore.fillRect(zona, Qt::transparent);
+    update(zona);
+}
+
+void TelaQt::Segna(StratoTela strato, const QRectF& zona) {
+    if (strato != StratoTela::Transitorio) return;
+    const int margine = std::max(1, spessore_) + 2;
+    segnato_ |= zona.normalized().toAlignedRect().adjusted(-margine, -margine, margine, margine);
 }
 
 void TelaQt::ImpostaColoreSfondo(int colore) { sfondo_ = ColoreQt(colore); }
@@ -63,6 +80,7 @@ void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, in
     QPainter pittore(&Strato(strato));
     PreparaPenna(pittore, colore);
     pittore.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    Segna(strato, QRectF(QPointF(x1, y1), QPointF(x2, y2)));
     update();
 }
 
@@ -76,6 +94,7 @@ void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2,
         PreparaPenna(pittore, colore);
         pittore.drawRect(riquadro);
     }
+    Segna(strato, riquadro);
     update();
 }
 
@@ -83,6 +102,7 @@ void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore)
     QPainter pittore(&Strato(strato));
     PreparaPenna(pittore, colore);
     pittore.drawEllipse(QPointF(xc, yc), r, r);
+    Segna(strato, QRectF(xc - r, yc - r, 2 * r, 2 * r));
     update();
 }
 
@@ -94,6 +114,7 @@ void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, i
     PreparaPenna(pittore, colore);
     pittore.setBrush(ColoreQt(colore));
     pittore.drawPolygon(poligono);
+    Segna(strato, poligono.boundingRect());
     update();
 }
 
@@ -114,6 +135,8 @@ void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, 
     pittore.translate(x, y);
     pittore.rotate(-angoloGradi);
     pittore.drawText(QPointF(0, QFontMetricsF(carattere).ascent()), TestoQt(testo));
+    // A turned text's extent is not worth working out: the overlay rarely holds one.
+    Segna(strato, QRectF(transitorio_.rect()));
     update();
 }
 

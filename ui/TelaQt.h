@@ -49,9 +49,15 @@ private:
     void AdattaStrati();
     // A painter on the layer with the current pen in the colour.
     void PreparaPenna(QPainter& pittore, int colore) const;
+    // Notes where a stroke fell on the overlay (pixels; the pen's width is added).
+    void Segna(StratoTela strato, const QRectF& zona);
 
     QImage immagine_;
     QImage transitorio_;
+    // The part of the overlay drawn since it was last cleared: the overlay
+    // holds a few marks, and a hover on every mouse move clears it, so only
+    // that part is blanked rather than the whole canvas.
+    QRect segnato_;
     QColor sfondo_{Qt::black};
     QColor primoPiano_{Qt::white};
     StileTratto stile_ = StileTratto::Continuo;

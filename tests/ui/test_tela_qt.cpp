@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 
+#include <functional>
 #include <memory>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,47 @@ TEST_F(Tela, ClearingTheOverlayKeepsTheImage) {
     tela.ImpostaColoreSfondo(0xFFFFFF);
     tela.Cancella(StratoTela::Immagine);
     EXPECT_EQ(tela.Composizione().pixelColor(100, 50), QColor(Qt::white));
+}
+
+bool OverlayVuoto(TelaQt& tela) {
+    const QImage& strato = tela.Transitorio();
+    for (int y = 0; y < strato.height(); ++y)
+        for (int x = 0; x < strato.width(); ++x)
+            if (strato.pixelColor(x, y).alpha() != 0) return false;
+    return true;
+}
+
+// A clear blanks only where the overlay was drawn: every kind of stroke,
+// thick pens and strokes running off the canvas must leave nothing behind.
+TEST_F(Tela, ClearingTheOverlayLeavesNoPixelOfAnyStroke) {
+    struct Tratto {
+        const char* Nome;
+        std::function<void(TelaQt&)> Disegna;
+    };
+    const Tratto tratti[] = {
+        {.Nome = "linea spessa", .Disegna = [](TelaQt& t) {
+             t.ImpostaSpessoreTratto(3);
+             t.Linea(StratoTela::Transitorio, 5, 5, 60, 90, Giallo);
+         }},
+        {.Nome = "guida oltre la tela", .Disegna = [](TelaQt& t) {
+             t.ImpostaStileTratto(StileTratto::Punteggiato);
+             t.Linea(StratoTela::Transitorio, -5000, 50, 5000, 50, Giallo);
+         }},
+        {.Nome = "cerchio", .Disegna = [](TelaQt& t) { t.Cerchio(StratoTela::Transitorio, 190, 95, 14, Rosso); }},
+        {.Nome = "riquadro pieno", .Disegna = [](TelaQt& t) { t.Riquadro(StratoTela::Transitorio, 40, 60, 20, 30, Rosso, true); }},
+        {.Nome = "poligono", .Disegna = [](TelaQt& t) {
+             t.Poligono(StratoTela::Transitorio, {{100, 10}, {130, 80}, {70, 80}}, Rosso);
+         }},
+        {.Nome = "testo", .Disegna = [](TelaQt& t) { t.Testo(StratoTela::Transitorio, 20, 20, 12, 0, 30, "Pos. 1"); }},
+    };
+    for (const Tratto& t : tratti) {
+        t.Disegna(tela);
+        EXPECT_FALSE(OverlayVuoto(tela)) << t.Nome;
+        tela.Cancella(StratoTela::Transitorio);
+        EXPECT_TRUE(OverlayVuoto(tela)) << t.Nome;
+        tela.ImpostaSpessoreTratto(1);
+        tela.ImpostaStileTratto(StileTratto::Continuo);
+    }
 }
 
 TEST_F(Tela, EachCallDrawsOnTheLayerItNames) {
