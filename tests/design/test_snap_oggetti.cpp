@@ -120,3 +120,17 @@ TEST(BeccaOSNAP, ASlabGivesItsBandCornersOnlyWithAStretchInside) {
         EXPECT_EQ(Becca(b, 300, livello - 10).size(), livello < 200 ? 1u : 0u) << livello;
     }
 }
+
+// The bar line y = 70 touches the zone's right-hand vertex (100, 70), which is
+// no proper crossing: the line crosses once, at x = 50, and that lone crossing
+// starts no bar. The line y = 60 crosses twice, at x = 50 and x = 125.
+TEST(BeccaOSNAP, ALoneLastCrossingGivesNoBarEnd) {
+    Parete p = ConZona(2, 10);
+    p.PoligoniPos[0] = {{50, 50}, {50, 100}, {150, 100}, {100, 70}, {150, 50}};
+    p.Posizioni[0].UltVerticeZona = 4;
+    BancoModi b(std::move(p));
+    b.sessione.imp.OsnapQuote[5] = 0;
+    EXPECT_EQ(Becca(b, 50, 70), std::vector<Punto>{});
+    EXPECT_EQ(Becca(b, 50, 60), (std::vector<Punto>{{50, 60}}));
+    EXPECT_EQ(Becca(b, 125, 60), (std::vector<Punto>{{125, 60}}));
+}
