@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <array>
 
+// The zone view "lato +": the zones of kind 0 (IntegrativaPiu) show.
+constexpr int StatoVistaLatoPiu = 14;
+
 inline void AggiungiZoneGriglia(Parete& p, int colonne, int righe) {
     float xmin = p.Contorno[0].X, xmax = xmin, ymin = p.Contorno[0].Y, ymax = ymin;
     for (int i = 0; i < p.NumPuntiContorno; ++i) {

@@ -18,6 +18,7 @@
 #include "model/Layer.h"
 #include "model/Sessione.h"
 
+#include "CursoriBench.h"
 #include "GrigliaZoneBench.h"
 #include "SupportoBench.h"
 #include "TelaContaBench.h"
@@ -35,7 +36,6 @@ namespace {
 
 constexpr float Portata = 4.0f;  // pixels: the reach of the object and grid snaps
 constexpr int PassoGrigliaCm = 1;
-constexpr int StatoVistaLatoPiu = 14;  // zone view "lato +": positions of kind 0 show
 
 // The wall's box as fractions: where the slabs, dimension rows and cursor go.
 Punto NelRiquadro(const Parete& p, float fx, float fy) {
@@ -90,9 +90,7 @@ struct Banco {
     // a dimension row, the one at 0.55 between two, so half the hovers hit;
     // the snap hits where a bar end happens to lie under the cursor (counter
     // colpiti), and a miss visits every candidate.
-    std::vector<Punto> cursori;
-
-    const Punto& Cursore(std::size_t mossa) const { return cursori[mossa % cursori.size()]; }
+    CursoriCiclici cursori;
 };
 
 bool Prepara(benchmark::State& stato, Banco& b, const std::string& file) {
@@ -110,7 +108,7 @@ bool Prepara(benchmark::State& stato, Banco& b, const std::string& file) {
     for (const float fy : {0.3f, 0.55f})
         for (const float fx : {0.125f, 0.375f, 0.625f, 0.875f}) {
             const Punto m = NelRiquadro(p, fx, fy);
-            b.cursori.push_back({XSchermo(b.vista, m.X), YSchermo(b.vista, m.Y)});
+            b.cursori.Punti.push_back({XSchermo(b.vista, m.X), YSchermo(b.vista, m.Y)});
         }
     stato.counters["nodi"] = p.NumNodi;
     return true;
@@ -168,9 +166,8 @@ std::optional<Punto> PrimoCandidato(const std::vector<Punto>& candidati, const V
 void MossaSnap(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         BeccaOSNAP(b.s, b.vista, b.tela, c.X, c.Y, 0);
     }
     benchmark::DoNotOptimize(b.tela.Tratti);
@@ -188,15 +185,14 @@ void MossaSnapNuda(benchmark::State& stato, const std::string& file) {
     };
     // Beside the cycle, the cursor on every hundredth candidate, so that a
     // candidate missing or out of order shows.
-    std::vector<Punto> prove = b.cursori;
+    std::vector<Punto> prove = b.cursori.Punti;
     for (std::size_t k = 0; k < candidati.size(); k += 100)
         prove.push_back({XSchermo(b.vista, candidati[k].X), YSchermo(b.vista, candidati[k].Y)});
     for (const Punto& c : prove)
         if (!stessoPunto(c)) return stato.SkipWithError("il ciclo nudo non trova il punto di BeccaOSNAP");
     int colpiti = 0;
-    for (const Punto& c : b.cursori) colpiti += PrimoCandidato(candidati, b.vista, c).has_value();
-    std::size_t mossa = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(PrimoCandidato(candidati, b.vista, b.Cursore(mossa++)));
+    for (const Punto& c : b.cursori.Punti) colpiti += PrimoCandidato(candidati, b.vista, c).has_value();
+    for (auto _ : stato) benchmark::DoNotOptimize(PrimoCandidato(candidati, b.vista, b.cursori.Prossimo()));
     stato.counters["candidati"] = static_cast<double>(candidati.size());
     stato.counters["colpiti"] = colpiti;
 }
@@ -206,9 +202,8 @@ void MossaSnapNuda(benchmark::State& stato, const std::string& file) {
 void MossaQuota(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         EvidenziaQuotaCursore(b.s.parete, b.tela, b.vista, b.s.imp, c.X, c.Y);
     }
     benchmark::DoNotOptimize(b.tela.Tratti);
@@ -235,14 +230,13 @@ void MossaQuotaNuda(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
     int colpiti = 0;
-    for (const Punto& c : b.cursori) {
+    for (const Punto& c : b.cursori.Punti) {
         const int nudo = PrimaQuota(b.s.parete, b.vista, c);
         if (nudo != AgganciaEstremoQuota(b.s.parete, b.vista, c.X, c.Y).Quota)
             return stato.SkipWithError("il ciclo nudo non trova la quota di EvidenziaQuotaCursore");
         colpiti += nudo >= 0;
     }
-    std::size_t mossa = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(PrimaQuota(b.s.parete, b.vista, b.Cursore(mossa++)));
+    for (auto _ : stato) benchmark::DoNotOptimize(PrimaQuota(b.s.parete, b.vista, b.cursori.Prossimo()));
     stato.counters["candidati"] = b.s.parete.UltQuota + 1;
     stato.counters["colpiti"] = colpiti;
 }
@@ -252,9 +246,8 @@ void MossaQuotaNuda(benchmark::State& stato, const std::string& file) {
 void MossaGriglia(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         benchmark::DoNotOptimize(AgganciaGriglia(b.s.stato, b.s.imp, b.vista, b.tela, c.X, c.Y, 0));
     }
 }
@@ -278,14 +271,13 @@ std::optional<Punto> NodoCompleto(const Impostazioni& imp, const Vista& v, const
 void MossaGrigliaCompleta(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    for (const Punto& c : b.cursori) {
+    for (const Punto& c : b.cursori.Punti) {
         const bool trovato = AgganciaGriglia(b.s.stato, b.s.imp, b.vista, b.tela, c.X, c.Y, 1);
         const std::optional<Punto> nodo = NodoCompleto(b.s.imp, b.vista, c);
         if (trovato != nodo.has_value() || (nodo && Punto{b.s.stato.XSnap, b.s.stato.YSnap} != *nodo))
             return stato.SkipWithError("il ciclo completo non trova il nodo di AgganciaGriglia");
     }
-    std::size_t mossa = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(NodoCompleto(b.s.imp, b.vista, b.Cursore(mossa++)));
+    for (auto _ : stato) benchmark::DoNotOptimize(NodoCompleto(b.s.imp, b.vista, b.cursori.Prossimo()));
     const Vista& v = b.vista;
     stato.counters["nodi_griglia"] = std::floor(v.FinXmax - v.FinXmin + 1) * std::floor(v.FinYmax - v.FinYmin + 1);
 }

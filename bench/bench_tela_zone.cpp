@@ -15,6 +15,7 @@
 #include "model/Sessione.h"
 #include "ui/TelaQt.h"
 
+#include "CursoriBench.h"
 #include "GrigliaZoneBench.h"
 #include "SupportoBench.h"
 #include "TelaContaBench.h"
@@ -29,7 +30,6 @@
 
 namespace {
 
-constexpr int StatoVistaLatoPiu = 14;  // zone view "lato +": positions of kind 0 show
 constexpr float LatoNodo = 4.0f;        // pixels: the reach of the node pick
 
 // The machine's window side: the redraw is the real one, the rest idle.
@@ -61,9 +61,7 @@ struct Banco {
     PortaBench porta{s, tela, vista};
     MacchinaTela macchina{ContestoTela{s, vista, tela, finestra, porta}};
     // Cursor positions in pixels: half on position labels, half between them.
-    std::vector<Punto> cursori;
-
-    const Punto& Cursore(std::size_t mossa) const { return cursori[mossa % cursori.size()]; }
+    CursoriCiclici cursori;
 };
 
 bool Prepara(benchmark::State& stato, Banco& b, const std::string& file) {
@@ -80,7 +78,7 @@ bool Prepara(benchmark::State& stato, Banco& b, const std::string& file) {
     for (int i = 0; i < 8; ++i) {
         const PosizioneArm& pos = p.Posizioni[(i * 37) % (p.UltPosizione + 1)];
         const float scarto = i % 2 == 0 ? 0.0f : 0.5f * (pos.XMax - pos.XMin);
-        b.cursori.push_back({XSchermo(b.vista, pos.XEtichetta + scarto),
+        b.cursori.Punti.push_back({XSchermo(b.vista, pos.XEtichetta + scarto),
                              YSchermo(b.vista, pos.YEtichetta)});
     }
     stato.counters["nodi"] = p.NumNodi;
@@ -91,9 +89,8 @@ void Mossa(benchmark::State& stato, const std::string& file, int modo) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
     b.s.stato.Modo = modo;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         b.macchina.Picture1_MouseMove(0, c.X, c.Y);
     }
     benchmark::DoNotOptimize(b.s.stato.ElementoEvidenziato);
@@ -112,9 +109,8 @@ void MossaSpostaEtichetta(benchmark::State& stato, const std::string& file) {
 void TrovaNodoSolo(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         benchmark::DoNotOptimize(TrovaNodo(b.s.parete, b.vista, c.X, c.Y));
     }
 }
@@ -123,9 +119,8 @@ void TrovaNodoSolo(benchmark::State& stato, const std::string& file) {
 void TrovaPuntoPosSolo(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         benchmark::DoNotOptimize(TrovaPuntoPos(b.s.parete, b.s.stato, b.vista, c.X, c.Y));
     }
 }
@@ -134,9 +129,8 @@ void TrovaPuntoPosSolo(benchmark::State& stato, const std::string& file) {
 void TrovaEtichettaSolo(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         const int i = TrovaPuntoPos(b.s.parete, b.s.stato, b.vista, c.X, c.Y);
         benchmark::DoNotOptimize(i >= 0 ? i : TrovaLineaPos(b.s.parete, b.s.stato, b.vista, c.X, c.Y));
     }
@@ -147,9 +141,8 @@ void CicloNudoNodi(benchmark::State& stato, const std::string& file) {
     Banco b;
     if (!Prepara(stato, b, file)) return;
     const Parete& p = b.s.parete;
-    std::size_t mossa = 0;
     for (auto _ : stato) {
-        const Punto& c = b.Cursore(mossa++);
+        const Punto& c = b.cursori.Prossimo();
         int vicini = 0;
         for (int i = 0; i < p.NumNodi; ++i)
             vicini += std::fabs(XSchermo(b.vista, p.Nodi[i].X) - c.X) < LatoNodo &&
