@@ -42,6 +42,9 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), file);
 
     Sessione sessione;
+    // The exit writes the recent-file memory: into the test's folder, not the
+    // folder the tests run in.
+    sessione.imp.CartellaUtente = cartella.Percorso().string();
     FinestraPrincipale finestra(sessione);
     CopioneDialoghi copione;
     finestra.Dialoghi().ImpostaCopione(std::ref(copione));
