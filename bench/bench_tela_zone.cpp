@@ -94,8 +94,14 @@ void Mossa(benchmark::State& stato, const std::string& file, int modo) {
         b.macchina.Picture1_MouseMove(0, c.X, c.Y);
     }
     benchmark::DoNotOptimize(b.s.stato.ElementoEvidenziato);
+    if (modo != ModoInput::Inattivo) return;
+    int suNodo = 0;
+    for (const Punto& c : b.cursori.Punti) suNodo += TrovaNodo(b.s.parete, b.vista, c.X, c.Y) >= 0;
+    stato.counters["su_nodo"] = suNodo;
 }
 
+// Each cursor position that lands on a node clears the last mark and draws a
+// new one; counter su_nodo says how many of the cycle's positions do.
 void MossaInfoNodi(benchmark::State& stato, const std::string& file) {
     Mossa(stato, file, ModoInput::Inattivo);
 }
