@@ -13,7 +13,6 @@
 #include "drawing/QuoteFormato.h"
 #include "drawing/QuoteLista.h"
 #include "drawing/QuoteRicerca.h"
-#include "drawing/SolaiPareti.h"
 #include "drawing/Vista.h"
 #include "model/Layer.h"
 #include "model/Sessione.h"
@@ -143,16 +142,9 @@ std::vector<Punto> CandidatiSnap(const Parete& p) {
     for (int k = 0; k < p.NumAperture; ++k)
         for (int j = 0; j < p.PuntiApertura[k]; ++j) c.push_back({p.XApertura(k, j), p.YApertura(k, j)});
     std::vector<Punto> punti;
-    for (int s = 0; s <= p.UltSolaio; ++s) {
-        const SolaioParete& solaio = p.Solai[s];
-        int n = -1;
-        IntervalliSolaio(p, solaio, punti, n);
-        if (n < 1) continue;
-        const float sopra = solaio.Coordinata + solaio.Spessore1;
-        const float sotto = solaio.Coordinata - solaio.Spessore2;
-        c.insert(c.end(), {Punto{punti[0].X, sopra}, Punto{punti[n].X, sopra},
-                           Punto{punti[n].X, sotto}, Punto{punti[0].X, sotto}});
-    }
+    for (int s = 0; s <= p.UltSolaio; ++s)
+        if (const auto angoli = AngoliBandaSolaio(p, p.Solai[s], punti))
+            c.insert(c.end(), angoli->begin(), angoli->end());
     return c;
 }
 

@@ -86,20 +86,27 @@ bool PuntiContorno(const Parete& parete, Prova&& prova) {
             if (prova(Punto{parete.XApertura(k, j), parete.YApertura(k, j)})) return true;
     std::vector<Punto> punti;
     for (int s = 0; s <= parete.UltSolaio; ++s) {
-        const SolaioParete& solaio = parete.Solai[s];
-        int n = -1;
-        IntervalliSolaio(parete, solaio, punti, n);
-        if (n < 1) continue;
-        const float sopra = solaio.Coordinata + solaio.Spessore1;
-        const float sotto = solaio.Coordinata - solaio.Spessore2;
-        for (const Punto angolo : {Punto{punti[0].X, sopra}, Punto{punti[n].X, sopra},
-                                   Punto{punti[n].X, sotto}, Punto{punti[0].X, sotto}})
+        const auto angoli = AngoliBandaSolaio(parete, parete.Solai[s], punti);
+        if (!angoli) continue;
+        for (const Punto angolo : *angoli)
             if (prova(angolo)) return true;
     }
     return false;
 }
 
 }  // namespace
+
+std::optional<std::array<Punto, 4>> AngoliBandaSolaio(const Parete& parete,
+                                                     const SolaioParete& solaio,
+                                                     std::vector<Punto>& punti) {
+    int n = -1;
+    IntervalliSolaio(parete, solaio, punti, n);
+    if (n < 1) return std::nullopt;
+    const float sopra = solaio.Coordinata + solaio.Spessore1;
+    const float sotto = solaio.Coordinata - solaio.Spessore2;
+    return std::array<Punto, 4>{Punto{punti[0].X, sopra}, Punto{punti[n].X, sopra},
+                                Punto{punti[n].X, sotto}, Punto{punti[0].X, sotto}};
+}
 
 void BeccaOSNAP(Sessione& sessione, const Vista& v, TelaSchermo& tela, float x, float y,
                 int pulsante) {

@@ -1,7 +1,15 @@
 #pragma once
 
+#include "model/Punto.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
 class TelaSchermo;
+struct Parete;
 struct Sessione;
+struct SolaioParete;
 struct Vista;
 
 // Object snap of the dimension tools. The candidates, in this order (the
@@ -18,3 +26,11 @@ struct Vista;
 // within reach SnapTrovato becomes 0.
 void BeccaOSNAP(Sessione& sessione, const Vista& v, TelaSchermo& tela, float x, float y,
                 int pulsante);
+
+// The four corners of a slab band that the snap offers, in its order (top
+// left, top right, bottom right, bottom left): the ends of the band's stretch
+// inside the wall at the top and bottom faces. None when the band has no
+// stretch inside the wall. punti is scratch for the stretches.
+[[nodiscard]] std::optional<std::array<Punto, 4>> AngoliBandaSolaio(const Parete& parete,
+                                                                  const SolaioParete& solaio,
+                                                                  std::vector<Punto>& punti);
