@@ -5,6 +5,7 @@
 #include "ProvaQt.h"
 
 #include "model/Sessione.h"
+#include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,12 @@ protected:
         finestra->show();
         QCoreApplication::processEvents();
         ASSERT_NE(finestra->Comandi(), nullptr);
+    }
+
+    // Runs a command through the dispatcher, as a click on its item does.
+    void Comando(int id) {
+        finestra->Comandi()->Esegui(id);
+        QCoreApplication::processEvents();
     }
 
     CartellaTemporanea cartella;

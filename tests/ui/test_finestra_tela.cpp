@@ -22,10 +22,6 @@ class FinestraTela : public FinestraDiProva {
 protected:
     void SetUp() override { Avvia(); }
 
-    void Comando(int id) {
-        finestra->Comandi()->Esegui(id);
-        QCoreApplication::processEvents();
-    }
     const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
     QWidget* Tela() { return &finestra->Tela(); }
     const Vista& V() { return finestra->VistaTela(); }

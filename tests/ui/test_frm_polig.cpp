@@ -30,10 +30,6 @@ class FrmPoligTest : public FinestraDiProva {
 protected:
     void SetUp() override { Avvia(); }
 
-    void Comando(int id) {
-        finestra->Comandi()->Esegui(id);
-        QCoreApplication::processEvents();
-    }
     FrmPolig& Editor() { return *finestra->EditorPerimetro(); }
     template <class W>
     W& Controllo(const char* nome) {
