@@ -286,7 +286,7 @@ TEST_P(VerticiNascosti, ChangeTheListAndTheSelection) {
 
     std::vector<Punto> dopo;
     for (int i = 0; i <= st.UltVerticeLista; ++i) dopo.push_back(PuntoVertice(st, i));
-    // Expected points are written as indexes into prima, or literal midpoints.
+    // Expected points are the fixture's vertices V0-V3 and the midpoints written out.
     EXPECT_EQ(dopo, c.Punti);
     EXPECT_EQ(st.VerticeSelezionato, c.Selezione);
     EXPECT_EQ(finestra.RisposteDomande.empty(), c.Domandato);
