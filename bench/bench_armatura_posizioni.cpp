@@ -6,6 +6,7 @@
 #include "design/ArmaturaDiffusa.h"
 #include "design/ArmaturaPosizioni.h"
 #include "design/ArmaturaPosizioniCordoli.h"
+#include "design/ContorniArmatura.h"
 #include "design/LeggiParete.h"
 #include "drawing/BersaglioDxf.h"
 #include "export/CorniceDxf.h"

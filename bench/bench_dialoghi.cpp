@@ -2,8 +2,8 @@
 // "Progetta" of the design-parameter dialog through the change transaction,
 // with the default settings, on generated walls with 200 positions.
 
-#include "design/ChiusuraImpostazioni.h"
 #include "design/ProgettoDiffusa.h"
+#include "interaction/ChiusuraImpostazioni.h"
 #include "model/ControlliImpostazioni.h"
 #include "model/CopiaImpostazioni.h"
 #include "model/Sessione.h"

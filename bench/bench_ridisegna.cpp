@@ -4,7 +4,7 @@
 
 #include "design/AreeMancanti.h"
 #include "design/ArmaturaDiffusa.h"
-#include "drawing/Ridisegna.h"
+#include "design/Ridisegna.h"
 #include "drawing/Vista.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"

@@ -7,13 +7,13 @@
 // looking at its candidates once. The bare loops are yardsticks only; before
 // timing, each is checked to find what the program's search finds.
 
-#include "design/ClickVertice.h"
-#include "design/SnapOggetti.h"
 #include "drawing/QuoteEvidenzia.h"
 #include "drawing/QuoteFormato.h"
 #include "drawing/QuoteLista.h"
 #include "drawing/QuoteRicerca.h"
 #include "drawing/Vista.h"
+#include "interaction/ClickVertice.h"
+#include "interaction/SnapOggetti.h"
 #include "model/Layer.h"
 #include "model/Sessione.h"
 

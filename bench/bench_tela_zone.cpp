@@ -7,11 +7,11 @@
 // the wall's nodes with the same square test, the cost the node hover cannot
 // go below; the ratios to it are worked out from the medians.
 
-#include "design/StatoMacchina.h"
+#include "design/Ridisegna.h"
 #include "drawing/ComandiVista.h"
-#include "drawing/Ridisegna.h"
 #include "drawing/TrovaOggetti.h"
 #include "drawing/Vista.h"
+#include "interaction/StatoMacchina.h"
 #include "model/Sessione.h"
 #include "ui/TelaQt.h"
 

@@ -3,6 +3,7 @@
 #include "design/AccessoriStrato.h"
 #include "design/ArmaturaPosizioni.h"
 #include "design/ArmaturaPosizioniCordoli.h"
+#include "design/ContorniArmatura.h"
 #include "drawing/BersaglioMisura.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
@@ -149,13 +150,6 @@ float LunghezzaStrato(const Parete& parete, const Impostazioni& imp, int direzio
 }
 
 }  // namespace
-
-bool ContorniPronti(const Parete& parete) {
-    const auto completo = [&](const std::vector<Punto>& c) {
-        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
-    };
-    return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
-}
 
 void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const Bersaglio& b) {
     if (!ContorniPronti(parete)) return;

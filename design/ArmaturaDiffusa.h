@@ -13,9 +13,6 @@ struct Parete;
 // not positive lays no bar. Nothing is laid before the reinforcement contours
 // have been built for the current outline.
 
-// The reinforcement contours are complete for the current outline.
-[[nodiscard]] bool ContorniPronti(const Parete& parete);
-
 // Draws the bars of the face shifted by (dx, dy), direction 1 on layer
 // "ARM_DIFFUSA1" and direction 2 on "ARM_DIFFUSA2". The measure target draws nothing.
 void ArmaturaDiffusa(const Parete& parete, float dx, float dy, int lato, const Bersaglio& b);

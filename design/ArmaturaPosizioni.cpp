@@ -1,8 +1,8 @@
 #include "design/ArmaturaPosizioni.h"
 
-#include "design/ArmaturaDiffusa.h"
 #include "design/ArmaturaPosizioniScansione.h"
 #include "design/ArmaturaPosizioniTesti.h"
+#include "design/ContorniArmatura.h"
 #include "drawing/BersaglioMisura.h"
 #include "drawing/DisEtichettaPos.h"
 #include "drawing/FormeFerri.h"

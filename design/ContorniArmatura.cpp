@@ -137,3 +137,10 @@ void CalcolaContorniArmatura(Parete& parete) {
     parete.EstArmDir1 = Estensione(parete.ContornoArmatura, parete.NumPuntiEst, 0);
     parete.EstArmDir2 = Estensione(parete.ContornoArmatura, parete.NumPuntiEst, 1);
 }
+
+bool ContorniPronti(const Parete& parete) {
+    const auto completo = [&](const std::vector<Punto>& c) {
+        return parete.NumPuntiArm > 0 && static_cast<int>(c.size()) > parete.NumPuntiArm;
+    };
+    return completo(parete.ContornoDir1) && completo(parete.ContornoDir2);
+}

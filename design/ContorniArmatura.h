@@ -8,3 +8,6 @@ struct Parete;
 // the boxes EstArmDir1 / EstArmDir2 that bound the bar scan lines.
 // Run after any change of the outline, a perimeter or the openings.
 void CalcolaContorniArmatura(Parete& parete);
+
+// The reinforcement contours are complete for the current outline.
+[[nodiscard]] bool ContorniPronti(const Parete& parete);

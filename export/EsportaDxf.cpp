@@ -2,7 +2,7 @@
 
 #include "design/LeggiParete.h"
 #include "design/Modifica.h"
-#include "drawing/Ridisegna.h"
+#include "design/Ridisegna.h"
 #include "export/CorniceDxf.h"
 #include "export/FinestraLotto.h"
 #include "export/FlussoEntitaDxf.h"

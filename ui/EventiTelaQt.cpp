@@ -1,6 +1,6 @@
 #include "ui/EventiTelaQt.h"
 
-#include "design/StatoMacchina.h"
+#include "interaction/StatoMacchina.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>

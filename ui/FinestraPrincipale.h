@@ -1,9 +1,9 @@
 #pragma once
 
-#include "design/ContestoModi.h"
-#include "design/ModiEditorPerimetro.h"
-#include "design/StatoMacchina.h"
 #include "drawing/Vista.h"
+#include "interaction/ContestoModi.h"
+#include "interaction/ModiEditorPerimetro.h"
+#include "interaction/StatoMacchina.h"
 #include "model/Esito.h"
 #include "model/Finestra.h"
 #include "ui/AzioniFinestra.h"

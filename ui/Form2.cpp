@@ -1,7 +1,7 @@
 #include "ui/Form2.h"
 
-#include "design/ChiusuraImpostazioni.h"
-#include "design/GrigliaImpostazioni.h"
+#include "interaction/ChiusuraImpostazioni.h"
+#include "interaction/GrigliaImpostazioni.h"
 #include "model/FileIni.h"
 #include "model/Finestra.h"
 #include "model/ResetImpostazioni.h"

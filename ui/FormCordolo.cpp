@@ -1,7 +1,7 @@
 #include "ui/FormCordolo.h"
 
-#include "design/FormCordoloDati.h"
-#include "export/TestoFormZona.h"
+#include "interaction/FormCordoloDati.h"
+#include "interaction/TestoFormZona.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/LettoreRtf.h"

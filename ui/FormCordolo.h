@@ -9,7 +9,7 @@ class QTextEdit;
 struct Sessione;
 
 // "Cordolo perimetrale": edits the ring beam in the edit buffer; "Ok" stores
-// it as one change (design/FormCordoloDati.h). "Annulla", the close box and
+// it as one change (interaction/FormCordoloDati.h). "Annulla", the close box and
 // Esc store nothing; Enter presses "Ok" unless a grid editor is open.
 class FormCordolo : public QDialog {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "ui/FormSolai.h"
 
-#include "design/FormSolaiDati.h"
+#include "interaction/FormSolaiDati.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/OspiteDialoghi.h"

@@ -8,7 +8,7 @@ class OspiteDialoghi;
 struct Sessione;
 
 // "Solaio" / "Parete": shows SolaioCorrente in a property grid and stores it
-// on "Ok" (the logic is design/FormSolaiDati.h). Edits go into SolaioCorrente
+// on "Ok" (the logic is interaction/FormSolaiDati.h). Edits go into SolaioCorrente
 // as they are accepted; "Ok" and "Annulla" both close it, only "Ok" changes
 // the wall. No default or cancel button: Esc does nothing.
 class FormSolai : public QDialog {

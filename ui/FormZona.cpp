@@ -1,7 +1,7 @@
 #include "ui/FormZona.h"
 
-#include "design/StatoMacchina.h"
-#include "export/TestoFormZona.h"
+#include "interaction/StatoMacchina.h"
+#include "interaction/TestoFormZona.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/LettoreRtf.h"

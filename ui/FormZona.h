@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/FormZonaDati.h"
+#include "interaction/FormZonaDati.h"
 
 #include <QDialog>
 
@@ -13,7 +13,7 @@ struct Sessione;
 struct Vista;
 
 // "Armatura integrativa": confirms and edits the zone in the edit buffer.
-// The buttons leave their flags in the buffer (design/FormZonaDati.h) and
+// The buttons leave their flags in the buffer (interaction/FormZonaDati.h) and
 // close the dialog; the close box leaves the flags of the opening. Enter
 // presses "Ok" unless a grid editor is open; Esc does nothing.
 class FormZona : public QDialog {

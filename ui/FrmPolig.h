@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design/ClickVertice.h"
-#include "design/EditorPerimetro.h"
+#include "interaction/ClickVertice.h"
+#include "interaction/EditorPerimetro.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class QPushButton;
 struct Sessione;
 
 // The perimeter vertex editor: a floating tool window over the editor's
-// state (design/EditorPerimetro.h), the only window that is not modal. It
+// state (interaction/EditorPerimetro.h), the only window that is not modal. It
 // stays above the main window and never takes the focus when shown, so the
 // canvas keeps working while it is open. The wall changes only through
 // "Assegna perimetro".

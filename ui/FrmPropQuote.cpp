@@ -1,6 +1,6 @@
 #include "ui/FrmPropQuote.h"
 
-#include "design/FormPropQuoteDati.h"
+#include "interaction/FormPropQuoteDati.h"
 #include "model/Sessione.h"
 #include "ui/OspiteDialoghi.h"
 

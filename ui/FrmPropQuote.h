@@ -8,7 +8,7 @@ class QRadioButton;
 struct Sessione;
 
 // "Quota attiva nel contesto:": the current plan or "Tutte le piante" for
-// dimension QuotaSelezionata (the logic is design/FormPropQuoteDati.h).
+// dimension QuotaSelezionata (the logic is interaction/FormPropQuoteDati.h).
 // "Ok" stores the choice as one change, "&Annulla" and the close box change
 // nothing. No default or cancel button: Esc does nothing.
 class FrmPropQuote : public QDialog {

@@ -1,6 +1,6 @@
 #include "ui/PannelloDiffusa.h"
 
-#include "design/ModificaDiffusa.h"
+#include "interaction/ModificaDiffusa.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"
 

@@ -1,6 +1,6 @@
 #include "ui/SelezioneVistaQt.h"
 
-#include "design/SelezioneVista.h"
+#include "interaction/SelezioneVista.h"
 #include "model/Sessione.h"
 #include "ui/SelettoriVista.h"
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 
 namespace fs = std::filesystem;
 
@@ -180,6 +181,9 @@ struct CasoIstantaneaGuasta {
     const char* nome;
     bool cancellata;  // else overwritten with text
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoIstantaneaGuasta& c, std::ostream* os) { *os << c.nome; }
 
 class IstantaneaIlleggibile : public StoriaDiProva,
                               public testing::WithParamInterface<CasoIstantaneaGuasta> {};

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -170,6 +171,9 @@ struct CasoDanneggiato {
     std::string nuovo;
     std::string motivo;  // part of the reason given
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoDanneggiato& c, std::ostream* os) { *os << c.nome; }
 
 class FileVecchioDanneggiato : public testing::TestWithParam<CasoDanneggiato> {};
 

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <ostream>
 
 namespace {
 
@@ -71,6 +72,9 @@ struct CasoData {
     bool risposta;
     bool caricata;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoData& c, std::ostream* os) { *os << c.nome; }
 
 class DataDelFileDiParete : public testing::TestWithParam<CasoData> {};
 
@@ -144,6 +148,9 @@ struct CasoNonCaricato {
     std::string nuovo;
     std::string messaggio;  // part of what the user is told
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoNonCaricato& c, std::ostream* os) { *os << c.nome; }
 
 class ArmaturaNonCaricata : public testing::TestWithParam<CasoNonCaricato> {};
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,9 @@ struct CasoTipo {
     std::string Titolo;
 };
 
+// A failing row names itself in the test output.
+void PrintTo(const CasoTipo& c, std::ostream* os) { *os << c.Nome; }
+
 const std::vector<CasoTipo> casiTipo = {
     {"Richiesta0", 0, GrandezzaMappa::AreaRichiesta, 0, 0, 0, "Area richiesta [cmq/m]"},
     {"Richiesta1", 1, GrandezzaMappa::AreaRichiesta, 1, 0, 1, "Area richiesta [cmq/m]"},
@@ -148,6 +152,9 @@ struct CasoIntervallo {
     IntervalloMappa Eccedenza;
     IntervalloMappa Carenza;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoIntervallo& c, std::ostream* os) { *os << c.Nome; }
 
 const std::vector<CasoIntervallo> casiIntervallo = {
     {"UnNodoManca", {-3.0f, -1.0f, 2.0f}, {0.0f, 3.0f}, {0.0f, 2.0f}},

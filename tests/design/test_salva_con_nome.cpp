@@ -4,8 +4,8 @@
 #include "design/SalvaParete.h"
 #include "design/SalvaPareteComando.h"
 #include "model/FileArmature.h"
-#include "model/RecentiMemoria.h"
 #include "model/Recenti.h"
+#include "model/RecentiMemoria.h"
 #include "model/Sessione.h"
 
 #include "FinestraRegistrata.h"
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 
 namespace fs = std::filesystem;
 
@@ -93,6 +94,9 @@ struct CasoRinuncia {
     bool annulla;       // the dialog is cancelled
     int errore;         // ErroreOperazione afterwards
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoRinuncia& c, std::ostream* os) { *os << c.nome; }
 
 class RinunciaSalvaConNome : public testing::TestWithParam<CasoRinuncia> {};
 

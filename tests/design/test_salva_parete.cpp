@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <ostream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -78,6 +79,9 @@ struct CasoTesta {
     std::string coda;  // lines after the fixture's own
     std::string attesa;  // lines after the fixture's own in the saved file
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoTesta& c, std::ostream* os) { *os << c.nome; }
 
 class TestaDelFile : public testing::TestWithParam<CasoTesta> {};
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct CasoNodo {
     float Mancante = 0.0f;
     StatoNodoArm Atteso = StatoNodoArm::Ok;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoNodo& c, std::ostream* os) { *os << c.Nome; }
 
 // Layer k = 3 (direction 2 "lato -") lives in slot 3; the other slots hold
 // values that would give another state, so a wrong slot shows.
@@ -100,6 +104,9 @@ struct CasoClasse {
     int Classe = 0;
     int Colore = 0;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoClasse& c, std::ostream* os) { *os << c.Nome; }
 
 const std::vector<CasoClasse> casiClasse = {
     {.Nome = "SottoLeBande", .Classe = -1, .Colore = 200 * 65536},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct CasoBande {
     std::array<AngoloBanda, 3> Angoli;
     std::vector<PezzoBanda> Attesi;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoBande& c, std::ostream* os) { *os << c.Nome; }
 
 // The value in every triangle below is worked by hand; each comment gives
 // the crossings as the fraction t of the edge from its first corner.

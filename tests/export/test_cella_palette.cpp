@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 
 namespace {
@@ -12,6 +13,9 @@ struct CasoCella {
     int n;
     int aci;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoCella& c, std::ostream* os) { *os << c.nome; }
 
 const CasoCella CasiCella[] = {
     {.nome = "Prima", .n = 0, .aci = 18},           {.nome = "FineRiga0", .n = 23, .aci = 248},

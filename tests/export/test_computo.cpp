@@ -17,8 +17,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <span>
+#include <ostream>
 #include <regex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,9 @@ struct CasoNome {
     const char* dxf;
     const char* relazione;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoNome& c, std::ostream* os) { *os << c.nome; }
 
 const CasoNome CasiNome[] = {
     {.nome = "SoloLEstensione", .dxf = "/disegni/A.B.DXF", .relazione = "/disegni/A.B.rtf"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -17,6 +18,9 @@ struct CasoCorsa {
     int grassetto;
     const char* atteso;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoCorsa& c, std::ostream* os) { *os << c.nome; }
 
 const CasoCorsa CasiCorsa[] = {
     {.nome = "RossoSemplice", .costruttore = RtfRosso, .testo = "abc", .dimensione = 20,

@@ -1,4 +1,4 @@
-#include "drawing/Ridisegna.h"
+#include "design/Ridisegna.h"
 #include "export/CorniceDxf.h"
 #include "export/FlussoEntitaDxf.h"
 #include "export/HandleDxf.h"

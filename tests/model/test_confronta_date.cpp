@@ -1,6 +1,7 @@
 #include "model/ConfrontaDate.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -9,6 +10,9 @@ struct CasoDate {
     std::string data;  // stored in the reinforcement file
     bool stessa;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoDate& c, std::ostream* os) { *os << c.nome; }
 
 class ConfrontoDate : public testing::TestWithParam<CasoDate> {};
 

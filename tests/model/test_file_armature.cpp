@@ -9,6 +9,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <ostream>
 
 namespace {
 
@@ -158,6 +159,9 @@ struct CasoDanneggiato {
     std::string nuovo;
     std::string motivo;   // part of the reason told
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoDanneggiato& c, std::ostream* os) { *os << c.nome; }
 
 class FileDanneggiato : public testing::TestWithParam<CasoDanneggiato> {};
 

@@ -9,6 +9,7 @@
 #include <clocale>
 #include <filesystem>
 #include <locale>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,9 @@ struct CasoVersione {
     int versione;
 };
 
+// A failing row names itself in the test output.
+void PrintTo(const CasoVersione& c, std::ostream* os) { *os << c.nome; }
+
 class VersioniIni : public FileIni, public ::testing::WithParamInterface<CasoVersione> {};
 
 TEST_P(VersioniIni, LeRigheMancantiTengonoIlDefault) {
@@ -264,6 +268,9 @@ struct CasoGuasto {
     std::string testo;
     const char* motivo;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoGuasto& c, std::ostream* os) { *os << c.nome; }
 
 class GuastiIni : public FileIni, public ::testing::WithParamInterface<CasoGuasto> {};
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ struct CasoEscluso {
     const char* nome;
     const char* percorso;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoEscluso& c, std::ostream* os) { *os << c.nome; }
 
 class PercorsiEsclusi : public ::testing::TestWithParam<CasoEscluso> {};
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -83,6 +84,9 @@ struct CasoGuasto {
     const char* testo;
     const char* motivo;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoGuasto& c, std::ostream* os) { *os << c.nome; }
 
 class GuastiMemoria : public Memoria, public ::testing::WithParamInterface<CasoGuasto> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -12,6 +13,9 @@ struct CasoRiga {
     std::function<void(ScrittoreSequenziale&)> scrivi;
     const char* atteso;
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoRiga& c, std::ostream* os) { *os << c.nome; }
 
 class RigheScritte : public ::testing::TestWithParam<CasoRiga> {};
 

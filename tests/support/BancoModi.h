@@ -3,9 +3,9 @@
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
 #include "TelaRegistrata.h"
-#include "design/ContestoModi.h"
 #include "drawing/BersaglioSchermo.h"
 #include "drawing/Vista.h"
+#include "interaction/ContestoModi.h"
 #include "model/Sessione.h"
 
 // A bench for the canvas modes: a session holding wall parete with its

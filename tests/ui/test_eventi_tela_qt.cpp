@@ -1,8 +1,8 @@
 #include "ProvaQt.h"
 
-#include "design/StatoMacchina.h"
 #include "drawing/ComandiVista.h"
 #include "drawing/Vista.h"
+#include "interaction/StatoMacchina.h"
 #include "ui/EventiTelaQt.h"
 #include "ui/TelaQt.h"
 #include "FinestraRegistrata.h"

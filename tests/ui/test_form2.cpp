@@ -1,7 +1,7 @@
 #include "ui/Form2.h"
 
-#include "design/GrigliaImpostazioni.h"
 #include "design/Modifica.h"
+#include "interaction/GrigliaImpostazioni.h"
 #include "model/FileIni.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"

@@ -1,10 +1,10 @@
 #include "ui/FormCordolo.h"
 #include "ui/FormZona.h"
 
-#include "design/FormCordoloDati.h"
 #include "design/GeometriaZona.h"
-#include "design/StatoMacchina.h"
 #include "drawing/Vista.h"
+#include "interaction/FormCordoloDati.h"
+#include "interaction/StatoMacchina.h"
 #include "model/Sessione.h"
 #include "ui/GrigliaProprieta.h"
 #include "ui/OspiteDialoghi.h"

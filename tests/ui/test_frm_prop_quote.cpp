@@ -1,6 +1,6 @@
 #include "ui/FrmPropQuote.h"
 
-#include "design/ContestoModi.h"
+#include "interaction/ContestoModi.h"
 #include "model/Sessione.h"
 #include "ui/OspiteDialoghi.h"
 #include "FinestraRegistrata.h"

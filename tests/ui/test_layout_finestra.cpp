@@ -5,9 +5,10 @@
 #include "ui/LayoutFinestra.h"
 #include "ui/TelaQt.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -17,6 +18,9 @@ struct CasoLayout {
     int griglia;      // px
     int promptAlto;   // px
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoLayout& c, std::ostream* os) { *os << c.nome; }
 
 class Layout : public ::testing::TestWithParam<CasoLayout> {};
 

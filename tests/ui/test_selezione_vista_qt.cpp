@@ -1,5 +1,5 @@
+#include "design/Ridisegna.h"
 #include "drawing/ComandiVista.h"
-#include "drawing/Ridisegna.h"
 #include "drawing/Vista.h"
 #include "model/Sessione.h"
 #include "ui/SelettoriVista.h"

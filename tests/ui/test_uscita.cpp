@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace fs = std::filesystem;
 
@@ -31,6 +32,9 @@ struct CasoUscita {
     bool domanda = false;         // "Vuoi salvare prima di uscire?" was asked
     bool salvata = false;         // the wall file holds the change
 };
+
+// A failing row names itself in the test output.
+void PrintTo(const CasoUscita& c, std::ostream* os) { *os << c.nome; }
 
 class Uscita : public ::testing::TestWithParam<CasoUscita> {};
 

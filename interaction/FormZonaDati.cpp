@@ -1,0 +1,161 @@
+#include "interaction/FormZonaDati.h"
+
+#include "design/GeometriaZona.h"
+#include "design/PassoZona.h"
+#include "design/RitagliaZona.h"
+#include "drawing/Vista.h"
+#include "model/Finestra.h"
+#include "model/Geometria.h"
+#include "model/Numeri.h"
+#include "model/NumeroSemplice.h"
+#include "model/Sessione.h"
+#include "model/Sovrapposizione.h"
+
+#include <cmath>
+
+float LarghezzaSuPasso(float larghezza, float passo) {
+    const float divisore = std::nearbyint(passo);
+    if (divisore == 0.0f) return larghezza;
+    const float q = std::trunc(std::nearbyint(larghezza) / divisore);
+    const float m = passo * q;
+    const float resto = larghezza - m;
+    return passo / 2.5f < resto ? m + passo : m;
+}
+
+DatiFormZona ApriFormZona(StatoInterfaccia& stato, const Impostazioni& imp) {
+    stato.PosAccettata = 0;
+    stato.DuplicaOpposto = 0;
+    stato.ErroreOperazione = -1;
+    DatiFormZona d;
+    const PosizioneArm& p = stato.PosCorrente;
+    if (p.Tipo >= Cordolo) return d;
+    const auto& v = p.Vertici;
+    d.Ancoraggio = static_cast<float>(LunghezzaSovrapposizione(imp, p.Diametro, 0));
+    const float l01 = Distanza(v[0].X, v[0].Y, v[1].X, v[1].Y);
+    const float l12 = Distanza(v[1].X, v[1].Y, v[2].X, v[2].Y);
+    const bool dir1 = stato.DirezioneAttiva == 0;
+    d.LungFerri = (dir1 ? l01 : l12) + 2.0f * d.Ancoraggio;
+    d.LarghezzaTratto = LarghezzaSuPasso(dir1 ? l12 : l01, p.Passo);
+    d.XCentro = (v[0].X + v[2].X) / 2.0f;
+    d.YCentro = (v[0].Y + v[2].Y) / 2.0f;
+    return d;
+}
+
+int NumeroBarreZona(const DatiFormZona& dati, float passo) {
+    if (!(passo > 0.0f)) return 0;
+    return static_cast<int>(dati.LarghezzaTratto / passo) + 1;
+}
+
+bool DuplicaOffertaZona(const Parete& parete, const StatoInterfaccia& stato) {
+    return parete.MagliaUnica == 0 && stato.IndiceCorrente > parete.UltPosizione &&
+           stato.Modo != ModoInput::CopiaLatoOpposto;
+}
+
+std::vector<VoceForm> VociFormZona(const DatiFormZona& dati, const Parete& parete,
+                                   const StatoInterfaccia& stato) {
+    const PosizioneArm& p = stato.PosCorrente;
+    std::vector<VoceForm> voci{
+        {VoceZona::Diametro, "Diametro [mm]", false, NumeroSemplice(p.Diametro)},
+        {VoceZona::Passo, "Passo [cm]", false, FormatoDec(p.Passo, 1)},
+        {VoceZona::XCentro, "Coordinata X centro [cm]", false, FormatoDec(dati.XCentro, 1)},
+        {VoceZona::YCentro, "Coordinata Y centro [cm]", false, FormatoDec(dati.YCentro, 1)},
+        {VoceZona::LungFerri, "Lunghezza ferri [cm]", false, FormatoDec(dati.LungFerri, 1)},
+        {VoceZona::LarghezzaTratto, "Larghezza tratto [cm]", false, FormatoDec(dati.LarghezzaTratto, 1)},
+    };
+    if (DuplicaOffertaZona(parete, stato))
+        voci.push_back({VoceZona::DuplicaOpposto, "Armatura uguale sull'altro opposto", true,
+                        stato.DuplicaOpposto != 0 ? "1" : "0"});
+    return voci;
+}
+
+void ManiglieDaZona(StatoInterfaccia& stato, const Vista& vista) {
+    const auto& v = stato.PosCorrente.Vertici;
+    stato.XA = XSchermo(vista, v[0].X);
+    stato.YA = YSchermo(vista, v[0].Y);
+    stato.XB = XSchermo(vista, v[2].X);
+    stato.YB = YSchermo(vista, v[2].Y);
+    stato.XMedio = (stato.XA + stato.XB) / 2.0f;
+    stato.YMedio = (stato.YA + stato.YB) / 2.0f;
+}
+
+EsitoVoceZona ValidaVoceZona(DatiFormZona& dati, StatoInterfaccia& stato, const Vista& vista, int id,
+                             std::string& testo, const std::string& attuale) {
+    PosizioneArm& p = stato.PosCorrente;
+    const float x = ValoreTesto(testo);
+    bool accettato = true;
+    switch (id) {
+        case VoceZona::Diametro:
+            if (x < 6.0f) {
+                accettato = false;
+                break;
+            }
+            p.Diametro = static_cast<int>(std::nearbyint(x));
+            ManiglieDaZona(stato, vista);
+            stato.MostraManiglie = 1;
+            return EsitoVoceZona::DiametroCambiato;
+        case VoceZona::Passo:
+            if ((accettato = x >= 4.0f && x <= 200.0f)) p.Passo = x;
+            break;
+        case VoceZona::XCentro: dati.XCentro = x; break;
+        case VoceZona::YCentro: dati.YCentro = x; break;
+        case VoceZona::LungFerri:
+            // Two anchorages or less would leave the zone no length (inverted).
+            if ((accettato = x >= p.Passo && x > 2.0f * dati.Ancoraggio)) dati.LungFerri = x;
+            break;
+        case VoceZona::LarghezzaTratto:
+            if ((accettato = x >= p.Passo)) dati.LarghezzaTratto = x;
+            break;
+        case VoceZona::DuplicaOpposto:
+            stato.DuplicaOpposto = (testo == "1" || testo == "true" || testo == "True") ? 1 : 0;
+            break;
+        default: accettato = false;
+    }
+    if (!accettato) testo = attuale;
+    return accettato ? EsitoVoceZona::Accettata : EsitoVoceZona::Rifiutata;
+}
+
+void RicalcolaPassoZona(StatoInterfaccia& stato, const Impostazioni& imp) {
+    stato.PosCorrente.Passo = PassoArrotondato(imp, stato.PosCorrente.Diametro, stato.AreaRichiestaMax);
+}
+
+void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& finestra) {
+    StatoInterfaccia& st = sessione.stato;
+    PosizioneArm& p = st.PosCorrente;
+    st.PosAccettata = 1;
+    st.Modo = ModoInput::Inattivo;
+    st.ErroreOperazione = 0;
+    if (p.Tipo >= Cordolo) return;
+    if (NumeroBarreZona(dati, p.Passo) < 2) {
+        finestra.Messaggio("La larghezza del tratto di armatura integrativa è minore del passo!",
+                           "Attenzione!", IconaMessaggio::Esclamazione);
+        st.PosAccettata = 0;
+    }
+    dati.LarghezzaTratto = LarghezzaSuPasso(dati.LarghezzaTratto, p.Passo);
+    const float h = (dati.LungFerri - 2.0f * dati.Ancoraggio) / 2.0f;
+    const float w = dati.LarghezzaTratto / 2.0f;
+    const bool dir1 = st.DirezioneAttiva == 0;
+    const float semiX = dir1 ? w : h, semiY = dir1 ? h : w;
+    auto& v = p.Vertici;
+    const auto ricostruisci = [](float& a, float& b, float centro, float semi) {
+        if (a > b) {
+            a = centro + semi;
+            b = centro - semi;
+        } else {
+            b = centro + semi;
+            a = centro - semi;
+        }
+    };
+    ricostruisci(v[0].X, v[2].X, dati.XCentro, semiX);
+    ricostruisci(v[0].Y, v[2].Y, dati.YCentro, semiY);
+    ImpostaZonaDaPunti(st, sessione.parete, sessione.imp, v[0].X, v[0].Y, v[2].X, v[2].Y);
+    // The caller clips again before storing and reports a failure there.
+    (void)RitagliaZona(st, sessione.parete, sessione.imp);
+}
+
+void AnnullaFormZona(StatoInterfaccia& stato) { stato.Modo = ModoInput::Inattivo; }
+
+void ModificaPerimetroZona(StatoInterfaccia& stato, const Vista& vista) {
+    ManiglieDaZona(stato, vista);
+    stato.Modo = ModoInput::ModificaZona;
+    stato.NuovoElemento = 1;
+}

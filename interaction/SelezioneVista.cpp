@@ -1,0 +1,104 @@
+#include "interaction/SelezioneVista.h"
+
+#include "design/MappaIntervalli.h"
+#include "model/Nodo.h"
+#include "model/Numeri.h"
+#include "model/Parete.h"
+#include "model/StatoInterfaccia.h"
+
+namespace {
+
+// View modes, in the order of the view commands.
+enum ModoVistaComando : int {
+    Diffusa = 0,
+    Integrativa = 1,
+    Tavola = 2,
+    DisponiIntegrative = 3,
+    MappaRichiesta = 4,
+    MappaEccedenza = 5,
+};
+
+constexpr int VistaMappa = 9999;
+constexpr int TipoMancante = 5;
+constexpr int TipoEccedenza = 10;
+
+// Layer index of a face and a direction: 0 dir 1 "+", 1 dir 1 "-", 2 dir 2 "+", 3 dir 2 "-".
+int StratoDi(int lato, int direzione) { return lato + 2 * direzione; }
+
+// Sets the range of the map of type tipo, when it has one.
+void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
+    if (tipo >= 0 && tipo <= 3) {
+        stato.ScalaMax = parete.MaxRichiesta[SlotDiStrato(tipo)];
+        stato.ScalaMin = parete.MinRichiesta[SlotDiStrato(tipo)];
+    } else if (tipo >= TipoEccedenza && tipo <= TipoEccedenza + 3) {
+        const IntervalloMappa eccedenza = IntervalloEccedenza(parete, tipo - TipoEccedenza);
+        stato.ScalaMax = eccedenza.Max;
+        stato.ScalaMin = eccedenza.Min;
+    }
+}
+
+}  // namespace
+
+void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
+    parete.Estensione = stato.ModoVista == Tavola ? parete.EstTavola : parete.EstPianta;
+    const int lato = stato.LatoCorrente == 0 ? 0 : 1;
+    const int direzione = stato.DirezioneCorrente == 0 ? 0 : 1;
+    const int strato = StratoDi(lato, direzione);
+    // The four map layers in the order of their display states.
+    const int ordineMappa = 2 * lato + direzione;
+    switch (stato.ModoVista) {
+        case Diffusa:
+            stato.StatoVista = lato;
+            stato.VistaCorrente = lato;
+            break;
+        case Integrativa:
+            stato.StatoVista = 14 + lato;
+            stato.VistaCorrente = 2 + lato;
+            stato.LatoAttivo = lato;
+            break;
+        case Tavola:
+            stato.StatoVista = 17;
+            stato.VistaCorrente = 5;
+            break;
+        case DisponiIntegrative:
+            // The previous view id stays.
+            stato.StatoVista = 6 + ordineMappa;
+            stato.TipoMappa = TipoMancante + strato;
+            break;
+        case MappaRichiesta:
+        case MappaEccedenza:
+            stato.StatoVista = 2 + ordineMappa;
+            stato.TipoMappa = (stato.ModoVista == MappaRichiesta ? 0 : TipoEccedenza) + strato;
+            ImpostaScala(stato, parete, stato.TipoMappa);
+            stato.VistaCorrente = VistaMappa;
+            break;
+        default:
+            break;
+    }
+}
+
+bool MappaConScala(const StatoInterfaccia& stato) {
+    return stato.ModoVista == MappaRichiesta || stato.ModoVista == MappaEccedenza;
+}
+
+void ScalaDefault(StatoInterfaccia& stato, const Parete& parete) {
+    ImpostaScala(stato, parete, stato.TipoMappa);
+}
+
+std::string TestoScala(float valore) { return FormatoDec(valore, 2); }
+
+TestiScalaRifiutati ApplicaScala(StatoInterfaccia& stato, std::string_view testoMax,
+                                 std::string_view testoMin) {
+    TestiScalaRifiutati rifiutati;
+    const float minimo = ValoreTesto(std::string(testoMin));
+    if (minimo >= 0.0f)
+        stato.ScalaMin = minimo;
+    else
+        rifiutati.Min = TestoScala(stato.ScalaMin);
+    const float massimo = ValoreTesto(std::string(testoMax));
+    if (massimo >= stato.ScalaMin)
+        stato.ScalaMax = massimo;
+    else
+        rifiutati.Max = TestoScala(stato.ScalaMax);
+    return rifiutati;
+}

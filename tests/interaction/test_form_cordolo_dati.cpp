@@ -1,0 +1,198 @@
+#include "interaction/FormCordoloDati.h"
+
+#include "interaction/TestoFormZona.h"
+#include "model/Angoli.h"
+#include "model/Sessione.h"
+#include "FinestraRegistrata.h"
+#include "Fixture.h"
+#include "SessioneDialoghi.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+void AttesoPunto(const Punto& p, float x, float y, const char* dove) {
+    EXPECT_NEAR(p.X, x, 1e-3) << dove;
+    EXPECT_NEAR(p.Y, y, 1e-3) << dove;
+}
+
+// A 300 x 200 wall, its outer perimeter clockwise, and a ring beam on the
+// bottom side (vertex 3 to vertex 0): stirrups 8/10, 2 legs, width 30, cover 3.
+class FormCordoloDati : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s = SessioneDialoghi(cartella.Percorso().string());
+        Parete& p = s.parete;
+        p.PerimetroEsterno = {{0, 0}, {0, 200}, {300, 200}, {300, 0}, {0, 0}};
+        p.NumPuntiEst = 4;
+        p.AngoloArm1 = 0.0f;
+        p.AngoloArm2 = static_cast<float>(std::numbers::pi / 2);
+        PosizioneArm& c = s.stato.PosCorrente;
+        c = PosizioneArm{};
+        c.Tipo = Cordolo;
+        c.Diametro = 8;
+        c.Passo = 10.0f;
+        c.NumBracci = 2;
+        c.CopriferroCordolo = 3.0f;
+        c.DiamCorrenti = 12;
+        c.Larghezza = 30.0f;
+        c.LatoPerimetro = 3;
+        c.PoligonoLato = -1;
+        p.UltPosizione = 0;
+        p.Posizioni.assign(1, c);
+        s.stato.IndiceCorrente = 0;
+        s.stato.ErroreOperazione = 0;
+    }
+    CartellaTemporanea cartella;
+    Sessione s;
+    FinestraRegistrata finestra;
+};
+
+TEST_F(FormCordoloDati, TheBandAndThePolygonLieAtTheOffsetsOfTheSide) {
+    ApriFormCordolo(s.stato, s.parete);
+    const PosizioneArm& c = s.stato.PosCorrente;
+    AttesoPunto(c.Vertici[0], 305, -5, "band corner 0");
+    AttesoPunto(c.Vertici[1], 305, 38, "band corner 1");
+    AttesoPunto(c.Vertici[2], -5, 38, "band corner 2");
+    AttesoPunto(c.Vertici[3], -5, -5, "band corner 3");
+    EXPECT_FLOAT_EQ(c.XMin, -5);
+    EXPECT_FLOAT_EQ(c.YMax, 38);
+    ASSERT_EQ(s.stato.PoligonoCorrente.size(), 5u);
+    EXPECT_EQ(s.stato.UltPuntoCorrente, 4);
+    AttesoPunto(s.stato.PoligonoCorrente[0], 297, 3, "polygon 0");
+    AttesoPunto(s.stato.PoligonoCorrente[1], 297, 38, "polygon 1");
+    AttesoPunto(s.stato.PoligonoCorrente[2], 3, 38, "polygon 2");
+    AttesoPunto(s.stato.PoligonoCorrente[3], 3, 3, "polygon 3");
+    AttesoPunto(s.stato.PoligonoCorrente[4], 297, 3, "polygon 4");
+    EXPECT_NEAR(c.Angolo, std::numbers::pi, 1e-5);
+    EXPECT_FLOAT_EQ(s.stato.AreaRichiestaMax, 0.0f);
+}
+
+TEST_F(FormCordoloDati, TheReportGivesTheStirrupAreaAndTheDirectionOfTheSide) {
+    ApriFormCordolo(s.stato, s.parete);
+    const std::string rtf = TestoFormCordolo(s.parete, s.stato);
+    EXPECT_NE(rtf.find(" St.Ø 8/ 10   ( 2 bracci )\\par "), std::string::npos);
+    EXPECT_NE(rtf.find(" Area staffe = 33.51 cmq/mq\\par "), std::string::npos);
+    EXPECT_NE(rtf.find(" In eccesso: 33.51 cmq/mq\\par\\par "), std::string::npos);
+    EXPECT_NE(rtf.find(" 2 + 2 Ø12\\par "), std::string::npos);
+    // Bars every 30 + 2 x 3 / 2 = 33 cm: 1.131 x 100 / 33.
+    EXPECT_NE(rtf.find(" Area = 3.43 cmq/m (lato + e lato - dir. 1)"), std::string::npos);
+    EXPECT_EQ(rtf.find("dir. 2"), std::string::npos);
+}
+
+TEST_F(FormCordoloDati, AWidthEditChangesTheReportNotTheBand) {
+    ApriFormCordolo(s.stato, s.parete);
+    const auto banda = s.stato.PosCorrente.Vertici;
+    const std::string prima = TestoFormCordolo(s.parete, s.stato);
+    std::string testo = "40";
+    EXPECT_TRUE(ValidaVoceCordolo(s.stato.PosCorrente, VoceCordolo::Larghezza, testo, " 30"));
+    EXPECT_NE(TestoFormCordolo(s.parete, s.stato), prima);
+    EXPECT_EQ(s.stato.PosCorrente.Vertici, banda);
+}
+
+TEST_F(FormCordoloDati, LimitsOfTheGrid) {
+    struct Caso {
+        const char* nome;
+        int id;
+        const char* testo;
+        bool accettato;
+    };
+    const Caso casi[] = {
+        {.nome = "stirrup 5.9", .id = VoceCordolo::Diametro, .testo = "5.9", .accettato = false},
+        {.nome = "stirrup 6", .id = VoceCordolo::Diametro, .testo = "6", .accettato = true},
+        {.nome = "spacing 3.9", .id = VoceCordolo::Passo, .testo = "3.9", .accettato = false},
+        {.nome = "spacing 4", .id = VoceCordolo::Passo, .testo = "4", .accettato = true},
+        {.nome = "spacing 50", .id = VoceCordolo::Passo, .testo = "50", .accettato = true},
+        {.nome = "spacing 50.1", .id = VoceCordolo::Passo, .testo = "50.1", .accettato = false},
+        {.nome = "cover 1.9", .id = VoceCordolo::Copriferro, .testo = "1.9", .accettato = false},
+        {.nome = "cover 2", .id = VoceCordolo::Copriferro, .testo = "2", .accettato = true},
+        {.nome = "bars 1.9", .id = VoceCordolo::DiamCorrenti, .testo = "1.9", .accettato = false},
+        {.nome = "width 9.9", .id = VoceCordolo::Larghezza, .testo = "9,9", .accettato = false},
+        {.nome = "width 10", .id = VoceCordolo::Larghezza, .testo = "10", .accettato = true},
+        {.nome = "legs go through the list", .id = VoceCordolo::NumBracci, .testo = "4", .accettato = false},
+    };
+    for (const Caso& c : casi) {
+        PosizioneArm p = s.stato.PosCorrente;
+        std::string testo = c.testo;
+        EXPECT_EQ(ValidaVoceCordolo(p, c.id, testo, "ATTUALE"), c.accettato) << c.nome;
+        EXPECT_EQ(testo == "ATTUALE", !c.accettato) << c.nome;
+    }
+    for (const auto& [testo, atteso] : {std::pair{"7.5", 8}, std::pair{"6.5", 6}}) {
+        std::string t = testo;
+        ASSERT_TRUE(ValidaVoceCordolo(s.stato.PosCorrente, VoceCordolo::Diametro, t, ""));
+        EXPECT_EQ(s.stato.PosCorrente.Diametro, atteso) << testo;
+    }
+}
+
+TEST_F(FormCordoloDati, StoredLegsBelowTwoShowTwoAndThreeStays) {
+    for (const auto& [stored, shown] : {std::pair{0, 2}, std::pair{1, 2}, std::pair{3, 3}}) {
+        s.stato.PosCorrente.NumBracci = stored;
+        ApriFormCordolo(s.stato, s.parete);
+        EXPECT_EQ(s.stato.PosCorrente.NumBracci, shown);
+        EXPECT_EQ(VociFormCordolo(s.stato.PosCorrente)[2].Valore, std::to_string(shown));
+    }
+}
+
+TEST_F(FormCordoloDati, OkStoresTheRingBeamAsOneUndoStepAndTurnsTheCallersStoreOff) {
+    ApriFormCordolo(s.stato, s.parete);
+    s.stato.PosCorrente.Larghezza = 40.0f;
+    const int passi = PassiAnnulla(s);
+    EXPECT_TRUE(OkFormCordolo(s, finestra));
+    EXPECT_EQ(PassiAnnulla(s), passi + 1);
+    EXPECT_FLOAT_EQ(s.parete.Posizioni[0].Larghezza, 40.0f);
+    // The band is rebuilt with the edited width.
+    AttesoPunto(s.parete.Posizioni[0].Vertici[1], 305, 48, "band corner 1");
+    AttesoPunto(s.parete.PoligoniPos[0][2], 3, 48, "polygon 2");
+    EXPECT_EQ(s.parete.UltPosizione, 0);
+    EXPECT_EQ(s.stato.PosAccettata, 0);
+    EXPECT_EQ(s.stato.ErroreOperazione, -1);
+}
+
+TEST_F(FormCordoloDati, ASideThatIsGoneStoresNothing) {
+    struct Caso {
+        const char* nome;
+        int lato, poligono;
+    };
+    const Caso casi[] = {
+        {.nome = "past the outer perimeter", .lato = 4, .poligono = -1},
+        {.nome = "negative side", .lato = -1, .poligono = -1},
+        {.nome = "opening missing", .lato = 0, .poligono = 0},
+    };
+    for (const Caso& c : casi) {
+        s.stato.PosCorrente.LatoPerimetro = c.lato;
+        s.stato.PosCorrente.PoligonoLato = c.poligono;
+        ApriFormCordolo(s.stato, s.parete);
+        const Parete prima = s.parete;
+        const int passi = PassiAnnulla(s);
+        finestra.Eventi.clear();
+        EXPECT_FALSE(OkFormCordolo(s, finestra)) << c.nome;
+        EXPECT_EQ(PassiAnnulla(s), passi) << c.nome;
+        EXPECT_TRUE(s.parete == prima) << c.nome;
+        ASSERT_EQ(finestra.Eventi.size(), 1u) << c.nome;
+        EXPECT_NE(finestra.Eventi[0].find("Il lato del cordolo non esiste più.\nOperazione annullata."),
+                  std::string::npos)
+            << c.nome;
+    }
+}
+
+TEST_F(FormCordoloDati, ASideOfAnOpeningGivesItsBandInsideTheWall) {
+    s.parete.NumAperture = 1;
+    s.parete.PuntiApertura = {4};
+    s.parete.InizioApertura = {0};
+    // Hole 100..200 x 50..150, against the outer perimeter's turn.
+    s.parete.XAperture = {100, 200, 200, 100};
+    s.parete.YAperture = {50, 50, 150, 150};
+    s.stato.PosCorrente.PoligonoLato = 0;
+    s.stato.PosCorrente.LatoPerimetro = 0;  // (100, 50) to (200, 50)
+    ApriFormCordolo(s.stato, s.parete);
+    const auto& v = s.stato.PosCorrente.Vertici;
+    // Near line 5 cm left of the side (into the hole, y 55), far line 33 cm right (y 17).
+    EXPECT_NEAR(v[0].Y, 55, 1e-3);
+    EXPECT_NEAR(v[1].Y, 17, 1e-3);
+    EXPECT_NEAR(s.stato.PoligonoCorrente[0].Y, 47, 1e-3);
+}
+
+}  // namespace
