@@ -41,12 +41,13 @@ double AreaPari(std::span<const std::vector<PuntoPreciso>> anelli) {
         }
     }
     // Between two levels the length is linear in y, unless two sides cross:
-    // the heights of the crossings are levels too.
+    // the heights of the crossings are levels too. Sides sorted by their
+    // lower end meet only those that start below their upper end.
+    std::sort(lati.begin(), lati.end(), [](const Lato& p, const Lato& q) { return p.A.Y < q.A.Y; });
     for (std::size_t i = 0; i < lati.size(); ++i) {
-        for (std::size_t j = i + 1; j < lati.size(); ++j) {
-            const Lato& p = lati[i];
+        const Lato& p = lati[i];
+        for (std::size_t j = i + 1; j < lati.size() && lati[j].A.Y < p.B.Y; ++j) {
             const Lato& q = lati[j];
-            if (p.B.Y <= q.A.Y || q.B.Y <= p.A.Y) continue;
             if (std::max(p.A.X, p.B.X) < std::min(q.A.X, q.B.X) ||
                 std::max(q.A.X, q.B.X) < std::min(p.A.X, p.B.X))
                 continue;
@@ -64,11 +65,14 @@ double AreaPari(std::span<const std::vector<PuntoPreciso>> anelli) {
     double area = 0.0;
     std::vector<const Lato*> attivi;
     std::vector<double> xs;
+    std::size_t prossimo = 0;  // the first side not yet active
     for (std::size_t k = 0; k + 1 < livelli.size(); ++k) {
         const double y0 = livelli[k], y1 = livelli[k + 1];
-        attivi.clear();
-        for (const Lato& l : lati)
-            if (l.A.Y <= y0 && l.B.Y >= y1) attivi.push_back(&l);
+        std::erase_if(attivi, [&](const Lato* l) { return l->B.Y <= y0; });
+        while (prossimo < lati.size() && lati[prossimo].A.Y <= y0) {
+            if (lati[prossimo].B.Y > y0) attivi.push_back(&lati[prossimo]);
+            ++prossimo;
+        }
         if (attivi.size() < 2) continue;
         area += (LunghezzaPari(attivi, y0, xs) + LunghezzaPari(attivi, y1, xs)) / 2.0 * (y1 - y0);
     }
