@@ -1,43 +1,11 @@
 #include "design/PredicatiEsatti.h"
 
+#include "design/SommaEsatta.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-// a + b = s + e exactly (Knuth's two-sum).
-void DueSomma(double a, double b, double& s, double& e) {
-    s = a + b;
-    const double bv = s - a;
-    const double av = s - bv;
-    e = (a - av) + (b - bv);
-}
-
-// Sign of the exact sum of the terms: each is added into a nonoverlapping
-// expansion (Shewchuk's grow-expansion), whose largest component carries it.
-template <std::size_t N>
-int SegnoSommaEsatta(const std::array<double, N>& termini) {
-    std::array<double, N> espansione{};
-    std::size_t lunghezza = 0;
-    for (const double t : termini) {
-        double q = t;
-        std::size_t nuova = 0;
-        for (std::size_t i = 0; i < lunghezza; ++i) {
-            double s = 0.0, e = 0.0;
-            DueSomma(q, espansione[i], s, e);
-            if (e != 0.0) espansione[nuova++] = e;
-            q = s;
-        }
-        if (q != 0.0) espansione[nuova++] = q;
-        lunghezza = nuova;
-    }
-    if (lunghezza == 0) return 0;
-    return espansione[lunghezza - 1] > 0.0 ? 1 : -1;
-}
-
-}  // namespace
 
 int SegnoOrientamento(PuntoPreciso a, PuntoPreciso b, PuntoPreciso c) {
     const double sinistra = (a.X - c.X) * (b.Y - c.Y);
