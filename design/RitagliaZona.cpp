@@ -278,9 +278,10 @@ bool CopreLaRegione(const std::vector<PuntoPreciso>& memorizzato, const std::vec
             massimo = std::max({massimo, std::fabs(a.X), std::fabs(a.Y)});
         }
     }
-    // A float keeps about 7 digits: each vertex may move by 1e-7 of the
-    // largest coordinate, each side sweeping that much area along its length.
-    return AreaPari(anelli) <= 1e-6 * perimetro * massimo;
+    // Rounding to float moves a vertex by up to 2^-24 of the largest
+    // coordinate along each axis, and each side sweeps that much area along
+    // its length; the perimeter here counts both rings, a margin of two.
+    return AreaPari(anelli) <= 1e-7 * perimetro * massimo;
 }
 
 std::vector<PuntoPreciso> ComeMemorizzato(const Poligono& p) {

@@ -267,7 +267,7 @@ namespace {
 
 struct CasoRegione {
     std::string nome;
-    std::vector<std::array<float, 4>> aperture;  // x1, y1, x2, y2 before the 3 cm cover
+    std::vector<std::array<float, 4>> aperture = {};  // x1, y1, x2, y2 before the cover
     std::array<Punto, 4> zona;                   // clockwise corners of a ring beam's band
     int direzione = 1;                           // of the bars laid in it
     double area = 0.0;
@@ -300,7 +300,9 @@ TEST_P(RitagliaZonaCasi, CoversTheRegionAndLaysItsBars) {
     ASSERT_TRUE(RitagliaZona(s, p, imp));
     EXPECT_NEAR(AreaMemorizzata(s), c.area, 1e-3);
     EXPECT_NEAR(AreaAttesa(p, imp, s.PosCorrente), c.area, 1e-3);
-    if (c.vertici > 0) EXPECT_EQ(s.UltPuntoCorrente + 1, c.vertici);
+    if (c.vertici > 0) {
+        EXPECT_EQ(s.UltPuntoCorrente + 1, c.vertici);
+    }
 
     Punti poligono(s.PoligonoCorrente.begin(), s.PoligonoCorrente.begin() + s.UltPuntoCorrente + 1);
     AggiungiZona(p, poligono, IntegrativaPiu, c.direzione, 12, 10.0f, {0, 0}, {0, 1}, {0, 0});
