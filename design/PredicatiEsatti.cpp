@@ -45,7 +45,12 @@ PosizioneInAnello PosizioneNellAnello(std::span<const PuntoPreciso> anello, Punt
         const PuntoPreciso a = anello[i];
         const PuntoPreciso b = anello[i + 1 == n ? 0 : i + 1];
         const bool attraversa = (a.Y > p.Y) != (b.Y > p.Y);
-        if (!attraversa && !NelRiquadro(a, b, p)) continue;
+        if (!NelRiquadro(a, b, p)) {
+            // Level with the side but beside its box: the side is wholly to
+            // the right of P or wholly to the left.
+            if (attraversa && std::min(a.X, b.X) > p.X) dentro = !dentro;
+            continue;
+        }
         const int lato = SegnoOrientamento(a, b, p);
         if (lato == 0 && NelRiquadro(a, b, p)) return PosizioneInAnello::SulBordo;
         // The side meets the horizontal ray to the right of P: half-open in
