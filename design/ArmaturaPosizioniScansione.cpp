@@ -46,13 +46,23 @@ void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
     for (std::size_t j = 0; j < n; ++j) {
         const Punto& a = anello[j];
         const Punto& b = anello[j + 1 == n ? 0 : j + 1];
+        // Half-open in y: a vertex on the line counts once for a side passing
+        // through it and twice or not at all at a peak, so that the count
+        // stays even and the pairs alternate inside and outside.
+        if ((a.Y > y) == (b.Y > y)) continue;
         float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
         int stato = 0;
         IntersezioneSegmenti(xa, y, xb, y, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
-        if (stato == StatoIntersezione::Interna) incroci.push_back(xi);
+        if (stato != StatoIntersezione::Interna) {
+            xi = static_cast<float>(a.X + (static_cast<double>(y) - a.Y) *
+                                              (static_cast<double>(b.X) - a.X) /
+                                              (static_cast<double>(b.Y) - a.Y));
+            if (xi < xa || xi > xb) continue;
+        }
+        incroci.push_back(xi);
     }
-    // Equal crossings stay: where a keyhole join runs along the line, both
-    // of its sides end a bar.
+    // Equal crossings stay: where a slit runs across the line, both of its
+    // sides cross it at one point.
     std::sort(incroci.begin(), incroci.end());
 }
 
@@ -84,7 +94,15 @@ void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> p
     const int n = static_cast<int>(incroci.size());
     if (n < 2) return;
     if (n % 2 == 0) {
-        for (int i = 0; i + 1 < n; i += 2) barre.emplace_back(incroci[i], incroci[i + 1]);
+        // Inside from each even crossing to the next odd one. A stretch of no
+        // length (a slit outside the area) lays nothing, and stretches that
+        // meet (across a slit inside the area) make one bar.
+        for (int i = 0; i + 1 < n; i += 2) {
+            const float inizio = incroci[i], fine = incroci[i + 1];
+            if (!(fine > inizio)) continue;
+            if (!barre.empty() && barre.back().second == inizio) barre.back().second = fine;
+            else barre.emplace_back(inizio, fine);
+        }
         return;
     }
     // A line through a vertex lost a crossing: keep each piece inside the zone.

@@ -49,14 +49,16 @@ enum class FineScansione { PrimaDelBordo, SulBordo };
 template <typename Linea>
 void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea);
 
-// incroci := the proper crossings of the horizontal segment (xa, y)-(xb, y)
-// with the sides of the open ring, ascending, equal values kept.
+// incroci := the crossings of the horizontal segment (xa, y)-(xb, y) with
+// the sides of the open ring, ascending, equal values kept. A side counts
+// when its ends lie on either side of y, an end on y counting as below.
 void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
                      std::vector<float>& incroci);
 
 // The bars of one scan line from its sorted crossings: 0-1, 2-3, ... for an
-// even count; for an odd count every consecutive pair whose midpoint lies
-// inside the polygon.
+// even count, leaving out stretches of no length and joining stretches that
+// meet; for an odd count every consecutive pair whose midpoint lies inside
+// the polygon.
 void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> poligono,
                      float y, std::vector<std::pair<float, float>>& barre);
 

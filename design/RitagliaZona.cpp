@@ -1,6 +1,9 @@
 #include "design/RitagliaZona.h"
 
+#include "design/AreaPari.h"
 #include "design/GeometriaZona.h"
+#include "design/PredicatiEsatti.h"
+#include "design/RegioneZona.h"
 #include "model/Sovrapposizione.h"
 #include "model/Geometria.h"
 #include "model/Parete.h"
@@ -9,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -49,12 +53,24 @@ bool SulLato(const VerticeLavoro& p, const VerticeLavoro& a, const VerticeLavoro
 
 const VerticeLavoro& Successivo(const Poligono& p, size_t i) { return p[i + 1 == p.size() ? 0 : i + 1]; }
 
-// Tags every vertex of p by the inside test against q; returns how many are inside.
-int MarcaPerInterno(const Parete& parete, Poligono& p, const Poligono& q) {
-    const std::vector<Vertice> riferimento = InFloat(q);
+std::vector<PuntoPreciso> Precisi(const Poligono& p) {
+    std::vector<PuntoPreciso> r;
+    r.reserve(p.size());
+    for (const VerticeLavoro& v : p) r.push_back({v.X, v.Y});
+    return r;
+}
+
+PosizioneInAnello Posizione(const std::vector<PuntoPreciso>& anello, const VerticeLavoro& v) {
+    return PosizioneNellAnello(anello, {v.X, v.Y});
+}
+
+// Tags every vertex of p by the inside test against q (a vertex on q's
+// boundary is not inside); returns how many are inside.
+int MarcaPerInterno(Poligono& p, const Poligono& q) {
+    const std::vector<PuntoPreciso> riferimento = Precisi(q);
     int interni = 0;
     for (VerticeLavoro& v : p) {
-        const bool dentro = PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y));
+        const bool dentro = Posizione(riferimento, v) == PosizioneInAnello::Dentro;
         v.Marca = dentro ? Interno : Esterno;
         if (dentro) ++interni;
     }
@@ -150,30 +166,22 @@ Poligono Unisci(Poligono zona, Poligono contorno) {
     return r;
 }
 
-bool SulBordo(const VerticeLavoro& p, const Poligono& q) {
-    for (size_t i = 0; i < q.size(); ++i) {
-        if (Coincidono(p, q[i], 0.01) || SulLato(p, q[i], Successivo(q, i))) return true;
-    }
-    return false;
-}
-
 // No vertex of the opening inside the zone and no crossing: the zone lies in
 // the opening when every vertex of it is inside or on the opening's boundary.
-bool ZonaNelForo(const Parete& parete, const Poligono& zona, const Poligono& foro) {
-    const std::vector<Vertice> riferimento = InFloat(foro);
+bool ZonaNelForo(const Poligono& zona, const Poligono& foro) {
+    const std::vector<PuntoPreciso> riferimento = Precisi(foro);
     return std::all_of(zona.begin(), zona.end(), [&](const VerticeLavoro& v) {
-        return PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y)) ||
-               SulBordo(v, foro);
+        return Posizione(riferimento, v) != PosizioneInAnello::Fuori;
     });
 }
 
 // Removes from z its part inside the opening (c carries the crossing points);
 // with tutto, the cut is closed along the opening's sides.
-Poligono Taglia(const Parete& parete, Poligono z, const Poligono& c, const Poligono& apertura, bool tutto) {
+Poligono Taglia(Poligono z, const Poligono& c, const Poligono& apertura, bool tutto) {
     InserisciVerticiSuiLati(z, c);
-    const std::vector<Vertice> riferimento = InFloat(c);
+    const std::vector<PuntoPreciso> riferimento = Precisi(c);
     for (VerticeLavoro& v : z) {
-        const bool dentro = PuntoInPoligono(parete, riferimento, static_cast<float>(v.X), static_cast<float>(v.Y)) &&
+        const bool dentro = Posizione(riferimento, v) == PosizioneInAnello::Dentro &&
                             std::none_of(c.begin(), c.end(), [&](const VerticeLavoro& w) { return Coincidono(v, w, 0.01); });
         v.Marca = dentro ? Interno : Esterno;
     }
@@ -182,7 +190,7 @@ Poligono Taglia(const Parete& parete, Poligono z, const Poligono& c, const Polig
 
     Poligono foro = apertura;
     if (VerticiInSensoOrario(InFloat(foro))) std::reverse(foro.begin(), foro.end());
-    MarcaPerInterno(parete, foro, z);
+    MarcaPerInterno(foro, z);
     size_t inseriti = 0;
     for (size_t i = 0; i < foro.size() && inseriti < z.size(); ++i) {
         for (size_t v = 0; v < z.size(); ++v) {
@@ -211,6 +219,78 @@ Poligono Taglia(const Parete& parete, Poligono z, const Poligono& c, const Polig
     return r;
 }
 
+// The clipping walk: the zone against the outline, then against each
+// opening in turn, following the two boundaries from tag to tag. None when
+// the zone misses the outline or lies wholly inside an opening.
+std::optional<Poligono> Percorri(Poligono z, Poligono c, const std::vector<Poligono>& aperture) {
+    const bool contornoDentro = MarcaPerInterno(c, z) > 0;
+    const int angoliDentro = MarcaPerInterno(z, c);
+    const bool incroci = InserisciIncroci(c, z);
+
+    if (!contornoDentro && angoliDentro == 0 && !incroci) return std::nullopt;
+    if (angoliDentro == 4 && !incroci) {
+        // The zone itself.
+    } else if (angoliDentro >= 1) {
+        z = Unisci(z, c);
+    } else if (!incroci) {
+        z = c;
+    } else {
+        z = SenzaEsterni(c);
+    }
+
+    for (const Poligono& apertura : aperture) {
+        Poligono foro = apertura;
+        const int interni = MarcaPerInterno(foro, z);
+        const bool taglio = InserisciIncroci(foro, z);
+        if (interni == 0 && !taglio) {
+            if (ZonaNelForo(z, apertura)) return std::nullopt;
+        } else if (interni == 0) {
+            z = Taglia(z, foro, apertura, false);
+        } else if (!taglio) {
+            // The hole joined to the outer boundary by a slit from the last vertex.
+            const VerticeLavoro ultimo = z.back();
+            z.insert(z.end(), apertura.begin(), apertura.end());
+            z.push_back(apertura.front());
+            z.push_back(ultimo);
+        } else {
+            z = Taglia(z, foro, apertura, true);
+        }
+        if (z.empty()) return std::nullopt;
+    }
+    return z;
+}
+
+// The walk's polygon as stored, when it covers the region: the points inside
+// an odd number of the stored ring and the region's rings (their symmetric
+// difference) add up to no more than the rounding to float can leave.
+bool CopreLaRegione(const std::vector<PuntoPreciso>& memorizzato, const std::vector<PezzoZona>& regione) {
+    std::vector<std::vector<PuntoPreciso>> anelli{memorizzato};
+    for (const PezzoZona& pezzo : regione) {
+        anelli.push_back(pezzo.Esterno);
+        anelli.insert(anelli.end(), pezzo.Buchi.begin(), pezzo.Buchi.end());
+    }
+    double perimetro = 0.0, massimo = 1.0;
+    for (const std::vector<PuntoPreciso>& anello : anelli) {
+        for (std::size_t i = 0; i < anello.size(); ++i) {
+            const PuntoPreciso a = anello[i];
+            const PuntoPreciso b = anello[i + 1 == anello.size() ? 0 : i + 1];
+            perimetro += std::hypot(b.X - a.X, b.Y - a.Y);
+            massimo = std::max({massimo, std::fabs(a.X), std::fabs(a.Y)});
+        }
+    }
+    // Rounding to float moves a vertex by up to 2^-24 of the largest
+    // coordinate along each axis, and each side sweeps that much area along
+    // its length; the perimeter here counts both rings, a margin of two.
+    return AreaPari(anelli) <= 1e-7 * perimetro * massimo;
+}
+
+std::vector<PuntoPreciso> ComeMemorizzato(const Poligono& p) {
+    std::vector<PuntoPreciso> r;
+    r.reserve(p.size());
+    for (const VerticeLavoro& v : p) r.push_back({static_cast<float>(v.X), static_cast<float>(v.Y)});
+    return r;
+}
+
 }  // namespace
 
 bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
@@ -224,50 +304,39 @@ bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazi
     Poligono z;
     for (const Vertice& v : angoli) z.push_back({v.X, v.Y, 0});
 
-    Poligono c = DaPunti(parete.ContornoArmatura, static_cast<size_t>(std::max(parete.NumPuntiEst + 1, 0)));
+    const Poligono c = DaPunti(parete.ContornoArmatura, static_cast<size_t>(std::max(parete.NumPuntiEst + 1, 0)));
     if (c.empty()) return false;
-    const bool contornoDentro = MarcaPerInterno(parete, c, z) > 0;
-    const int angoliDentro = MarcaPerInterno(parete, z, c);
-    const bool incroci = InserisciIncroci(c, z);
-
-    if (!contornoDentro && angoliDentro == 0 && !incroci) return false;
-    if (angoliDentro == 4 && !incroci) {
-        // The zone itself.
-    } else if (angoliDentro >= 1) {
-        z = Unisci(z, c);
-    } else if (!incroci) {
-        z = c;
-    } else {
-        z = SenzaEsterni(c);
-    }
-
+    std::vector<Poligono> aperture;
     for (int k = 0; k < parete.NumAperture && k < static_cast<int>(parete.ForiArmatura.size()) &&
                     k < static_cast<int>(parete.PuntiApertura.size());
          ++k) {
-        const Poligono apertura = DaPunti(parete.ForiArmatura[k], static_cast<size_t>(std::max(parete.PuntiApertura[k], 0)));
-        if (apertura.size() < 3) continue;
-        Poligono foro = apertura;
-        const int interni = MarcaPerInterno(parete, foro, z);
-        const bool taglio = InserisciIncroci(foro, z);
-        if (interni == 0 && !taglio) {
-            if (ZonaNelForo(parete, z, apertura)) return false;
-        } else if (interni == 0) {
-            z = Taglia(parete, z, foro, apertura, false);
-        } else if (!taglio) {
-            // The hole joined to the outer boundary by a slit from the last vertex.
-            const VerticeLavoro ultimo = z.back();
-            z.insert(z.end(), apertura.begin(), apertura.end());
-            z.push_back(apertura.front());
-            z.push_back(ultimo);
-        } else {
-            z = Taglia(parete, z, foro, apertura, true);
-        }
-        if (z.empty()) return false;
+        Poligono apertura = DaPunti(parete.ForiArmatura[k], static_cast<size_t>(std::max(parete.PuntiApertura[k], 0)));
+        if (apertura.size() >= 3) aperture.push_back(std::move(apertura));
     }
 
-    stato.PoligonoCorrente.resize(z.size());
-    for (size_t i = 0; i < z.size(); ++i)
-        stato.PoligonoCorrente[i] = {static_cast<float>(z[i].X), static_cast<float>(z[i].Y)};
-    stato.UltPuntoCorrente = static_cast<int>(z.size()) - 1;
+    const std::optional<Poligono> percorso = Percorri(z, c, aperture);
+    std::vector<std::vector<PuntoPreciso>> fori;
+    for (const Poligono& a : aperture) fori.push_back(Precisi(a));
+    const std::optional<std::vector<PezzoZona>> regione = RegioneZona(Precisi(z), Precisi(c), fori);
+
+    std::vector<PuntoPreciso> risultato;
+    if (!regione) {
+        // Outline or openings that are no simple polygons: the walk decides alone.
+        if (!percorso) return false;
+        risultato = ComeMemorizzato(*percorso);
+    } else if (regione->empty()) {
+        return false;
+    } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), *regione)) {
+        risultato = ComeMemorizzato(*percorso);
+    } else {
+        // The walk lost its way (an opening across the zone, a side along the
+        // outline): the region itself, its pieces and holes joined by slits.
+        risultato = AnelloUnico(*regione);
+    }
+
+    stato.PoligonoCorrente.resize(risultato.size());
+    for (size_t i = 0; i < risultato.size(); ++i)
+        stato.PoligonoCorrente[i] = {static_cast<float>(risultato[i].X), static_cast<float>(risultato[i].Y)};
+    stato.UltPuntoCorrente = static_cast<int>(risultato.size()) - 1;
     return true;
 }

@@ -1,44 +1,9 @@
 #include "design/TriangolazioneComune.h"
 
+#include "design/SommaEsatta.h"
+
 #include <array>
 #include <cmath>
-
-namespace {
-
-// a + b == s + e exactly (round to nearest, no contraction).
-void SommaConResto(double a, double b, double& s, double& e) {
-    s = a + b;
-    const double bv = s - a;
-    const double av = s - bv;
-    e = (a - av) + (b - bv);
-}
-
-// Whether the terms add up to exactly zero: the running sum is kept as an
-// expansion of non-overlapping components, which is zero only when every
-// component is.
-template <std::size_t N>
-bool SommaNulla(const std::array<double, N>& termini) {
-    std::array<double, N> componenti{};
-    std::size_t m = 0;
-    for (const double t : termini) {
-        double q = t;
-        std::size_t k = 0;
-        for (std::size_t i = 0; i < m; ++i) {
-            double s = 0.0, e = 0.0;
-            SommaConResto(q, componenti[i], s, e);
-            q = s;
-            if (e != 0.0) componenti[k++] = e;
-        }
-        componenti[k++] = q;
-        m = k;
-    }
-    for (std::size_t i = 0; i < m; ++i) {
-        if (componenti[i] != 0.0) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 CerchioTriangolo CerchioCircoscritto(float x1, float y1, float x2, float y2, float x3, float y3) {
     constexpr float tolleranza = 0.0001f;
@@ -125,5 +90,5 @@ bool AngoliAllineati(std::span<const Punto> punti, const Triangolo& t) {
     const auto prodotto = [](float u, float v) { return static_cast<double>(u) * static_cast<double>(v); };
     const std::array<double, 6> termini = {prodotto(a.X, b.Y), -prodotto(a.X, c.Y), prodotto(b.X, c.Y),
                                            -prodotto(b.X, a.Y), prodotto(c.X, a.Y), -prodotto(c.X, b.Y)};
-    return SommaNulla(termini);
+    return SegnoSommaEsatta(termini) == 0;
 }

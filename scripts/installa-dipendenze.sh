@@ -3,7 +3,8 @@
 set -euo pipefail
 
 # fonts-liberation2: the canvas texts in "Arial" are drawn with Liberation Sans.
-pacchetti=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
+# libboost-dev: Boost.Geometry, header-only, for the zone clipping.
+pacchetti=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
            qt6-base-dev python3 python3-ezdxf locales fonts-liberation2
            libreoffice-writer-nogui)
 mancanti=()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "design/PredicatiEsatti.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+// The part of a zone that lies inside the reinforcement outline and outside
+// every enlarged opening, computed as a region (pieces with holes) and
+// written as the single ring that a position stores.
+
+struct PezzoZona {
+    std::vector<PuntoPreciso> Esterno;             // clockwise
+    std::vector<std::vector<PuntoPreciso>> Buchi;  // counter-clockwise
+};
+
+// The pieces of zona (a quadrilateral) inside contorno and outside the
+// aperture; no piece when they have no area in common. None when the outline
+// or an opening is not a simple polygon, so that the region is not defined.
+[[nodiscard]] std::optional<std::vector<PezzoZona>> RegioneZona(
+    std::span<const PuntoPreciso> zona, std::span<const PuntoPreciso> contorno,
+    std::span<const std::vector<PuntoPreciso>> aperture);
+
+// The pieces as one ring, so that a position keeps one polygon: every further
+// piece and every hole is joined by a slit of zero width, traced there and
+// back, between its nearest vertex and the nearest vertex of the ring built
+// so far. The slit therefore stays within the region's extent.
+[[nodiscard]] std::vector<PuntoPreciso> AnelloUnico(const std::vector<PezzoZona>& pezzi);
