@@ -1,5 +1,3 @@
-#include "model/Angoli.h"
-#include "model/Direzioni.h"
 #include "model/Parete.h"
 #include "model/Sezioni.h"
 #include "model/StatoInterfaccia.h"
@@ -52,14 +50,8 @@ LineaSezione Marcata(float nome, float chiaveX, float chiaveY, int orizzontale) 
     return Taglio(nome, 0, chiaveX, chiaveY, orizzontale);
 }
 
-// The reinforcement angles of a wall file of structure type 0, turned into
-// the wall's directions as the wall reader turns them.
 Parete ConAngoli(Parete p, float angolo1, float angolo2) {
-    p.GradiArm1 = NormalizzaAngolo180(angolo1);
-    p.AngoloArm1 = RadSupplementare(p.GradiArm1);
-    p.GradiArm2 = NormalizzaAngolo180(angolo2);
-    p.AngoloArm2 = GradiRad(p.GradiArm2);
-    CalcolaDirezioni(p);
+    ImpostaAngoli(p, angolo1, angolo2);
     return p;
 }
 
