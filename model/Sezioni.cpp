@@ -22,6 +22,9 @@ constexpr float ScostamentoMarca = 10.0f;
 constexpr float ProfonditaMarca = 30.0f;
 constexpr float ProfonditaMarcaInterna = 50.0f;
 constexpr double MezzaLineaProva = 10000.0;  // cm either side of the centre
+// Below this share of its length along the section's axis a trial direction
+// runs across the section.
+constexpr float QuasiTraverso = 1e-3f;
 
 void OrdinaPerChiave(std::vector<LineaSezione>& lista, bool orizzontali) {
     const auto chiave = [orizzontali](const LineaSezione& s) {
@@ -140,8 +143,15 @@ bool RitagliaSezione(const Parete& parete, LineaSezione& s) {
 }
 
 LineaSezione LineaDiProva(const Parete& parete, int orizzontale, Punto centro) {
-    return orizzontale != 0 ? LineaLungo(orizzontale, centro, parete.CosDir2, parete.SinDir2)
-                            : LineaLungo(orizzontale, centro, parete.CosDir1, parete.SinDir1);
+    Punto verso{static_cast<float>(orizzontale != 0 ? parete.CosDir2 : parete.CosDir1),
+                static_cast<float>(orizzontale != 0 ? parete.SinDir2 : parete.SinDir1)};
+    // A direction square to the section's own axis (the two directions
+    // parallel, as on a wall read with angles 90 / 0) would cut a stub at
+    // the wall's edge: the section runs along its axis, as its guide shows.
+    PuntoSezione telaio;
+    RuotaInDirezione(orizzontale, verso.X, verso.Y, telaio.u, telaio.v);
+    if (std::fabs(telaio.u) < QuasiTraverso) RuotaDaDirezione(orizzontale, 1.0f, 0.0f, verso.X, verso.Y);
+    return LineaLungo(orizzontale, centro, verso.X, verso.Y);
 }
 
 void OrdinaSezioni(Parete& parete) {

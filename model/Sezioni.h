@@ -15,7 +15,8 @@ struct StatoInterfaccia;
 
 // The trial cut of a new section through centro: 100 m either way along the
 // reinforcement direction of its orientation (direction 2 when orizzontale
-// is non-zero, else direction 1). Ready for RitagliaSezione.
+// is non-zero, else direction 1), or along the section's own axis when that
+// direction runs square across it. Ready for RitagliaSezione.
 [[nodiscard]] LineaSezione LineaDiProva(const Parete& parete, int orizzontale, Punto centro);
 
 // Display order: the vertical section lines left to right, then the
