@@ -6,6 +6,7 @@
 
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
+#include "StampaSezione.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-void PrintTo(const LineaSezione& s, std::ostream* os) {
-    for (const Punto& p : {s.P0, s.P1, s.P2, s.P3, s.P4, s.P5}) *os << "(" << p.X << ", " << p.Y << ") ";
-    *os << "Orizzontale " << s.Orizzontale;
-}
 
 namespace {
 

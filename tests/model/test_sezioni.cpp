@@ -2,6 +2,7 @@
 #include "model/Sezioni.h"
 #include "model/StatoInterfaccia.h"
 #include "PareteDiProva.h"
+#include "StampaSezione.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// A failing record comparison shows the points.
-void PrintTo(const LineaSezione& s, std::ostream* os) {
-    for (const Punto& p : {s.P0, s.P1, s.P2, s.P3, s.P4, s.P5}) *os << "(" << p.X << ", " << p.Y << ") ";
-    *os << "Orizzontale " << s.Orizzontale;
-}
 
 namespace {
 
