@@ -35,6 +35,17 @@ float ScartoDirezioni(float a, float b) {
     return std::min(scarto, 180.0f - scarto);
 }
 
+// The direction the bars of a position are laid in, in [0, 180) degrees: the
+// wall's own direction, which the zone corners follow. The file angles are
+// measured one way or the other depending on the structure type, and the
+// cosine and sine of direction 2 are taken from its angle to direction 1, so
+// neither file angle nor their sum is the direction on the wall.
+float GradiFerri(const Parete& parete, int direzione) {
+    const double c = direzione == 0 ? parete.CosDir1 : parete.CosDir2;
+    const double s = direzione == 0 ? parete.SinDir1 : parete.SinDir2;
+    return NormalizzaAngolo180(static_cast<float>(std::atan2(s, c) * RadiantiInGradi));
+}
+
 }  // namespace
 
 void RiquadroZona(PosizioneArm& pos) {
@@ -80,8 +91,7 @@ void ImpostaZonaDaPunti(StatoInterfaccia& stato, const Parete& parete, const Imp
 }
 
 void EstendiZonaAncoraggio(std::array<Vertice, 4>& zona, float L, const Parete& parete, int direzione) {
-    const float gradiFerri = direzione == 0 ? NormalizzaAngolo180(parete.GradiArm1)
-                                            : NormalizzaAngolo180(parete.GradiArm2 + parete.GradiArm1);
+    const float gradiFerri = GradiFerri(parete, direzione);
     struct Lato {
         float x1, y1, x2, y2;
     };

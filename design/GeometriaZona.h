@@ -21,6 +21,8 @@ void ImpostaZonaDaPunti(StatoInterfaccia& stato, const Parete& parete, const Imp
                         float x1, float y1, float x2, float y2);
 
 // Widens the clockwise zone by L at both ends of its bars (direzione as in
-// PosizioneArm::Direzione): the sides crossing the bars move outwards, the
-// sides along them stay. Result corner i lies at the moved input corner i - 1.
+// PosizioneArm::Direzione), the bars lying along the wall's direction of
+// that name: the sides crossing the bars move outwards, the sides along them
+// (within 1 degree, either side of 0/180) stay. Result corner i lies at the
+// moved input corner i - 1.
 void EstendiZonaAncoraggio(std::array<Vertice, 4>& zona, float L, const Parete& parete, int direzione);

@@ -60,6 +60,26 @@ TriangoloMappa AngoliDi(const Parete& parete, const TipoMappaColori& tipo, const
     return angoli;
 }
 
+std::vector<PuntoPixel> AnelloInPixel(const Vista& vista, const std::vector<Punto>& anello) {
+    std::vector<PuntoPixel> punti;
+    punti.reserve(anello.size());
+    for (const Punto& p : anello) punti.push_back(Pixel(vista, p.X, p.Y));
+    return punti;
+}
+
+// The triangles of the nodes span notches of the outline and corners of the
+// openings: the fills keep to the reinforcement outline minus the openings.
+// A wall whose contours are not built yet has nothing to keep to.
+bool RitagliaAllaParete(const Parete& parete, TelaSchermo& tela, const Vista& vista) {
+    if (parete.ContornoArmatura.size() < 3) return false;
+    std::vector<std::vector<PuntoPixel>> fori;
+    const int aperture = std::min(parete.NumAperture, static_cast<int>(parete.ForiArmatura.size()));
+    for (int k = 0; k < aperture; ++k)
+        fori.push_back(AnelloInPixel(vista, parete.ForiArmatura[k]));
+    tela.RitagliaPoligoni(AnelloInPixel(vista, parete.ContornoArmatura), fori);
+    return true;
+}
+
 void RiempiUniforme(const Parete& parete, TelaSchermo& tela, const Vista& vista) {
     for (const Triangolo& t : TriangoliValidi(parete)) {
         std::vector<PuntoPixel> punti;
@@ -112,6 +132,7 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
     if (r.Min > r.Max) Scambia(r.Min, r.Max);
     legenda(r.Max, r.Min, tipo->Titolo, tipo->Direzione, tipo->Lato);
 
+    const bool ritagliata = RitagliaAllaParete(parete, tela, vista);
     if (std::fabs(r.Min) <= RangeNullo && std::fabs(r.Max) <= RangeNullo) {
         RiempiUniforme(parete, tela, vista);
     } else {
@@ -127,5 +148,6 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
                 RiempiBande(parte, livelli, tela, vista);
         }
     }
+    if (ritagliata) tela.RimuoviRitaglio();
     Marcatori(parete, imp, *tipo, tela, vista);
 }

@@ -18,7 +18,10 @@ using LegendaMappaColori = std::function<void(float alto, float basso, const std
 // first the legend, then every triangle cut into the bands of eleven levels
 // and filled in the colours of their classes, then a marker on every node
 // (the node check in the maps of missing area, a small black box in the
-// others). The required-area and excess maps span ScalaMin-ScalaMax, taken
+// others). The fills are clipped to the reinforcement outline minus the
+// openings (ForiArmatura), once the contours are built; the legend and the
+// markers are not.
+// The required-area and excess maps span ScalaMin-ScalaMax, taken
 // with its ends exchanged when reversed (the state keeps them as they are);
 // the missing-area maps their own range. A map whose range lies within
 // 0.009 of 0 is filled in the lowest class without levels. Sets LatoAttivo

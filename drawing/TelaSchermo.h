@@ -46,6 +46,12 @@ public:
     // A polygon filled and outlined in one colour.
     virtual void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
                           int colore) = 0;
+    // Until RimuoviRitaglio, Poligono paints only inside the ring contorno
+    // and outside every ring of fori (rings open or closed; an opening may
+    // reach beyond the outline). The colour maps keep to the wall with it.
+    virtual void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
+                                  const std::vector<std::vector<PuntoPixel>>& fori) = 0;
+    virtual void RimuoviRitaglio() = 0;
     // A single-line text in the foreground colour, font "Arial" of the given
     // character height and width in pixels, rotated counter-clockwise by the
     // angle; (x, y) is the top-left corner of the unrotated text cell. The

@@ -40,7 +40,7 @@ void AssegnaSez(Sessione& sessione, const Vista& v, InterfacciaFinestra& finestr
     stato.ErroreOperazione = 0;
     const float xm = XModello(v, x);
     const float ym = YModello(v, y);
-    LineaSezione sezione = LineaDiProva(parete, stato.OrientSezione, {xm, ym}, {});
+    LineaSezione sezione = LineaDiProva(parete, stato.OrientSezione, {xm, ym});
     if (stato.IndiceSezione < 0 || !RitagliaSezione(parete, sezione)) {
         finestra.Messaggio("la sezione non interseca la parete.\nOperazione annullata.",
                            "Attenzione!", IconaMessaggio::Esclamazione);

@@ -22,6 +22,9 @@ constexpr float ScostamentoMarca = 10.0f;
 constexpr float ProfonditaMarca = 30.0f;
 constexpr float ProfonditaMarcaInterna = 50.0f;
 constexpr double MezzaLineaProva = 10000.0;  // cm either side of the centre
+// Below this share of its length along the section's axis a trial direction
+// runs across the section.
+constexpr float QuasiTraverso = 1e-3f;
 
 void OrdinaPerChiave(std::vector<LineaSezione>& lista, bool orizzontali) {
     const auto chiave = [orizzontali](const LineaSezione& s) {
@@ -82,6 +85,54 @@ void Ritaglia(LineaSezione& s, const std::vector<PuntoSezione>& attraversamenti)
     s.P5 = DalTelaio(o, b + ScostamentoMarca, ultimo.v - ProfonditaMarca);
 }
 
+// A trial cut of 100 m either way through centro along (c, s).
+LineaSezione LineaLungo(int orizzontale, Punto centro, double c, double s) {
+    LineaSezione prova;
+    prova.Orizzontale = orizzontale;
+    prova.P0 = {static_cast<float>(centro.X - MezzaLineaProva * c),
+                static_cast<float>(centro.Y - MezzaLineaProva * s)};
+    prova.P1 = {static_cast<float>(centro.X + MezzaLineaProva * c),
+                static_cast<float>(centro.Y + MezzaLineaProva * s)};
+    return prova;
+}
+
+// The trial cut that re-cuts a stored section along its own line. Each end
+// of a record lies 25 cm past its crossing along the first axis of the
+// section frame, at the crossing's level: taking the run-outs back gives the
+// crossings, and the line through them is the cut itself, so a section on a
+// skewed line keeps its slope. A record too short for its run-outs is cut
+// along P0-P1.
+LineaSezione LineaDelTaglio(const LineaSezione& s) {
+    const int o = s.Orizzontale;
+    PuntoSezione inizio, fine;
+    RuotaInDirezione(o, s.P0.X, s.P0.Y, inizio.u, inizio.v);
+    RuotaInDirezione(o, s.P1.X, s.P1.Y, fine.u, fine.v);
+    double du = static_cast<double>(fine.u) - inizio.u;
+    const double dv = static_cast<double>(fine.v) - inizio.v;
+    if (du > 2.0 * Sporgenza) du -= 2.0 * Sporgenza;
+    const double lunghezza = std::hypot(du, dv);
+    if (!(lunghezza > 0.0)) return s;  // a point: it crosses nothing
+    Punto verso;
+    RuotaDaDirezione(o, static_cast<float>(du / lunghezza), static_cast<float>(dv / lunghezza),
+                     verso.X, verso.Y);
+    const Punto centro{(s.P0.X + s.P1.X) / 2, (s.P0.Y + s.P1.Y) / 2};
+    return LineaLungo(o, centro, verso.X, verso.Y);
+}
+
+// Within this every point of a re-cut record counts as unchanged (cm): far
+// below what a drawing shows, far above the rounding of a re-cut, and above
+// the 3 decimals of the reinforcement file.
+constexpr float TolleranzaTaglio = 0.01f;
+
+bool StessoPunto(const Punto& a, const Punto& b) {
+    return std::fabs(a.X - b.X) <= TolleranzaTaglio && std::fabs(a.Y - b.Y) <= TolleranzaTaglio;
+}
+
+bool StessoTaglio(const LineaSezione& a, const LineaSezione& b) {
+    return StessoPunto(a.P0, b.P0) && StessoPunto(a.P1, b.P1) && StessoPunto(a.P2, b.P2) &&
+           StessoPunto(a.P3, b.P3) && StessoPunto(a.P4, b.P4) && StessoPunto(a.P5, b.P5);
+}
+
 }  // namespace
 
 bool RitagliaSezione(const Parete& parete, LineaSezione& s) {
@@ -91,23 +142,16 @@ bool RitagliaSezione(const Parete& parete, LineaSezione& s) {
     return true;
 }
 
-LineaSezione LineaDiProva(const Parete& parete, int orizzontale, Punto centro, Punto verso) {
-    double c = orizzontale != 0 ? parete.CosDir2 : parete.CosDir1;
-    double s = orizzontale != 0 ? parete.SinDir2 : parete.SinDir1;
-    if (c == 0.0 && s == 0.0) {
-        const double lunghezza = std::hypot(verso.X, verso.Y);
-        if (lunghezza > 0.0) {
-            c = verso.X / lunghezza;
-            s = verso.Y / lunghezza;
-        }
-    }
-    LineaSezione prova;
-    prova.Orizzontale = orizzontale;
-    prova.P0 = {static_cast<float>(centro.X - MezzaLineaProva * c),
-                static_cast<float>(centro.Y - MezzaLineaProva * s)};
-    prova.P1 = {static_cast<float>(centro.X + MezzaLineaProva * c),
-                static_cast<float>(centro.Y + MezzaLineaProva * s)};
-    return prova;
+LineaSezione LineaDiProva(const Parete& parete, int orizzontale, Punto centro) {
+    Punto verso{static_cast<float>(orizzontale != 0 ? parete.CosDir2 : parete.CosDir1),
+                static_cast<float>(orizzontale != 0 ? parete.SinDir2 : parete.SinDir1)};
+    // A direction square to the section's own axis (the two directions
+    // parallel, as on a wall read with angles 90 / 0) would cut a stub at
+    // the wall's edge: the section runs along its axis, as its guide shows.
+    PuntoSezione telaio;
+    RuotaInDirezione(orizzontale, verso.X, verso.Y, telaio.u, telaio.v);
+    if (std::fabs(telaio.u) < QuasiTraverso) RuotaDaDirezione(orizzontale, 1.0f, 0.0f, verso.X, verso.Y);
+    return LineaLungo(orizzontale, centro, verso.X, verso.Y);
 }
 
 void OrdinaSezioni(Parete& parete) {
@@ -141,15 +185,15 @@ void AggiornaSezioni(Parete& parete, StatoInterfaccia& stato) {
     stato.IndiceSezione = 0;
     while (stato.IndiceSezione <= parete.UltSezione) {
         LineaSezione& s = parete.Sezioni[stato.IndiceSezione];
-        const Punto centro{(s.P0.X + s.P1.X) / 2, (s.P0.Y + s.P1.Y) / 2};
-        LineaSezione taglio =
-            LineaDiProva(parete, s.Orizzontale, centro, {s.P1.X - s.P0.X, s.P1.Y - s.P0.Y});
+        LineaSezione taglio = LineaDelTaglio(s);
         if (!RitagliaSezione(parete, taglio)) {
             // The next record moves into this place and is examined next.
             EliminaSezione(parete, stato.IndiceSezione);
             continue;
         }
-        s = taglio;
+        // A record whose crossings are where it says stays as it is, so that
+        // opening and saving a design never rewrites it by rounding alone.
+        if (!StessoTaglio(taglio, s)) s = taglio;
         stato.OrientSezione = s.Orizzontale;
         ++stato.IndiceSezione;
     }

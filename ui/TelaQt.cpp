@@ -17,6 +17,12 @@ QString TestoQt(const std::string& testo) {
     return s;
 }
 
+QRegion Anello(const std::vector<PuntoPixel>& punti) {
+    QPolygon poligono;
+    for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
+    return QRegion(poligono, Qt::OddEvenFill);
+}
+
 QImage NuovoStrato(QSize dimensione, QColor colore) {
     QImage strato(dimensione.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     strato.fill(colore);
@@ -111,11 +117,23 @@ void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, i
     QPolygon poligono;
     for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
     QPainter pittore(&Strato(strato));
+    if (ritaglio_) pittore.setClipRegion(*ritaglio_);
     PreparaPenna(pittore, colore);
     pittore.setBrush(ColoreQt(colore));
     pittore.drawPolygon(poligono);
     Segna(strato, poligono.boundingRect());
     update();
+}
+
+void TelaQt::RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
+                              const std::vector<std::vector<PuntoPixel>>& fori) {
+    // The openings are taken away one by one rather than added under the
+    // odd-even rule, so that one reaching beyond the outline, or two that
+    // overlap, paint nothing where they lie. A region of pixel spans costs
+    // little to set on each of the many pieces of a map.
+    QRegion area = Anello(contorno);
+    for (const std::vector<PuntoPixel>& foro : fori) area -= Anello(foro);
+    ritaglio_ = area;
 }
 
 void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,

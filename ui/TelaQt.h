@@ -3,7 +3,10 @@
 #include "drawing/TelaSchermo.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
+
+#include <optional>
 
 class QPainter;
 
@@ -29,6 +32,9 @@ public:
                   bool pieno) override;
     void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) override;
     void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) override;
+    void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
+                          const std::vector<std::vector<PuntoPixel>>& fori) override;
+    void RimuoviRitaglio() override { ritaglio_.reset(); }
     void Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
                const std::string& testo) override;
 
@@ -62,4 +68,6 @@ private:
     QColor primoPiano_{Qt::white};
     StileTratto stile_ = StileTratto::Continuo;
     int spessore_ = 1;
+    // Where Poligono may paint, while a clip is set.
+    std::optional<QRegion> ritaglio_;
 };

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -145,6 +146,13 @@ TEST(EstendiZonaAncoraggio, WidensAcrossTheBarsOnly) {
         Parete p;
         p.GradiArm1 = c.gradiArm1;
         p.GradiArm2 = c.gradiArm2;
+        // The bars lie at gradiArm1 and gradiArm1 + gradiArm2 on the wall.
+        const double r1 = c.gradiArm1 * M_PI / 180.0;
+        const double r2 = (c.gradiArm1 + c.gradiArm2) * M_PI / 180.0;
+        p.CosDir1 = std::cos(r1);
+        p.SinDir1 = std::sin(r1);
+        p.CosDir2 = std::cos(r2);
+        p.SinDir2 = std::sin(r2);
         std::array<Vertice, 4> zona{};
         for (int i = 0; i < 4; ++i) zona[i] = {c.zona[i].X, c.zona[i].Y, 0};
         EstendiZonaAncoraggio(zona, 10.0f, p, c.direzione);
@@ -154,3 +162,102 @@ TEST(EstendiZonaAncoraggio, WidensAcrossTheBarsOnly) {
         }
     }
 }
+
+namespace {
+
+struct CasoBarreSullaParete {
+    std::string Nome;
+    int TipoStruttura = 0;
+    float Angolo1 = 90.0f, Angolo2 = 90.0f;  // as the wall file gives them
+    int Direzione = 0;
+};
+
+void PrintTo(const CasoBarreSullaParete& c, std::ostream* os) { *os << c.Nome; }
+
+class BarreSullaParete : public testing::TestWithParam<CasoBarreSullaParete> {};
+
+struct Vettore {
+    double X = 0.0, Y = 0.0;
+};
+
+double Prodotto(Vettore a, Vettore b) { return a.X * b.X + a.Y * b.Y; }
+double Vettoriale(Vettore a, Vettore b) { return a.X * b.Y - a.Y * b.X; }
+
+}  // namespace
+
+// On every wall the zone, laid along the wall's two directions, grows by L
+// at both ends of its bars, and only there: each corner moves along the bars,
+// outwards, so far that the side across the bars moves by L.
+TEST_P(BarreSullaParete, TheZoneGrowsAlongItsBarsOnly) {
+    const CasoBarreSullaParete& c = GetParam();
+    Parete p;
+    p.TipoStruttura = c.TipoStruttura;
+    ImpostaAngoli(p, c.Angolo1, c.Angolo2);
+    const Vettore d1{p.CosDir1, p.SinDir1};
+    const Vettore d2{p.CosDir2, p.SinDir2};
+    const Vettore barre = c.Direzione == 0 ? d1 : d2;
+    const Vettore traverso = c.Direzione == 0 ? d2 : d1;
+
+    // The zone as the canvas lays it: from (100, 100) 200 cm along
+    // direction 1 and 150 cm along direction 2, clockwise.
+    const Punto a{100, 100};
+    Punto opposto{static_cast<float>(100 + 200 * d1.X + 150 * d2.X),
+                  static_cast<float>(100 + 200 * d1.Y + 150 * d2.Y)};
+    Punto b, d;
+    CompletaParallelogramma(p, a, opposto, b, d);
+    std::array<Punto, 4> angoli{a, b, opposto, d};
+    double area = 0.0;
+    for (int i = 0; i < 4; ++i) area += Vettoriale({angoli[i].X, angoli[i].Y},
+                                                   {angoli[(i + 1) % 4].X, angoli[(i + 1) % 4].Y});
+    if (area > 0.0) std::swap(angoli[1], angoli[3]);
+
+    constexpr float L = 40.0f;
+    std::array<Vertice, 4> zona{};
+    for (int i = 0; i < 4; ++i) zona[i] = {angoli[i].X, angoli[i].Y, 0};
+    EstendiZonaAncoraggio(zona, L, p, c.Direzione);
+
+    const double passo = L / std::fabs(Vettoriale(barre, traverso));
+    for (int i = 0; i < 4; ++i) {
+        // The corner joined to corner i along the bars: the side from i-1 to
+        // i and the side from i to i+1 alternate between the two directions.
+        const Punto& q = angoli[i];
+        const Punto& prima = angoli[(i + 3) % 4];
+        const Punto& dopo = angoli[(i + 1) % 4];
+        const Vettore lato{static_cast<double>(dopo.X) - q.X, static_cast<double>(dopo.Y) - q.Y};
+        const bool lungoBarre = std::fabs(Vettoriale(lato, barre)) < 1e-3 * std::hypot(lato.X, lato.Y);
+        const Punto& altro = lungoBarre ? dopo : prima;
+        const double verso =
+            Prodotto({static_cast<double>(q.X) - altro.X, static_cast<double>(q.Y) - altro.Y}, barre) > 0
+                ? 1.0
+                : -1.0;
+        const Vertice& r = zona[(i + 1) % 4];
+        EXPECT_NEAR(r.X, q.X + verso * passo * barre.X, 2e-3) << "corner " << i;
+        EXPECT_NEAR(r.Y, q.Y + verso * passo * barre.Y, 2e-3) << "corner " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, BarreSullaParete,
+    testing::Values(
+        CasoBarreSullaParete{.Nome = "Type0Angles90And90Direction1", .Direzione = 0},
+        CasoBarreSullaParete{.Nome = "Type0Angles90And90Direction2", .Direzione = 1},
+        // Reproduction: direction 1 is drawn at 105 degrees, the widening
+        // took 75 and moved all four sides.
+        CasoBarreSullaParete{.Nome = "Type0Angles75And165Direction1", .Angolo1 = 75,
+                             .Angolo2 = 165, .Direzione = 0},
+        CasoBarreSullaParete{.Nome = "Type0Angles75And165Direction2", .Angolo1 = 75,
+                             .Angolo2 = 165, .Direzione = 1},
+        CasoBarreSullaParete{.Nome = "Type0Angles40AndMinus30Direction1", .Angolo1 = 40,
+                             .Angolo2 = -30, .Direzione = 0},
+        CasoBarreSullaParete{.Nome = "Type0Angles40AndMinus30Direction2", .Angolo1 = 40,
+                             .Angolo2 = -30, .Direzione = 1},
+        // Direction 2 at 55 degrees, where the sum of the file angles gives 125.
+        CasoBarreSullaParete{.Nome = "Type0Angles80And45Direction2", .Angolo1 = 80,
+                             .Angolo2 = 45, .Direzione = 1},
+        CasoBarreSullaParete{.Nome = "Type2Angles75And165Direction1", .TipoStruttura = 2,
+                             .Angolo1 = 75, .Angolo2 = 165, .Direzione = 0},
+        CasoBarreSullaParete{.Nome = "Type2Angles75And165Direction2", .TipoStruttura = 2,
+                             .Angolo1 = 75, .Angolo2 = 165, .Direzione = 1},
+        CasoBarreSullaParete{.Nome = "Type2Angles120And60Direction2", .TipoStruttura = 2,
+                             .Angolo1 = 120, .Angolo2 = 60, .Direzione = 1}),
+    [](const auto& info) { return info.param.Nome; });

@@ -456,4 +456,53 @@ TEST(MappaColori, TriangoliFuoriElencoIgnorati) {
     EXPECT_EQ(m.Poligoni().size(), 1u);
 }
 
+std::vector<float> Valori(const std::vector<PuntoPixel>& punti) {
+    std::vector<float> v;
+    for (const PuntoPixel& p : punti) {
+        v.push_back(static_cast<float>(p.X));
+        v.push_back(static_cast<float>(p.Y));
+    }
+    return v;
+}
+
+// The fills keep to the reinforcement outline minus its openings, and the
+// markers over them are not clipped. A ring left in ForiArmatura by an
+// earlier wall with more openings is no hole of this one.
+TEST(MappaColori, RiempimentiRitagliatiAlContornoMenoLeAperture) {
+    Parete p = ConNodi({{0, 0}, {20, 0}, {0, 20}}, {{0, 1, 2}});
+    p.ContornoArmatura = {{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}};
+    p.ForiArmatura = {{{5, 5}, {5, 10}, {10, 10}, {10, 5}, {5, 5}},
+                      {{12, 12}, {12, 15}, {15, 15}, {15, 12}, {12, 12}}};
+    p.NumAperture = 1;
+    for (const int tipo : {5, 0}) {
+        SCOPED_TRACE(tipo);
+        MappaDiProva m;
+        m.Stato.TipoMappa = tipo;
+        m.Stato.ScalaMax = 10.0f;
+        Richieste(p, 0, {0, 5, 10});
+        m.Disegna(p);
+        const auto& tratti = m.Banco.Tela.Tratti;
+        ASSERT_EQ(m.Banco.Tela.Ritagli.size(), 1u);
+        const RitaglioTela& r = m.Banco.Tela.Ritagli[0];
+        EXPECT_EQ(Valori(r.Contorno), Pixel({{0, 0}, {0, 20}, {20, 20}, {20, 0}, {0, 0}}));
+        ASSERT_EQ(r.Fori.size(), 1u);
+        EXPECT_EQ(Valori(r.Fori[0]), Pixel({{5, 5}, {5, 10}, {10, 10}, {10, 5}, {5, 5}}));
+        // Every fill under the clip, every marker after it.
+        EXPECT_EQ(r.Dal, 0);
+        ASSERT_GE(r.Al, 1);
+        for (int i = 0; i < static_cast<int>(tratti.size()); ++i)
+            EXPECT_EQ(tratti[i].Tipo, i < r.Al ? "Poligono" : "Riquadro") << i;
+        EXPECT_EQ(static_cast<int>(m.Riquadri().size()), 3);
+    }
+}
+
+// A wall whose contours are not built yet is drawn as it comes.
+TEST(MappaColori, SenzaContornoNessunRitaglio) {
+    MappaDiProva m;
+    m.Stato.TipoMappa = 5;
+    m.Disegna(ConNodi({{0, 0}, {20, 0}, {0, 20}}, {{0, 1, 2}}));
+    EXPECT_EQ(m.Poligoni().size(), 1u);
+    EXPECT_TRUE(m.Banco.Tela.Ritagli.empty());
+}
+
 }  // namespace

@@ -75,7 +75,7 @@ TEST(RitagliaZona, ClipsToOutlineAndOpenings) {
     const Caso casi[] = {
         {.nome = "inside, widened by the lap",
          // Vertical bars of direction 1 (90 degrees): the horizontal ends move 48 cm out.
-         .parete = [] { Parete p = PareteRettangolare(300, 200); p.GradiArm1 = 90; p.GradiArm2 = 90; return p; }(),
+         .parete = [] { Parete p = PareteRettangolare(300, 200); ImpostaAngoli(p, 90, 90); return p; }(),
          .zona = {{{100, 60}, {100, 140}, {200, 140}, {200, 60}}},
          .tipo = IntegrativaPiu,
          .atteso = {{200, 12}, {100, 12}, {100, 188}, {200, 188}}},

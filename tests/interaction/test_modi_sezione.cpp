@@ -120,6 +120,20 @@ TEST(AssegnaSez, MoreThanFortyOneCrossingsAreAllCounted) {
     Vicino(b.sessione.parete.Sezioni[0].P1, 525, 75);
 }
 
+// Read with angles 90 / 0, both directions are vertical: a horizontal
+// section cut along direction 2 was a 50 cm stub at the wall's bottom edge.
+TEST(AssegnaSez, WithParallelDirectionsAHorizontalSectionRunsAlongItsGuide) {
+    Parete p = PareteRettangolare(300, 200);
+    ImpostaAngoli(p, 90, 0);
+    BancoModi b(std::move(p));
+    Piazza(b, ModoInput::NuovaSezioneOrizzontale, 100, 100, 100, 120);
+    ASSERT_EQ(b.sessione.parete.UltSezione, 0);
+    const LineaSezione& s = b.sessione.parete.Sezioni[0];
+    Vicino(s.P0, -25, 120);
+    Vicino(s.P1, 325, 120);
+    Vicino(s.P3, -25, 70);
+}
+
 TEST(ModiSezione, AReleaseLevelWithTheTopEdgeIsRefusedAndKeepsTheSnapshot) {
     BancoModi b(ConAssi(PareteRettangolare(300, 200)));
     const ProgettoParete prima = b.sessione.parete.Progetto();

@@ -2,10 +2,14 @@
 #include "model/Sezioni.h"
 #include "model/StatoInterfaccia.h"
 #include "PareteDiProva.h"
+#include "StampaSezione.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
+#include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -41,7 +45,111 @@ LineaSezione Marcata(float nome, float chiaveX, float chiaveY, int orizzontale) 
     return Taglio(nome, 0, chiaveX, chiaveY, orizzontale);
 }
 
+Parete ConAngoli(Parete p, float angolo1, float angolo2) {
+    ImpostaAngoli(p, angolo1, angolo2);
+    return p;
+}
+
+LineaSezione Record(Punto p0, Punto p1, Punto p2, Punto p3, Punto p4, Punto p5, int orizzontale) {
+    return {p0, p1, p2, p3, p4, p5, orizzontale};
+}
+
+// The two sections of the rectangle 400 x 300 as the upkeep builds them.
+const LineaSezione OrizzontaleY100 =
+    Record({-25, 100}, {425, 100}, {-35, 70}, {-25, 50}, {425, 50}, {435, 70}, 1);
+const LineaSezione VerticaleX150 =
+    Record({150, -25}, {150, 325}, {180, -35}, {200, -25}, {200, 325}, {180, 335}, 0);
+
+struct CasoSezioneSuAngoli {
+    std::string Nome;
+    float Angolo1 = 90.0f, Angolo2 = 90.0f;
+    LineaSezione Sezione;  // as stored before the pass
+    LineaSezione Atteso;
+};
+
+void PrintTo(const CasoSezioneSuAngoli& c, std::ostream* os) { *os << c.Nome; }
+
+class SezioneSuAngoli : public testing::TestWithParam<CasoSezioneSuAngoli> {};
+
 }  // namespace
+
+// A section is re-cut along its own line whatever the reinforcement
+// directions, and a pass over a record where it belongs changes no bit of it.
+TEST_P(SezioneSuAngoli, KeepsItsLineThroughThreePasses) {
+    const CasoSezioneSuAngoli& c = GetParam();
+    StatoInterfaccia stato;
+    Parete p = ConAngoli(PareteRettangolare(400, 300), c.Angolo1, c.Angolo2);
+    Aggiungi(p, c.Sezione);
+    for (int passata = 1; passata <= 3; ++passata) {
+        AggiornaSezioni(p, stato);
+        ASSERT_EQ(p.UltSezione, 0) << "pass " << passata;
+        EXPECT_EQ(p.Sezioni[0], c.Atteso) << "pass " << passata;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, SezioneSuAngoli,
+    testing::Values(
+        CasoSezioneSuAngoli{.Nome = "Angles90And90Horizontal", .Angolo1 = 90, .Angolo2 = 90,
+                            .Sezione = Taglio(-80, 100, 470, 100, 1), .Atteso = OrizzontaleY100},
+        CasoSezioneSuAngoli{.Nome = "Angles90And90Vertical", .Angolo1 = 90, .Angolo2 = 90,
+                            .Sezione = Taglio(150, 320, 150, -60, 0), .Atteso = VerticaleX150},
+        // Reproduction: read with angles 90 / 0, the horizontal section at
+        // y = 100 became a 50 cm stub at y = 0.
+        CasoSezioneSuAngoli{.Nome = "Angles90And0HorizontalAtY100IsNoStubAtY0", .Angolo1 = 90,
+                            .Angolo2 = 0, .Sezione = OrizzontaleY100, .Atteso = OrizzontaleY100},
+        CasoSezioneSuAngoli{.Nome = "Angles90And0Vertical", .Angolo1 = 90, .Angolo2 = 0,
+                            .Sezione = VerticaleX150, .Atteso = VerticaleX150},
+        CasoSezioneSuAngoli{.Nome = "Angles75And165Horizontal", .Angolo1 = 75, .Angolo2 = 165,
+                            .Sezione = Taglio(-80, 100, 470, 100, 1), .Atteso = OrizzontaleY100},
+        CasoSezioneSuAngoli{.Nome = "Angles75And165Vertical", .Angolo1 = 75, .Angolo2 = 165,
+                            .Sezione = VerticaleX150, .Atteso = VerticaleX150},
+        CasoSezioneSuAngoli{.Nome = "Angles40AndMinus30Horizontal", .Angolo1 = 40,
+                            .Angolo2 = -30, .Sezione = OrizzontaleY100, .Atteso = OrizzontaleY100},
+        CasoSezioneSuAngoli{.Nome = "Angles40AndMinus30Vertical", .Angolo1 = 40, .Angolo2 = -30,
+                            .Sezione = Taglio(150, 320, 150, -60, 0), .Atteso = VerticaleX150},
+        // A section grown past by the outline, on skewed directions.
+        CasoSezioneSuAngoli{.Nome = "Angles75And165GrownPast", .Angolo1 = 75, .Angolo2 = 165,
+                            .Sezione = Taglio(100, 100, 300, 100, 1), .Atteso = OrizzontaleY100}),
+    [](const auto& info) { return info.param.Nome; });
+
+// Each end sits 25 cm past its crossing at that crossing's level: the re-cut
+// runs through the crossings, so a skewed section keeps its slope.
+TEST(AggiornaSezioni, ASkewedSectionKeepsItsSlopeAndTurnsWithNoDirection) {
+    // Cut at 30 degrees through the middle of 400 x 300: it leaves x = 0 at
+    // y = 150 - 200 tan 30 and x = 400 at y = 150 + 200 tan 30.
+    StatoInterfaccia stato;
+    Parete p = ConAngoli(PareteRettangolare(400, 300), 75, 165);
+    const float d = 200.0f * static_cast<float>(std::tan(M_PI / 6));
+    LineaSezione s = Taglio(200 - 1000 * std::cos(M_PI / 6), 150 - 1000 * std::sin(M_PI / 6),
+                            200 + 1000 * std::cos(M_PI / 6), 150 + 1000 * std::sin(M_PI / 6), 1);
+    ASSERT_TRUE(RitagliaSezione(p, s));
+    AttesoPunto(s.P0, -25, 150 - d);
+    AttesoPunto(s.P1, 425, 150 + d);
+    Aggiungi(p, s);
+    for (int passata = 1; passata <= 3; ++passata) {
+        AggiornaSezioni(p, stato);
+        ASSERT_EQ(p.UltSezione, 0);
+        EXPECT_EQ(p.Sezioni[0], s) << "pass " << passata;
+    }
+    // The same cut after the wall grew 100 cm to the right reaches the new side.
+    p = ConAngoli(PareteRettangolare(500, 400), 75, 165);
+    Aggiungi(p, s);
+    AggiornaSezioni(p, stato);
+    ASSERT_EQ(p.UltSezione, 0);
+    AttesoPunto(p.Sezioni[0].P0, -25, 150 - d);
+    AttesoPunto(p.Sezioni[0].P1, 525, 150 + 1.5f * d);
+}
+
+// On skewed directions a section above the wall was turned onto the wall
+// instead of being deleted.
+TEST(AggiornaSezioni, ASectionAboveASkewedWallIsDeleted) {
+    StatoInterfaccia stato;
+    Parete p = ConAngoli(PareteRettangolare(400, 300), 75, 165);
+    Aggiungi(p, Record({-25, 350}, {425, 350}, {-35, 320}, {-25, 300}, {425, 300}, {435, 320}, 1));
+    AggiornaSezioni(p, stato);
+    EXPECT_EQ(p.UltSezione, -1);
+}
 
 TEST(AggiornaSezioni, HorizontalLineIsRecutBeyondTheWall) {
     StatoInterfaccia stato;

@@ -1,5 +1,8 @@
 #include "PareteDiProva.h"
 
+#include "model/Angoli.h"
+#include "model/Direzioni.h"
+
 std::vector<Punto> Chiuso(std::vector<Punto> anello) {
     anello.push_back(anello.front());
     return anello;
@@ -46,4 +49,13 @@ Parete PareteAssi() {
     p.GradiArm1 = 90.0f;
     p.GradiArm2 = 90.0f;
     return p;
+}
+
+void ImpostaAngoli(Parete& parete, float angolo1, float angolo2) {
+    const bool tipo0 = parete.TipoStruttura == 0;
+    parete.GradiArm1 = NormalizzaAngolo180(angolo1);
+    parete.AngoloArm1 = tipo0 ? RadSupplementare(parete.GradiArm1) : GradiRad(parete.GradiArm1);
+    parete.GradiArm2 = NormalizzaAngolo180(angolo2);
+    parete.AngoloArm2 = tipo0 ? GradiRad(parete.GradiArm2) : RadSupplementare(parete.GradiArm2);
+    CalcolaDirezioni(parete);
 }

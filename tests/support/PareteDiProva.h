@@ -29,3 +29,8 @@ void AggiungiApertura(Parete& parete, float x1, float y1, float x2, float y2);
 // vertical, direction 2 horizontal (direction cosines); GradiArm1 and
 // GradiArm2 are 90.
 Parete PareteAssi();
+
+// The reinforcement angles of a wall file (degrees) turned into the wall's
+// angles and directions as the wall reader turns them for the wall's
+// TipoStruttura.
+void ImpostaAngoli(Parete& parete, float angolo1, float angolo2);

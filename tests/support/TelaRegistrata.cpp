@@ -52,6 +52,16 @@ void TelaRegistrata::Cerchio(StratoTela strato, float xc, float yc, float r, int
     Tratti.push_back(Nuovo(strato, "Cerchio", {xc, yc, r}, colore));
 }
 
+void TelaRegistrata::RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
+                                      const std::vector<std::vector<PuntoPixel>>& fori) {
+    RimuoviRitaglio();
+    Ritagli.push_back({contorno, fori, static_cast<int>(Tratti.size()), -1});
+}
+
+void TelaRegistrata::RimuoviRitaglio() {
+    if (!Ritagli.empty() && Ritagli.back().Al < 0) Ritagli.back().Al = static_cast<int>(Tratti.size());
+}
+
 void TelaRegistrata::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
                               int colore) {
     std::vector<float> valori;

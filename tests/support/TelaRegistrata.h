@@ -25,6 +25,16 @@ struct TrattoTela {
     bool operator==(const TrattoTela&) const = default;
 };
 
+// A clip of the polygons as the recording canvas saw it: from the stroke
+// index Dal (the size of Tratti when it was set) to the index Al (its size
+// when it was removed; -1 while it holds).
+struct RitaglioTela {
+    std::vector<PuntoPixel> Contorno;
+    std::vector<std::vector<PuntoPixel>> Fori;
+    int Dal = 0;
+    int Al = -1;
+};
+
 // Recording screen canvas: every drawing call becomes one TrattoTela; state
 // changes are kept and stamped on the calls that follow. Cancella drops the
 // strokes of the layer it names, as the real canvas would.
@@ -33,6 +43,7 @@ public:
     TelaRegistrata(float larghezza = 800.0f, float altezza = 600.0f);
 
     std::vector<TrattoTela> Tratti;
+    std::vector<RitaglioTela> Ritagli;
     int Cancellazioni = 0;
     int ColoreSfondo = 0;
 
@@ -53,6 +64,9 @@ public:
                   bool pieno) override;
     void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) override;
     void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) override;
+    void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
+                          const std::vector<std::vector<PuntoPixel>>& fori) override;
+    void RimuoviRitaglio() override;
     void Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
                const std::string& testo) override;
 
