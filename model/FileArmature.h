@@ -11,6 +11,12 @@ struct Parete;
 // are read with the fields they lack left as they were.
 inline constexpr int VersioneArmature = 7;
 
+// Decimals the file keeps of the distributed spacings, of a position's
+// spacing and of the perimeter vertices: a value read must survive them.
+inline constexpr int DecimaliPassoDiffusa = 2;
+inline constexpr int DecimaliPassoPosizione = 3;
+inline constexpr int DecimaliPerimetro = 1;
+
 // Outcome codes of LeggiArmature besides 0.
 namespace CodiceArmature {
 enum : int {
