@@ -154,10 +154,6 @@ bool UltimoChiude(Punto ultimo, Punto primo) {
     return std::fabs(ultimo.X - primo.X) < 0.0001f && std::fabs(ultimo.Y - primo.Y) < 0.0001f;
 }
 
-Punto PuntoScritto(Punto p) {
-    return {ValoreScritto(p.X, DecimaliPerimetro), ValoreScritto(p.Y, DecimaliPerimetro)};
-}
-
 // A closed perimeter: the vertices as written, then the closing element.
 // With togliChiusura a last vertex repeating the first is the closing one;
 // a last vertex that only the file's decimals would make repeat the first
@@ -180,7 +176,7 @@ void LeggiPerimetro(LettoreSequenziale& lettore, const std::string& cosa,
         }
         --vertici;
         perimetro.resize(vertici + 1);
-    } else if (togliChiusura && UltimoChiude(PuntoScritto(ultimo), PuntoScritto(perimetro[0]))) {
+    } else if (togliChiusura && UltimoChiude(VerticeScritto(ultimo), VerticeScritto(perimetro[0]))) {
         lettore.SegnalaErroreRiga(cosa + ": l'ultimo vertice dista dal primo meno di quanto il "
                                   "file conserva (" + FormatoDec(0.1f, DecimaliPerimetro) +
                                   " cm) e ne diverrebbe la chiusura.");
@@ -239,6 +235,10 @@ std::string ErroreLettura(const std::string& percorso, const std::string& motivo
 }
 
 }  // namespace
+
+Punto VerticeScritto(Punto p) {
+    return {ValoreScritto(p.X, DecimaliPerimetro), ValoreScritto(p.Y, DecimaliPerimetro)};
+}
 
 std::string TestoArmature(const Parete& parete) {
     std::string testo;

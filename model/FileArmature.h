@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Esito.h"
+#include "model/Punto.h"
 
 #include <string>
 
@@ -16,6 +17,9 @@ inline constexpr int VersioneArmature = 7;
 inline constexpr int DecimaliPassoDiffusa = 2;
 inline constexpr int DecimaliPassoPosizione = 3;
 inline constexpr int DecimaliPerimetro = 1;
+
+// A perimeter vertex as the file gives it back (DecimaliPerimetro decimals).
+[[nodiscard]] Punto VerticeScritto(Punto p);
 
 // Outcome codes of LeggiArmature besides 0.
 namespace CodiceArmature {
