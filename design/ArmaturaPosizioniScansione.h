@@ -3,8 +3,6 @@
 #include "model/LimiteScansione.h"
 #include "model/Punto.h"
 
-#include <limits>
-
 #include <optional>
 #include <span>
 #include <utility>
@@ -26,8 +24,7 @@ struct ZonaRuotata {
     std::vector<Punto> Poligono;  // open ring
     Punto Inizio;                 // lower corner of the box in the frame
     Punto Fine;                   // upper corner
-    TrattoScansione Tratto{-std::numeric_limits<float>::infinity(),
-                           std::numeric_limits<float>::infinity()};  // lines the wall can hold
+    TrattoScansione Tratto = TrattoIllimitato;  // the lines the wall can hold
 };
 
 // Position p's polygon (row p of PoligoniPos, vertices 0..UltVerticeZona) in

@@ -21,14 +21,16 @@ struct TrattoScansione {
     float Max = 0.0f;
 };
 
+inline constexpr TrattoScansione TrattoIllimitato{-std::numeric_limits<float>::infinity(),
+                                                  std::numeric_limits<float>::infinity()};
+
 // The outline's extent along the axis that asse(Punto) -> float measures (a
 // linear frame: the bar frame of a direction, the axis of a side), widened by
 // MargineOltreContorno. Without an outline the stretch is unbounded.
 template <typename Asse>
 [[nodiscard]] TrattoScansione TrattoParete(const Parete& parete, Asse&& asse) {
     const int n = std::min(parete.NumPuntiContorno, static_cast<int>(parete.Contorno.size()));
-    constexpr float infinito = std::numeric_limits<float>::infinity();
-    if (n <= 0) return {-infinito, infinito};
+    if (n <= 0) return TrattoIllimitato;
     TrattoScansione t{asse(parete.Contorno[0]), asse(parete.Contorno[0])};
     for (int i = 1; i < n; ++i) {
         const float v = asse(parete.Contorno[i]);

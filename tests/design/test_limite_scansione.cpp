@@ -2,14 +2,12 @@
 #include "design/ArmaturaPosizioni.h"
 #include "design/ContorniArmatura.h"
 #include "drawing/BersaglioDxf.h"
-#include "model/Estensione.h"
 #include "model/Impostazioni.h"
 #include "model/LimiteScansione.h"
 #include "model/Parete.h"
 
 #include "FlussoDxfRegistrato.h"
-#include "PareteDiProva.h"
-#include "SessionePosizioni.h"
+#include "ZoneDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +19,10 @@ namespace {
 
 constexpr float Assurda = 3.4e38f;  // cm: no wall reaches it
 
-// A 500 x 300 wall, 12/20 on every layer, its contours built.
-Parete PareteNormale() {
-    Parete p = PareteRettangolare(500.0f, 300.0f);
-    p.SpessoreParete = 30.0f;
-    p.Copriferro = 3.0f;
-    p.DiamDir1Piu = p.DiamDir2Piu = p.DiamDir1Meno = p.DiamDir2Meno = 12;
-    p.PassoDir1Piu = p.PassoDir2Piu = p.PassoDir1Meno = p.PassoDir2Meno = 20.0f;
-    CalcolaEstensione(p);
-    CalcolaContorniArmatura(p);
-    return p;
-}
-
 // A vertex far off, as a reinforcement file or the perimeter editor can give
-// it: every sweep stays within the outline and its margin, so a scan across
-// y lays no more lines than (300 + 2 x margin) / 20 + 1.
+// it, on a 500 x 300 wall with bars at 20 cm: every sweep stays within the
+// outline and its margin, so a scan across y lays no more lines than
+// (300 + 2 x margin) / 20 + 1.
 struct CasoAssurdo {
     const char* nome;
     std::function<void(Parete&)> modifica;
@@ -49,7 +36,7 @@ class VerticeAssurdo : public testing::TestWithParam<CasoAssurdo> {};
 
 TEST_P(VerticeAssurdo, LeScansioniRestanoSullaParete) {
     const CasoAssurdo& c = GetParam();
-    Parete p = PareteNormale();
+    Parete p = PareteAssiArmata(500.0f, 300.0f);
     c.modifica(p);
     const Impostazioni imp;
     FlussoDxfRegistrato flusso;
@@ -76,10 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoAssurdo{.nome = "ZonaFinoAY3e4e38",
                     .modifica =
                         [](Parete& p) {
-                            PosizioneArm pos = ZonaRettangolare(IntegrativaPiu, 1, 100.0f, 50.0f, 200.0f, Assurda);
-                            pos.EstDir[2] = {100.0f, 50.0f};
-                            pos.EstDir[3] = {100.0f, Assurda};
-                            AccodaPosizione(p, pos, Riquadro(100.0f, 50.0f, 200.0f, Assurda));
+                            (void)AggiungiZona(p, {{100, 50}, {100, Assurda}, {200, Assurda}, {200, 50}},
+                                               IntegrativaPiu, 1, 12, 20.0f, {150, 100}, {250, 100},
+                                               {260, 100});
                         },
                     .disegna = [](const Parete& p,
                                   const Bersaglio& b) { ArmaturaPosizioni(p, 0.0f, 0.0f, 0, b); },
