@@ -13,6 +13,13 @@ int Cella(double v, double origine, double lato, int celle) {
     return k >= celle - 1 ? celle - 1 : static_cast<int>(k);
 }
 
+// Cells along one side: clamped while still floating point, since nodes
+// almost on one line give a side ratio far beyond any int.
+int CelleLungo(double rapporto) {
+    constexpr double Massimo = 4096.0;
+    return static_cast<int>(std::clamp(std::ceil(rapporto), 1.0, Massimo));
+}
+
 }  // namespace
 
 GrigliaNodi::GrigliaNodi(std::span<const Nodo> nodi) {
@@ -29,8 +36,8 @@ GrigliaNodi::GrigliaNodi(std::span<const Nodo> nodi) {
     const double altezza = std::max(ymax - ymin, 1e-3);
     const double celle = std::max(1.0, static_cast<double>(nodi.size()) / NodiPerCella);
     const double lato = std::sqrt(larghezza * altezza / celle);
-    colonne_ = std::clamp(static_cast<int>(std::ceil(larghezza / lato)), 1, 4096);
-    righe_ = std::clamp(static_cast<int>(std::ceil(altezza / lato)), 1, 4096);
+    colonne_ = CelleLungo(larghezza / lato);
+    righe_ = CelleLungo(altezza / lato);
     x0_ = xmin;
     y0_ = ymin;
     latoX_ = larghezza / colonne_;

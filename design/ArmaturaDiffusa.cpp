@@ -9,6 +9,7 @@
 #include "drawing/Primitive.h"
 #include "drawing/SolaiPareti.h"
 #include "model/Geometria.h"
+#include "model/LimiteScansione.h"
 #include "model/Numeri.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
@@ -82,9 +83,11 @@ void PercorriBarre(const Parete& parete, const ContornoRuotato& zona, int direzi
     const Rettangolo& box = direzione == 0 ? parete.EstArmDir1 : parete.EstArmDir2;
     const float xa = box.Xmin - MargineScansione;
     const float xb = box.Xmax + MargineScansione;
+    const TrattoScansione tratto = TrattoDirezione(parete, direzione);
+    const float fine = std::min(box.Ymax, tratto.Max);
     std::vector<float> incroci;
     std::vector<std::pair<float, float>> barre;
-    float y = box.Ymin + 1.0f;
+    float y = PrimaLineaNelTratto(box.Ymin + 1.0f, passo, tratto.Min);
     do {
         incroci.clear();
         Incroci(zona.Contorno, xa, xb, y, incroci);
@@ -109,7 +112,7 @@ void PercorriBarre(const Parete& parete, const ContornoRuotato& zona, int direzi
         const float prossima = y + passo;
         if (prossima <= y) break;
         y = prossima;
-    } while (y < box.Ymax);
+    } while (y < fine);
 }
 
 // Diameter and spacing of one distributed layer.

@@ -5,6 +5,7 @@
 #include "drawing/Primitive.h"
 #include "model/Angoli.h"
 #include "model/Layer.h"
+#include "model/LimiteScansione.h"
 #include "model/Parete.h"
 
 #include <algorithm>
@@ -78,8 +79,9 @@ void DisegnaCordolo(const Parete& parete, int p, const std::array<Punto, 4>& v, 
 
     if (pos.Passo > 0.0f) {
         const auto [xmin, xmax] = EstremiFascia(t, v);
-        const float ultimo = xmax - MarginePassi * pos.Passo;
-        float u = xmin + MarginePassi * pos.Passo;
+        const TrattoScansione tratto = TrattoParete(parete, [&](Punto q) { return t.In(q).X; });
+        const float ultimo = std::min(xmax - MarginePassi * pos.Passo, tratto.Max);
+        float u = PrimaLineaNelTratto(xmin + MarginePassi * pos.Passo, pos.Passo, tratto.Min);
         while (true) {
             linea(t.Da(u, r1.Y), t.Da(u, r2.Y), Layer::ArmIntegr2);
             const float prossimo = u + pos.Passo;

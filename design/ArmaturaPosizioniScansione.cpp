@@ -29,6 +29,7 @@ std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p) {
     const Punto& e = pos.EstDir[2 * zona.Direzione + 1];
     RuotaInDirezione(zona.Direzione, s.X, s.Y, zona.Inizio.X, zona.Inizio.Y);
     RuotaInDirezione(zona.Direzione, e.X, e.Y, zona.Fine.X, zona.Fine.Y);
+    zona.Tratto = TrattoDirezione(parete, zona.Direzione);
     return zona;
 }
 

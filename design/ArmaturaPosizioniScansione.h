@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/LimiteScansione.h"
 #include "model/Punto.h"
 
 #include <optional>
@@ -23,6 +24,7 @@ struct ZonaRuotata {
     std::vector<Punto> Poligono;  // open ring
     Punto Inizio;                 // lower corner of the box in the frame
     Punto Fine;                   // upper corner
+    TrattoScansione Tratto = TrattoIllimitato;  // the lines the wall can hold
 };
 
 // Position p's polygon (row p of PoligoniPos, vertices 0..UltVerticeZona) in
@@ -44,7 +46,8 @@ struct LineaZona {
 // or on it (the screen preview lays a last line landing on the edge).
 enum class FineScansione { PrimaDelBordo, SulBordo };
 
-// Calls linea(const LineaZona&) for every scan line, the first one always.
+// Calls linea(const LineaZona&) for every scan line within the zone's
+// Tratto, the first one always.
 // A spacing of 0 or less lays no line at all.
 template <typename Linea>
 void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea);
@@ -74,7 +77,8 @@ void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Line
     const float xa = zona.Inizio.X - MargineScansioneZona;
     const float xb = zona.Fine.X + MargineScansioneZona;
     LineaZona l;
-    float y = zona.Inizio.Y;
+    const float ultima = std::min(zona.Fine.Y, zona.Tratto.Max);
+    float y = PrimaLineaNelTratto(zona.Inizio.Y, passo, zona.Tratto.Min);
     while (true) {
         l.Y = y;
         l.YLinea = LineaSpostata(zona, y);
@@ -84,6 +88,6 @@ void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Line
         const float prossima = y + passo;
         if (prossima <= y) break;  // a spacing too small to move y on
         y = prossima;
-        if (fine == FineScansione::SulBordo ? !(y <= zona.Fine.Y) : !(y < zona.Fine.Y)) break;
+        if (fine == FineScansione::SulBordo ? !(y <= ultima) : !(y < ultima)) break;
     }
 }

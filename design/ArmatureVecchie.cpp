@@ -4,6 +4,7 @@
 #include "design/GeometriaZona.h"
 #include "design/ListaPosizioni.h"
 #include "design/RitagliaZona.h"
+#include "model/FileArmature.h"
 #include "model/LettoreSequenziale.h"
 #include "model/LimitiFile.h"
 #include "model/Numeri.h"
@@ -38,6 +39,7 @@ float LeggiPositivo(LettoreSequenziale& lettore, const std::string& cosa) {
 
 void LeggiStrato(LettoreSequenziale& lettore, float& passo, int& diametro) {
     passo = LeggiPositivo(lettore, "il passo dell'armatura diffusa");
+    VerificaPassoScritto(lettore, passo, "passo dell'armatura diffusa", DecimaliPassoDiffusa);
     diametro = LeggiConteggio(lettore, "diametro dell'armatura diffusa", 1, 32767);
 }
 

@@ -11,6 +11,9 @@
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -27,13 +30,29 @@ std::string NonCaricata(const std::string& file, const std::string& perche) {
     return "Il file delle armature " + file + " " + perche + ": l'armatura non è stata caricata.";
 }
 
+std::string TestoVersione(double versione) {
+    std::array<char, 32> testo{};
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), versione).ptr;
+    return std::string(testo.data(), fine);
+}
+
 // What the file is when it cannot be loaded by version; nothing when it can.
-std::optional<std::string> VersioneNonCaricabile(const std::string& file, int versione) {
+// -1 is a file without a version line.
+std::optional<std::string> VersioneNonCaricabile(const std::string& file, double versione) {
     if (versione > VersioneArmature)
-        return NonCaricata(file, "è di una versione più recente (" + std::to_string(versione) +
+        return NonCaricata(file, "è di una versione più recente (" + TestoVersione(versione) +
                                      ") di quella gestita (" +
                                      std::to_string(VersioneArmature) + ")");
+    if (!(versione >= 0.0) && versione != -1.0)
+        return NonCaricata(file, "dichiara una versione non valida (" + TestoVersione(versione) + ")");
     return std::nullopt;
+}
+
+// The layout of a version between two (6.5) is that of the next one, as the
+// wall reader compares versions: a field added in version n is read when the
+// version is above n - 1.
+int VersioneDelFormato(double versione) {
+    return versione < 0.0 ? -1 : static_cast<int>(std::ceil(versione));
 }
 
 }  // namespace
@@ -50,9 +69,10 @@ Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, const Impostazioni
     };
     std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
     if (!lettore) return rifiuta(Esito::Errore(NonCaricata(file, "non si può aprire")));
-    const int versione = VersioneDaRiga(lettore->LeggiRiga());
-    if (const auto motivo = VersioneNonCaricabile(file, versione))
+    const double dichiarata = VersioneDaRiga(lettore->LeggiRiga());
+    if (const auto motivo = VersioneNonCaricabile(file, dichiarata))
         return rifiuta(Esito::Errore(*motivo));
+    const int versione = VersioneDelFormato(dichiarata);
 
     if (versione > 3) {
         std::string data = lettore->LeggiRiga();

@@ -21,9 +21,10 @@ std::string NomeLayerDigitato(std::string nome) {
     return nome;
 }
 
-float ValoreScala(const std::string& testo, float memorizzato) {
+std::optional<float> ScalaDigitata(const std::string& testo) {
     const float valore = ValoreTesto(testo);
-    return valore > 0.0f ? valore : memorizzato;
+    if (!(valore > 0.0f) || !(ValoreScritto(valore, DecimaliScalaDxf) > 0.0f)) return std::nullopt;
+    return valore;
 }
 
 std::optional<std::string> Leggi(ValoriDialogoDxf& valori, Impostazioni& imp, int& dxfR12) {
@@ -36,16 +37,18 @@ std::optional<std::string> Leggi(ValoriDialogoDxf& valori, Impostazioni& imp, in
     DerivaLayerSuperiore(nuove);
     if (auto nome = LayerNonValido(nuove)) return nome;
 
-    nuove.ScalaMm = ValoreScala(valori.ScalaMm, imp.ScalaMm);
-    nuove.ScalaUnita = ValoreScala(valori.ScalaUnita, imp.ScalaUnita);
-    if (!RicalcolaScalaDxf(nuove)) {
+    const std::optional<float> mm = ScalaDigitata(valori.ScalaMm);
+    const std::optional<float> unita = ScalaDigitata(valori.ScalaUnita);
+    nuove.ScalaMm = mm.value_or(imp.ScalaMm);
+    nuove.ScalaUnita = unita.value_or(imp.ScalaUnita);
+    const bool rapportoValido = RicalcolaScalaDxf(nuove);
+    if (!rapportoValido) {
         nuove.ScalaMm = imp.ScalaMm;
         nuove.ScalaUnita = imp.ScalaUnita;
     }
     // A refused box shows the stored value again.
-    if (ValoreTesto(valori.ScalaMm) <= 0.0f) valori.ScalaMm = ArrotondaStr(nuove.ScalaMm, 2);
-    if (ValoreTesto(valori.ScalaUnita) <= 0.0f)
-        valori.ScalaUnita = ArrotondaStr(nuove.ScalaUnita, 2);
+    if (!mm || !rapportoValido) valori.ScalaMm = ArrotondaStr(nuove.ScalaMm, 2);
+    if (!unita || !rapportoValido) valori.ScalaUnita = ArrotondaStr(nuove.ScalaUnita, 2);
     for (int i = 0; i < RigheLayerDxf; ++i) valori.Nomi[i] = nuove.NomiLayer[i];
     imp = std::move(nuove);
     dxfR12 = valori.R12 ? 1 : 0;

@@ -28,8 +28,10 @@ struct ValoriDialogoDxf {
 // A typed layer name with its first blank turned into "_".
 [[nodiscard]] std::string NomeLayerDigitato(std::string nome);
 
-// A typed print-scale value: the number when it is above 0, otherwise the stored one.
-[[nodiscard]] float ValoreScala(const std::string& testo, float memorizzato);
+// A typed print-scale number: none unless it is above 0 also as the settings
+// file keeps it (DecimaliScalaDxf decimals: 0.0004 would come back as 0 and
+// spoil the whole file at the next start).
+[[nodiscard]] std::optional<float> ScalaDigitata(const std::string& testo);
 
 // Takes the dialog's values over into the settings (Leggi): names with the
 // first blank replaced, colours, flags, the print scale (a box that holds no

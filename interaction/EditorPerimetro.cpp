@@ -1,6 +1,7 @@
 #include "interaction/EditorPerimetro.h"
 
 #include "design/Modifica.h"
+#include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
@@ -137,7 +138,9 @@ void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra) {
     Modifica modifica(sessione, finestra, CodaRicalcolo::Completa, PuntoAnnullamento::Si);
     const int n = stato.UltVerticeLista + 1;
     std::vector<Punto> poligono;
-    for (int i = 0; i < n; ++i) poligono.push_back(PuntoVertice(stato, i));
+    // Kept as the reinforcement file keeps them, so that what is saved and
+    // reopened (and all that is derived from it) is what the engineer saw.
+    for (int i = 0; i < n; ++i) poligono.push_back(VerticeScritto(PuntoVertice(stato, i)));
     if (n > 0) poligono.push_back(poligono.front());
     const bool esterno = stato.PerimetroInModifica == 0;
     (esterno ? p.PerimetroEsterno : p.PerimetroInterno) = poligono;

@@ -11,6 +11,7 @@
 #include "model/Sessione.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -68,6 +69,15 @@ LatoCordolo LatoDi(const Parete& parete, const PosizioneArm& pos) {
     l.S = vertice(q == m - 1 ? 0 : q + 1);
     l.Apertura = true;
     return l;
+}
+
+constexpr float DiametroMinimoStaffe = 6.0f;
+// The longitudinal bars may be thinner than the stirrups.
+constexpr float DiametroMinimoCorrenti = 2.0f;
+
+bool AccettaDiametro(int& campo, std::optional<int> diametro) {
+    if (diametro) campo = *diametro;
+    return diametro.has_value();
 }
 
 }  // namespace
@@ -160,7 +170,7 @@ bool ValidaVoceCordolo(PosizioneArm& pos, int id, std::string& testo, const std:
     bool accettato = false;
     switch (id) {
         case VoceCordolo::Diametro:
-            if ((accettato = x >= 6.0f)) pos.Diametro = static_cast<int>(std::nearbyint(x));
+            accettato = AccettaDiametro(pos.Diametro, DiametroDigitato(x, DiametroMinimoStaffe));
             break;
         case VoceCordolo::Passo:
             if ((accettato = x >= 4.0f && x <= 50.0f)) pos.Passo = x;
@@ -169,7 +179,7 @@ bool ValidaVoceCordolo(PosizioneArm& pos, int id, std::string& testo, const std:
             if ((accettato = x >= 2.0f)) pos.CopriferroCordolo = x;
             break;
         case VoceCordolo::DiamCorrenti:
-            if ((accettato = x >= 2.0f)) pos.DiamCorrenti = static_cast<int>(std::nearbyint(x));
+            accettato = AccettaDiametro(pos.DiamCorrenti, DiametroDigitato(x, DiametroMinimoCorrenti));
             break;
         case VoceCordolo::Larghezza:
             if ((accettato = x >= 10.0f)) pos.Larghezza = x;

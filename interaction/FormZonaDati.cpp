@@ -6,12 +6,24 @@
 #include "drawing/Vista.h"
 #include "model/Finestra.h"
 #include "model/Geometria.h"
+#include "model/InteroGriglia.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
 #include "model/Sovrapposizione.h"
 
 #include <cmath>
+
+namespace {
+
+constexpr float DiametroMinimoZona = 6.0f;
+
+}  // namespace
+
+std::optional<int> DiametroDigitato(float valore, float minimo) {
+    if (!(valore >= minimo)) return std::nullopt;
+    return Intero16Bit(valore);
+}
 
 float LarghezzaSuPasso(float larghezza, float passo) {
     const float divisore = std::nearbyint(passo);
@@ -84,15 +96,17 @@ EsitoVoceZona ValidaVoceZona(DatiFormZona& dati, StatoInterfaccia& stato, const 
     const float x = ValoreTesto(testo);
     bool accettato = true;
     switch (id) {
-        case VoceZona::Diametro:
-            if (x < 6.0f) {
+        case VoceZona::Diametro: {
+            const std::optional<int> diametro = DiametroDigitato(x, DiametroMinimoZona);
+            if (!diametro) {
                 accettato = false;
                 break;
             }
-            p.Diametro = static_cast<int>(std::nearbyint(x));
+            p.Diametro = *diametro;
             ManiglieDaZona(stato, vista);
             stato.MostraManiglie = 1;
             return EsitoVoceZona::DiametroCambiato;
+        }
         case VoceZona::Passo:
             if ((accettato = x >= 4.0f && x <= 200.0f)) p.Passo = x;
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,12 @@ struct VoceForm {
 
     bool operator==(const VoceForm&) const = default;
 };
+
+// A bar diameter typed into the zone or ring-beam dialog, in whole mm (halves
+// to even): none below minimo or beyond the 16-bit field of the
+// reinforcement file (32767), so that no accepted diameter loses the design
+// at reading.
+[[nodiscard]] std::optional<int> DiametroDigitato(float valore, float minimo);
 
 // The strip width snapped to the spacing: the multiple below, or the next one
 // when the rest is above 40 % of the spacing. A spacing that rounds to 0 leaves

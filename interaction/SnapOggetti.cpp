@@ -6,6 +6,7 @@
 #include "drawing/Vista.h"
 #include "model/Geometria.h"
 #include "model/Layer.h"
+#include "model/LimiteScansione.h"
 #include "model/Sessione.h"
 
 #include <algorithm>
@@ -46,7 +47,9 @@ bool FineBarre(const Parete& parete, int i, Prova&& prova) {
     const Punto a = Ruota(dir, pos.EstDir[primo]);
     const Punto b = Ruota(dir, pos.EstDir[primo + 1]);
     std::vector<float> incroci;
-    for (float y = a.Y; y <= b.Y; y += pos.Passo) {
+    const TrattoScansione tratto = TrattoDirezione(parete, dir);
+    const float ultima = std::min(b.Y, tratto.Max);
+    for (float y = PrimaLineaNelTratto(a.Y, pos.Passo, tratto.Min); y <= ultima;) {
         // The first and last bar lines are scanned half a cm inside, so they
         // do not run along the zone's own edges.
         float ys = y;
@@ -73,6 +76,9 @@ bool FineBarre(const Parete& parete, int i, Prova&& prova) {
                 if (prova(m)) return true;
             }
         }
+        const float prossima = y + pos.Passo;
+        if (prossima <= y) break;  // a spacing too small to move y on
+        y = prossima;
     }
     return false;
 }

@@ -46,9 +46,18 @@ void ScriviPosizione(std::string& testo, const PosizioneArm& p, const std::vecto
     for (int j = 0; j <= p.UltVerticeZona; ++j) RigaReali(testo, {zona[j].X, zona[j].Y}, 3);
 }
 
+float LeggiPasso(LettoreSequenziale& lettore, const std::string& cosa, int decimali) {
+    const float passo = lettore.LeggiReale();
+    if (!lettore.InErrore() && !(passo > 0.0f))
+        lettore.SegnalaErroreRiga(cosa + " non positivo (" + FormatoDec(passo, 2) + ").");
+    VerificaPassoScritto(lettore, passo, cosa, decimali);
+    return passo;
+}
+
 void ScriviPerimetro(std::string& testo, const std::vector<Punto>& perimetro, int vertici) {
     AggiungiRiga(testo, InteroFile(vertici));
-    for (int i = 0; i < vertici; ++i) RigaReali(testo, {perimetro[i].X, perimetro[i].Y}, 1);
+    for (int i = 0; i < vertici; ++i)
+        RigaReali(testo, {perimetro[i].X, perimetro[i].Y}, DecimaliPerimetro);
 }
 
 // What the file gives: the design and the origin, read into copies.
@@ -65,13 +74,6 @@ Punto LeggiPunto(LettoreSequenziale& lettore) {
     return p;
 }
 
-float LeggiPasso(LettoreSequenziale& lettore, const std::string& cosa) {
-    const float passo = lettore.LeggiReale();
-    if (!lettore.InErrore() && !(passo > 0.0f))
-        lettore.SegnalaErroreRiga(cosa + " non positivo (" + FormatoDec(passo, 2) + ").");
-    return passo;
-}
-
 void LeggiPosizione(LettoreSequenziale& lettore, PosizioneArm& p, std::vector<Punto>& zona) {
     p.XMin = lettore.LeggiReale();
     p.YMin = lettore.LeggiReale();
@@ -81,7 +83,7 @@ void LeggiPosizione(LettoreSequenziale& lettore, PosizioneArm& p, std::vector<Pu
     for (float& r : p.Richiamo) r = lettore.LeggiReale();
     p.XEtichetta = lettore.LeggiReale();
     p.YEtichetta = lettore.LeggiReale();
-    p.Passo = LeggiPasso(lettore, "passo della posizione");
+    p.Passo = LeggiPasso(lettore, "passo della posizione", DecimaliPassoPosizione);
     p.XBaricentro = lettore.LeggiReale();
     p.YBaricentro = lettore.LeggiReale();
     for (Punto& v : p.EstDir) v = LeggiPunto(lettore);
@@ -143,20 +145,42 @@ void LeggiQuote(LettoreSequenziale& lettore, ProgettoParete& d, int versione) {
     }
 }
 
+constexpr int MinimoVerticiPerimetro = 3;
+constexpr int MassimoVerticiPerimetro = 32766;
+
+// The last vertex repeats the first one: the inner perimeter was once
+// written so, and that vertex is then the closing element.
+bool UltimoChiude(Punto ultimo, Punto primo) {
+    return std::fabs(ultimo.X - primo.X) < 0.0001f && std::fabs(ultimo.Y - primo.Y) < 0.0001f;
+}
+
 // A closed perimeter: the vertices as written, then the closing element.
-// The inner perimeter was once written with its first vertex repeated at
-// the end: that vertex is then the closing one.
+// With togliChiusura a last vertex repeating the first is the closing one;
+// a last vertex that only the file's decimals would make repeat the first
+// (0.04 cm from it), or a perimeter left with fewer than three vertices
+// without it, cannot be saved as read and is refused.
 void LeggiPerimetro(LettoreSequenziale& lettore, const std::string& cosa,
                     std::vector<Punto>& perimetro, int& vertici, bool togliChiusura) {
-    vertici = LeggiConteggio(lettore, cosa, 3, 32766);
+    vertici = LeggiConteggio(lettore, cosa, MinimoVerticiPerimetro, MassimoVerticiPerimetro);
     if (lettore.InErrore()) return;
     perimetro.assign(vertici + 1, Punto{});
     for (int i = 0; i < vertici; ++i) perimetro[i] = LeggiPunto(lettore);
+    if (lettore.InErrore()) return;
     const Punto ultimo = perimetro[vertici - 1];
-    if (togliChiusura && std::fabs(ultimo.X - perimetro[0].X) < 0.0001f &&
-        std::fabs(ultimo.Y - perimetro[0].Y) < 0.0001f) {
+    if (togliChiusura && UltimoChiude(ultimo, perimetro[0])) {
+        if (vertici - 1 < MinimoVerticiPerimetro) {
+            lettore.SegnalaErroreRiga(cosa + ": " + std::to_string(vertici - 1) +
+                                      " oltre a quello di chiusura, non è ammesso (almeno " +
+                                      std::to_string(MinimoVerticiPerimetro) + ").");
+            return;
+        }
         --vertici;
         perimetro.resize(vertici + 1);
+    } else if (togliChiusura && UltimoChiude(VerticeScritto(ultimo), VerticeScritto(perimetro[0]))) {
+        lettore.SegnalaErroreRiga(cosa + ": l'ultimo vertice dista dal primo meno di quanto il "
+                                  "file conserva (" + FormatoDec(0.1f, DecimaliPerimetro) +
+                                  " cm) e ne diverrebbe la chiusura.");
+        return;
     }
     perimetro[vertici] = perimetro[0];
 }
@@ -190,7 +214,7 @@ std::optional<ArmatureLette> LeggiContenuto(LettoreSequenziale& lettore, const P
     for (int* diametro : {&d.DiamDir1Piu, &d.DiamDir1Meno, &d.DiamDir2Piu, &d.DiamDir2Meno})
         *diametro = lettore.LeggiIntero16();
     for (float* passo : {&d.PassoDir1Piu, &d.PassoDir1Meno, &d.PassoDir2Piu, &d.PassoDir2Meno})
-        *passo = LeggiPasso(lettore, "passo dell'armatura diffusa");
+        *passo = LeggiPasso(lettore, "passo dell'armatura diffusa", DecimaliPassoDiffusa);
     LeggiPosizioni(lettore, d);
     LeggiSezioni(lettore, d);
     LeggiQuote(lettore, d, versione);
@@ -212,6 +236,10 @@ std::string ErroreLettura(const std::string& percorso, const std::string& motivo
 
 }  // namespace
 
+Punto VerticeScritto(Punto p) {
+    return {ValoreScritto(p.X, DecimaliPerimetro), ValoreScritto(p.Y, DecimaliPerimetro)};
+}
+
 std::string TestoArmature(const Parete& parete) {
     std::string testo;
     AggiungiRiga(testo, "VERSIONE  " + std::to_string(VersioneArmature));
@@ -222,7 +250,7 @@ std::string TestoArmature(const Parete& parete) {
     RigaInteri(testo, {parete.DiamDir1Piu, parete.DiamDir1Meno, parete.DiamDir2Piu,
                        parete.DiamDir2Meno});
     RigaReali(testo, {parete.PassoDir1Piu, parete.PassoDir1Meno, parete.PassoDir2Piu,
-                      parete.PassoDir2Meno}, 2);
+                      parete.PassoDir2Meno}, DecimaliPassoDiffusa);
 
     RigaInteri(testo, {parete.UltPosizione});
     for (int i = 0; i <= parete.UltPosizione; ++i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Esito.h"
+#include "model/Punto.h"
 
 #include <string>
 
@@ -10,6 +11,15 @@ struct Parete;
 // wall as a sequential text file, current version 7. Older versions (0 to 7)
 // are read with the fields they lack left as they were.
 inline constexpr int VersioneArmature = 7;
+
+// Decimals the file keeps of the distributed spacings, of a position's
+// spacing and of the perimeter vertices: a value read must survive them.
+inline constexpr int DecimaliPassoDiffusa = 2;
+inline constexpr int DecimaliPassoPosizione = 3;
+inline constexpr int DecimaliPerimetro = 1;
+
+// A perimeter vertex as the file gives it back (DecimaliPerimetro decimals).
+[[nodiscard]] Punto VerticeScritto(Punto p);
 
 // Outcome codes of LeggiArmature besides 0.
 namespace CodiceArmature {

@@ -61,8 +61,8 @@ void PercorriRigheIni(Campi& c, Imp& imp, Stato& stato) {
     c.FineRiga();
 
     if (!c.Dalla(2)) return;
-    c.Reale(imp.ScalaUnita, 3);
-    c.Reale(imp.ScalaMm, 3);
+    c.Reale(imp.ScalaUnita, DecimaliScalaDxf);
+    c.Reale(imp.ScalaMm, DecimaliScalaDxf);
     c.FineRiga();
     if (!c.Dalla(3)) return;
     c.Intero(imp.Riserva30);

@@ -1,9 +1,11 @@
 #include "model/Impostazioni.h"
 
 #include "model/Finestra.h"
+#include "model/Numeri.h"
 #include "model/Sessione.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -165,16 +167,26 @@ void DerivaLayerSuperiore(Impostazioni& imp) {
     imp.LayerDxf[LayerDerivato] = imp.LayerDxf[LayerOrigineDerivato];
 }
 
+namespace {
+
+// ScalaUnita x 0.1 / ScalaMm, or nothing when it is not a positive finite
+// float. The literal 0.1 makes the ratio a double; only the result is a float.
+std::optional<float> RapportoScala(float mm, float unita) {
+    if (!(mm > 0.0f) || !(unita > 0.0f)) return std::nullopt;
+    const float testi = static_cast<float>(unita * 0.1 / mm);
+    if (!std::isfinite(testi) || testi <= 0.0f) return std::nullopt;
+    return testi;
+}
+
+}  // namespace
+
 bool RicalcolaScalaDxf(Impostazioni& imp) {
-    // The literal 0.1 makes the ratio a double; only the result is stored in float.
-    if (!(imp.ScalaMm > 0.0f) || !(imp.ScalaUnita > 0.0f)) {
+    const std::optional<float> testi = RapportoScala(imp.ScalaMm, imp.ScalaUnita);
+    // The scale as the settings file will give it back must hold as well.
+    if (!testi || !RapportoScala(ValoreScritto(imp.ScalaMm, DecimaliScalaDxf),
+                                 ValoreScritto(imp.ScalaUnita, DecimaliScalaDxf)))
         return false;
-    }
-    const float testi = static_cast<float>(imp.ScalaUnita * 0.1 / imp.ScalaMm);
-    if (!std::isfinite(testi) || testi <= 0.0f) {
-        return false;
-    }
-    imp.ScalaTestiDxf = testi;
+    imp.ScalaTestiDxf = *testi;
     imp.ScalaDxf = 2.0f * imp.ScalaTestiDxf;
     return true;
 }

@@ -132,7 +132,11 @@ int ColoreSfondoTela(const Impostazioni& imp);
 // DXF flag (its screen colour follows with ImpostaColoriVideo).
 void DerivaLayerSuperiore(Impostazioni& imp);
 
+// Decimals the settings file keeps of the two numbers of the print scale.
+inline constexpr int DecimaliScalaDxf = 3;
+
 // ScalaTestiDxf := ScalaUnita x 0.1 / ScalaMm and ScalaDxf := 2 x ScalaTestiDxf.
 // A ratio that is not a positive finite number is refused (false) and the
-// scales stay as they were.
+// scales stay as they were; so is a scale that the settings file, keeping
+// DecimaliScalaDxf decimals, would give back as no valid one (0.0004 mm).
 bool RicalcolaScalaDxf(Impostazioni& imp);

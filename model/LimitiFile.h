@@ -11,3 +11,10 @@ int LeggiConteggio(LettoreSequenziale& lettore, const std::string& cosa, int min
 
 // An upper bound of a list: -1 (empty) up to massimo.
 int LeggiUltimoIndice(LettoreSequenziale& lettore, const std::string& cosa, int massimo = 32766);
+
+// A positive spacing that the file writes with `decimali` decimals: one that
+// its written text would give back as 0 (0.0004 written as "0.000") puts the
+// reader in error at its line, naming cosa, since the design would be
+// refused one save later. The sign is the caller's check.
+void VerificaPassoScritto(LettoreSequenziale& lettore, float passo, const std::string& cosa,
+                          int decimali);

@@ -112,13 +112,15 @@ float AlMezzo(float x, const IncrementiMezzo& incremento) {
     const float r = Arrotonda(x, 2);
     const float w = std::floor(r);
     const float r100 = r * 100.0f;
-    const int h = static_cast<int>(std::nearbyint(static_cast<double>(r100) - w * 100.0));
+    // Kept in floating point: far from zero the float product drifts from
+    // w x 100 by more than any int holds, and such a value has no hundredths.
+    const double h = std::nearbyint(static_cast<double>(r100) - w * 100.0);
     int riga = -1;
-    if (h == 0) riga = 0;
-    else if (h >= 1 && h <= 25) riga = 1;
-    else if (h >= 26 && h <= 50) riga = 2;
-    else if (h >= 51 && h <= 74) riga = 3;
-    else if (h >= 75 && h <= 100) riga = 4;
+    if (h == 0.0) riga = 0;
+    else if (h >= 1.0 && h <= 25.0) riga = 1;
+    else if (h >= 26.0 && h <= 50.0) riga = 2;
+    else if (h >= 51.0 && h <= 74.0) riga = 3;
+    else if (h >= 75.0 && h <= 100.0) riga = 4;
     return riga < 0 ? w : w + incremento[riga];
 }
 
@@ -160,6 +162,13 @@ std::string FormatoDec(float x, int n) {
         for (int i = 0; i < n; ++i) testo.push_back(CifraAlPosto(d, d.Punto + i));
     }
     return testo;
+}
+
+float ValoreScritto(float x, int n) {
+    const std::string testo = FormatoDec(x, n);
+    float valore = x;  // a non-finite value has no other text to read back
+    std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    return valore;
 }
 
 std::string FormatoMisura(float x) {

@@ -30,6 +30,11 @@ float ArrotondaMezzo(float x);
 // x with exactly n decimals (n < 0 counts as 0), halves away from zero.
 std::string FormatoDec(float x, int n);
 
+// x as a file keeps it: its text of FormatoDec(x, n) read back as a float.
+// A value a file must give back with its meaning (a positive spacing, a
+// valid scale) is one whose kept value still has it.
+float ValoreScritto(float x, int n);
+
 // A length with one decimal, or none when its fractional part is below 0.001.
 std::string FormatoMisura(float x);
 

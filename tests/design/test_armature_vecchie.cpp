@@ -3,6 +3,7 @@
 #include "design/AreeMancanti.h"
 #include "design/AreeStrati.h"
 #include "design/LeggiParete.h"
+#include "model/FileArmature.h"
 #include "model/Sessione.h"
 
 #include "FinestraRegistrata.h"
@@ -221,11 +222,38 @@ INSTANTIATE_TEST_SUITE_P(
                         .vecchio = "17.50",
                         .nuovo = "-17.50",
                         .motivo = "valore non positivo per il passo dell'armatura diffusa"},
+        CasoDanneggiato{.nome = "PassoDiffuso0e004",
+                        .vecchio = "17.50",
+                        .nuovo = "0.004",
+                        .motivo = "Riga 3: passo dell'armatura diffusa di 0.004 troppo piccolo"},
         CasoDanneggiato{.nome = "NumeroDiZoneNegativo",
                         .vecchio = "\r\n4\r\n",
                         .nuovo = "\r\n-4\r\n",
                         .motivo = "numero delle zone: -4 non è ammesso"}),
     [](const testing::TestParamInfo<CasoDanneggiato>& info) { return info.param.nome; });
+
+// A zone far wider than any wall: its length reaches the half-step rounding
+// of the bars far beyond any whole number; whatever it leaves on the wall is
+// saved and read back as it is.
+TEST(ArmatureVecchie, ZonaLarga7e7e16SullaPareteERiletta) {
+    PareteVecchia t("");
+    Parete& p = t.sessione.parete;
+    const std::string testo =
+        "90.0 25.0 14\r\n0.0 20.0 12\r\n25.0 14 20.0 12\r\n1\r\n"
+        "0\r\n7.7e16 90.0\r\n12 12\r\n5 1\r\n250.0 150.0\r\n0 0\r\n0\r\n";
+    const Esito esito = LeggiArmatureVecchieDaTesto(p, t.sessione.imp, testo, "P5.ARS");
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    for (int i = 0; i <= p.UltPosizione; ++i) {
+        for (int j = 0; j <= p.Posizioni[i].UltVerticeZona; ++j) {
+            EXPECT_GE(p.PoligoniPos[i][j].X, -1.0f);
+            EXPECT_LE(p.PoligoniPos[i][j].X, 501.0f);
+        }
+    }
+    Parete riletta = p;
+    const std::string scritto = TestoArmature(p);
+    ASSERT_TRUE(LeggiArmatureDaTesto(riletta, scritto, "P5.ARS", VersioneArmature).Riuscito());
+    EXPECT_EQ(TestoArmature(riletta), scritto);
+}
 
 // Each record below gives two positions: the 101st record would store the
 // 202nd, beyond the positions that have a zone polygon.

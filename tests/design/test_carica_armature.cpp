@@ -187,11 +187,39 @@ INSTANTIATE_TEST_SUITE_P(
                         .vecchio = "15.500        250.000",
                         .nuovo = "quindici      250.000",
                         .messaggio = "\"quindici\" non è un numero valido"},
+        CasoNonCaricato{.nome = "Versione1e10",
+                        .vecchio = "VERSIONE  7",
+                        .nuovo = "VERSIONE  1e10",
+                        .messaggio = "versione più recente (1e+10)"},
+        CasoNonCaricato{.nome = "VersioneNan",
+                        .vecchio = "VERSIONE  7",
+                        .nuovo = "VERSIONE  nan",
+                        .messaggio = "dichiara una versione non valida (nan)"},
+        CasoNonCaricato{.nome = "VersioneNegativa",
+                        .vecchio = "VERSIONE  7",
+                        .nuovo = "VERSIONE  -3",
+                        .messaggio = "dichiara una versione non valida (-3)"},
+        // Above 7 is newer, as the wall reader compares versions.
+        CasoNonCaricato{.nome = "Versione7e5",
+                        .vecchio = "VERSIONE  7",
+                        .nuovo = "VERSIONE  7.5",
+                        .messaggio = "versione più recente (7.5)"},
         CasoNonCaricato{.nome = "FormatoPiuVecchio",
                         .vecchio = "VERSIONE  7\r\n08/12/2026 22:45:10\r\n",
                         .nuovo = "",
                         .messaggio = "(formato senza versione)"}),
     [](const testing::TestParamInfo<CasoNonCaricato>& info) { return info.param.nome; });
+
+// A version between two has the layout of the next one: 6.5 is above 6, so
+// its file holds the end-bend option.
+TEST(CaricaArmature, VersioneFrazionariaLettaComeLaSuccessiva) {
+    PareteConArmatura t(Sostituisci(Contenuto(PercorsoFixture("ARMATURA_V7.ARS")), "VERSIONE  7",
+                                    "VERSIONE  6.5"));
+    t.Apri();
+    EXPECT_TRUE(t.sessione.stato.ArmatureNonCaricate.empty()) << testing::PrintToString(t.finestra.Eventi);
+    EXPECT_EQ(t.sessione.parete.PiegaAncoraggio, 1);
+    EXPECT_EQ(t.sessione.parete.UltPosizione, 3);
+}
 
 TEST(CaricaArmature, SenzaFileNienteDaRicordare) {
     Sessione s;

@@ -1,6 +1,13 @@
 #include "export/ValoriDialogoDxf.h"
 
+#include "model/FileIni.h"
+#include "model/Sessione.h"
+#include "FinestraRegistrata.h"
+#include "Fixture.h"
+
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -106,3 +113,59 @@ TEST(ValoriDialogoDxf, NomeRifiutatoNonCambiaNulla) {
         EXPECT_EQ(r12, 0);
     }
 }
+
+namespace {
+
+// A print scale typed into the dialog against what the settings file keeps
+// (3 decimals): taken only when the file gives it back as a valid scale.
+struct CasoScalaNelFile {
+    const char* nome;
+    std::string mm, unita;
+    bool presa;
+    float rilettaMm;  // ScalaMm read back from the settings file
+};
+
+void PrintTo(const CasoScalaNelFile& c, std::ostream* os) { *os << c.nome; }
+
+class ScalaNelFile : public testing::TestWithParam<CasoScalaNelFile> {};
+
+TEST_P(ScalaNelFile, PresaSoloSeIlFileLaRestituisce) {
+    const CasoScalaNelFile& c = GetParam();
+    CartellaTemporanea cartella;
+    Sessione s;
+    s.imp = ImpDefault();
+    s.imp.CartellaUtente = cartella.Percorso().string();
+    ValoriDialogoDxf v = AggiornaFormDXF(s.imp, 0);
+    v.ScalaMm = c.mm;
+    v.ScalaUnita = c.unita;
+    int r12 = 0;
+    ASSERT_FALSE(Leggi(v, s.imp, r12).has_value());
+    if (!c.presa) {
+        EXPECT_FLOAT_EQ(s.imp.ScalaMm, 1.0f);
+        EXPECT_FLOAT_EQ(s.imp.ScalaUnita, 10.0f);
+        EXPECT_EQ(v.ScalaMm, "1");
+        EXPECT_EQ(v.ScalaUnita, "10");
+    }
+    FinestraRegistrata finestra;
+    ASSERT_TRUE(ScriviIni(s, finestra).Riuscito());
+    Sessione riletta;
+    riletta.imp.CartellaUtente = s.imp.CartellaUtente;
+    ASSERT_TRUE(LeggiIni(riletta, finestra).Riuscito()) << testing::PrintToString(finestra.Eventi);
+    EXPECT_TRUE(finestra.Messaggi().empty()) << testing::PrintToString(finestra.Eventi);
+    EXPECT_FLOAT_EQ(riletta.imp.ScalaMm, c.rilettaMm);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScalaNelFile,
+    testing::Values(
+        CasoScalaNelFile{.nome = "Mm0e0004", .mm = "0.0004", .unita = "10", .presa = false, .rilettaMm = 1.0f},
+        CasoScalaNelFile{.nome = "Unita0e0004", .mm = "1", .unita = "0,0004", .presa = false, .rilettaMm = 1.0f},
+        // The smallest the file keeps: written "0.001".
+        CasoScalaNelFile{.nome = "Mm0e0005", .mm = "0.0005", .unita = "10", .presa = true, .rilettaMm = 0.001f},
+        CasoScalaNelFile{.nome = "Mm0e001", .mm = "0.001", .unita = "10", .presa = true, .rilettaMm = 0.001f},
+        // Valid as typed, beyond the float range once 0.0014 is kept as 0.001.
+        CasoScalaNelFile{.nome = "RapportoOltreIlFloatComeScritto", .mm = "0.0014", .unita = "4e36",
+                         .presa = false, .rilettaMm = 1.0f}),
+    [](const testing::TestParamInfo<CasoScalaNelFile>& info) { return info.param.nome; });
+
+}  // namespace

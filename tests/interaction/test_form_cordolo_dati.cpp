@@ -2,6 +2,7 @@
 
 #include "interaction/TestoFormZona.h"
 #include "model/Angoli.h"
+#include "model/FileArmature.h"
 #include "model/Sessione.h"
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <ostream>
 
 namespace {
 
@@ -194,5 +196,61 @@ TEST_F(FormCordoloDati, ASideOfAnOpeningGivesItsBandInsideTheWall) {
     EXPECT_NEAR(v[1].Y, 17, 1e-3);
     EXPECT_NEAR(s.stato.PoligonoCorrente[0].Y, 47, 1e-3);
 }
+
+}  // namespace
+
+namespace {
+
+// A typed stirrup or bar diameter against the 16-bit field of the reinforcement file.
+struct CasoDiametroCordolo {
+    const char* nome;
+    int id;
+    const char* testo;
+    int atteso;  // 0: refused, the text put back and the diameter kept
+};
+
+void PrintTo(const CasoDiametroCordolo& c, std::ostream* os) { *os << c.nome; }
+
+class DiametroCordolo : public FormCordoloDati, public testing::WithParamInterface<CasoDiametroCordolo> {};
+
+int& DiametroDellaVoce(PosizioneArm& p, int id) {
+    return id == VoceCordolo::Diametro ? p.Diametro : p.DiamCorrenti;
+}
+
+// What the dialog accepts, "Ok" stores and the reinforcement file reads back
+// keeps; what the file could not hold is refused like any other value.
+TEST_P(DiametroCordolo, DentroIlCampoDelFileORifiutato) {
+    const CasoDiametroCordolo& c = GetParam();
+    ApriFormCordolo(s.stato, s.parete);
+    PosizioneArm& pos = s.stato.PosCorrente;
+    const int prima = DiametroDellaVoce(pos, c.id);
+    std::string testo = c.testo;
+    const bool accettato = ValidaVoceCordolo(pos, c.id, testo, "ATTUALE");
+    if (c.atteso == 0) {
+        EXPECT_FALSE(accettato);
+        EXPECT_EQ(testo, "ATTUALE");
+        EXPECT_EQ(DiametroDellaVoce(pos, c.id), prima);
+        return;
+    }
+    ASSERT_TRUE(accettato);
+    ASSERT_TRUE(OkFormCordolo(s, finestra));
+    Parete riletta = s.parete;
+    ASSERT_TRUE(LeggiArmatureDaTesto(riletta, TestoArmature(s.parete), "P.ARS", VersioneArmature).Riuscito());
+    EXPECT_EQ(DiametroDellaVoce(riletta.Posizioni[0], c.id), c.atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, DiametroCordolo,
+    testing::Values(
+        CasoDiametroCordolo{.nome = "Staffe32767", .id = VoceCordolo::Diametro, .testo = "32767", .atteso = 32767},
+        CasoDiametroCordolo{.nome = "Staffe32768", .id = VoceCordolo::Diametro, .testo = "32768", .atteso = 0},
+        CasoDiametroCordolo{.nome = "Staffe40000", .id = VoceCordolo::Diametro, .testo = "40000", .atteso = 0},
+        CasoDiametroCordolo{.nome = "StaffeOltre2alla31", .id = VoceCordolo::Diametro, .testo = "3e9", .atteso = 0},
+        CasoDiametroCordolo{.nome = "Correnti2", .id = VoceCordolo::DiamCorrenti, .testo = "2", .atteso = 2},
+        CasoDiametroCordolo{.nome = "Correnti32767", .id = VoceCordolo::DiamCorrenti, .testo = "32767", .atteso = 32767},
+        CasoDiametroCordolo{.nome = "Correnti32768", .id = VoceCordolo::DiamCorrenti, .testo = "32768", .atteso = 0},
+        CasoDiametroCordolo{.nome = "Correnti40000", .id = VoceCordolo::DiamCorrenti, .testo = "40000", .atteso = 0},
+        CasoDiametroCordolo{.nome = "CorrentiOltre2alla31", .id = VoceCordolo::DiamCorrenti, .testo = "3e9", .atteso = 0}),
+    [](const testing::TestParamInfo<CasoDiametroCordolo>& info) { return info.param.nome; });
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "interaction/FormZonaDati.h"
 
 #include "design/GeometriaZona.h"
+#include "design/ListaPosizioni.h"
 #include "drawing/Vista.h"
 #include "interaction/TestoFormZona.h"
+#include "model/FileArmature.h"
 #include "model/Geometria.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
@@ -12,6 +14,8 @@
 #include "SessionePosizioni.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -188,5 +192,53 @@ TEST_F(FormZonaDati, RecomputeSpacingAndEditThePerimeter) {
     EXPECT_EQ(s.stato.ErroreOperazione, -1);
     EXPECT_FLOAT_EQ(s.stato.XA, XSchermo(vista, s.stato.PosCorrente.Vertici[0].X));
 }
+
+}  // namespace
+
+namespace {
+
+// A typed diameter against the 16-bit field of the reinforcement file.
+struct CasoDiametro {
+    const char* nome;
+    const char* testo;
+    int atteso;  // 0: refused, the text put back and the diameter kept
+};
+
+void PrintTo(const CasoDiametro& c, std::ostream* os) { *os << c.nome; }
+
+const CasoDiametro CasiDiametro[] = {
+    {.nome = "Diametro32767", .testo = "32767", .atteso = 32767},
+    {.nome = "Diametro32767e4", .testo = "32767,4", .atteso = 32767},
+    {.nome = "Diametro32767e5", .testo = "32767.5", .atteso = 0},
+    {.nome = "Diametro32768", .testo = "32768", .atteso = 0},
+    {.nome = "Diametro40000", .testo = "40000", .atteso = 0},
+    {.nome = "DiametroOltre2alla31", .testo = "3e9", .atteso = 0},
+    {.nome = "DiametroMassimoFloat", .testo = "1e39", .atteso = 0},
+};
+
+class DiametroZona : public FormZonaDati, public testing::WithParamInterface<CasoDiametro> {};
+
+// What the dialog accepts, the zone stored and the reinforcement file read
+// back keep; what the file could not hold is refused like any other value.
+TEST_P(DiametroZona, DentroIlCampoDelFileORifiutato) {
+    const CasoDiametro& c = GetParam();
+    std::string testo = c.testo;
+    const EsitoVoceZona esito = ValidaVoceZona(dati, s.stato, vista, VoceZona::Diametro, testo, " 12");
+    if (c.atteso == 0) {
+        EXPECT_EQ(esito, EsitoVoceZona::Rifiutata);
+        EXPECT_EQ(testo, " 12");
+        EXPECT_EQ(s.stato.PosCorrente.Diametro, 12);
+        return;
+    }
+    ASSERT_EQ(esito, EsitoVoceZona::DiametroCambiato);
+    OkFormZona(dati, s, finestra);
+    ASSERT_EQ(ConfermaPosizione(s.parete, s.stato), EsitoPosizione::Memorizzata);
+    Parete riletta = s.parete;
+    ASSERT_TRUE(LeggiArmatureDaTesto(riletta, TestoArmature(s.parete), "P.ARS", VersioneArmature).Riuscito());
+    EXPECT_EQ(riletta.Posizioni[riletta.UltPosizione].Diametro, c.atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, DiametroZona, testing::ValuesIn(CasiDiametro),
+                         [](const testing::TestParamInfo<CasoDiametro>& info) { return info.param.nome; });
 
 }  // namespace

@@ -218,8 +218,79 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDanneggiato{.nome = "PerimetroEsternoDiDueVertici",
                         .vecchio = "\r\n 4 \r\n0.0           0.0",
                         .nuovo = "\r\n 2 \r\n0.0           0.0",
-                        .motivo = "vertici del perimetro esterno"}),
+                        .motivo = "vertici del perimetro esterno"},
+        // Values the writer would store as others, refused before the design is lost.
+        CasoDanneggiato{.nome = "PassoDellaPosizione0e0004",
+                        .vecchio = "20.000        100.000       100.000",
+                        .nuovo = "0.0004        100.000       100.000",
+                        .motivo = "Riga 16: passo della posizione di 0.0004 troppo piccolo: il file "
+                                  "lo conserverebbe come 0.000."},
+        CasoDanneggiato{.nome = "PassoDiffuso0e004",
+                        .vecchio = "25.00         25.00",
+                        .nuovo = "0.004         25.00",
+                        .motivo = "Riga 7: passo dell'armatura diffusa di 0.004 troppo piccolo: il "
+                                  "file lo conserverebbe come 0.00."},
+        CasoDanneggiato{.nome = "PerimetroInternoDiTreConIlPrimoRipetuto",
+                        .vecchio = " 5 \r\n0.0           0.0\r\n0.0           300.0\r\n250.0         300.5\r\n"
+                                   "500.0         300.0\r\n500.0         0.0\r\n",
+                        .nuovo = " 3 \r\n0.0           0.0\r\n0.0           300.0\r\n0.0           0.0\r\n",
+                        .motivo = "vertici del perimetro interno: 2 oltre a quello di chiusura"},
+        CasoDanneggiato{.nome = "PerimetroInternoUltimoA0e04DalPrimo",
+                        .vecchio = "500.0         0.0\r\n 2 \r\n",
+                        .nuovo = "0.04          0.0\r\n 2 \r\n",
+                        .motivo = "vertici del perimetro interno: l'ultimo vertice dista dal primo"}),
     [](const testing::TestParamInfo<CasoDanneggiato>& info) { return info.param.nome; });
+
+// Values at the edge of what the file keeps: read, written and read again
+// they give the same design, to the written decimals.
+struct CasoAlLimite {
+    const char* nome;
+    std::string vecchio;  // text of the good file to replace
+    std::string nuovo;
+    std::string scritto;  // how the writer stores it
+};
+
+void PrintTo(const CasoAlLimite& c, std::ostream* os) { *os << c.nome; }
+
+class ValoreAlLimite : public testing::TestWithParam<CasoAlLimite> {};
+
+TEST_P(ValoreAlLimite, RilettoComeScritto) {
+    const CasoAlLimite& caso = GetParam();
+    const std::string testo =
+        Sostituisci(Contenuto(PercorsoFixture("ARMATURA_V7.ARS")), caso.vecchio, caso.nuovo);
+    Parete letta = PareteCinque();
+    ASSERT_TRUE(LeggiArmatureDaTesto(letta, testo, "LIMITE.ARS", 7).Riuscito());
+    const std::string scritto = TestoArmature(letta);
+    EXPECT_NE(scritto.find(caso.scritto), std::string::npos) << scritto;
+    Parete riletta = PareteCinque();
+    const Esito esito = LeggiArmatureDaTesto(riletta, scritto, "LIMITE.ARS", 7);
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    EXPECT_EQ(TestoArmature(riletta), scritto);
+    EXPECT_EQ(riletta.NumPuntiInt, letta.NumPuntiInt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ValoreAlLimite,
+    testing::Values(
+        CasoAlLimite{.nome = "PassoDellaPosizione0e0005",
+                     .vecchio = "20.000        100.000       100.000",
+                     .nuovo = "0.0005        100.000       100.000",
+                     .scritto = "\r\n0.001         100.000       100.000\r\n"},
+        CasoAlLimite{.nome = "PassoDiffuso0e005",
+                     .vecchio = "25.00         25.00",
+                     .nuovo = "0.005         25.00",
+                     .scritto = "\r\n0.01          25.00"},
+        CasoAlLimite{.nome = "PerimetroInternoUltimoA0e05DalPrimo",
+                     .vecchio = "500.0         0.0\r\n 2 \r\n",
+                     .nuovo = "0.05          0.0\r\n 2 \r\n",
+                     .scritto = "\r\n0.1           0.0\r\n 2 \r\n"},
+        CasoAlLimite{.nome = "PerimetroInternoDiQuattroConIlPrimoRipetuto",
+                     .vecchio = " 5 \r\n0.0           0.0\r\n0.0           300.0\r\n250.0         300.5\r\n"
+                                "500.0         300.0\r\n500.0         0.0\r\n",
+                     .nuovo = " 4 \r\n0.0           0.0\r\n0.0           300.0\r\n500.0         300.0\r\n"
+                              "0.00001       0.0\r\n",
+                     .scritto = " 3 \r\n0.0           0.0\r\n0.0           300.0\r\n500.0         300.0\r\n 2 "}),
+    [](const testing::TestParamInfo<CasoAlLimite>& info) { return info.param.nome; });
 
 TEST(FileArmature, FileVuotoEFileMancanteDetti) {
     Parete p = PareteCinque();
