@@ -82,6 +82,8 @@ TEST_P(CordoloDaFile, ConfirmedUnchangedItStaysWhereItWas) {
     const CasoCordolo& caso = GetParam();
     file = (cartella.Percorso() / "P.SET").string();
     std::filesystem::copy_file(caso.parete, file);
+    // The save writes the recent-file memory: into the test's folder.
+    s.imp.CartellaUtente = cartella.Percorso().string();
     vista.LarghezzaTela = 800.0f;
     vista.AltezzaTela = 600.0f;
     Apri();
