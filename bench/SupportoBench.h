@@ -24,6 +24,9 @@ class FinestraMuta final : public InterfacciaFinestra {
 public:
     void Messaggio(const std::string&, const std::string&, IconaMessaggio) override {}
     bool Domanda(const std::string&, const std::string&, IconaMessaggio) override { return false; }
+    Risposta DomandaAnnullabile(const std::string&, const std::string&, IconaMessaggio) override {
+        return Risposta::No;
+    }
     void SelezionaLatoMeno() override {}
     void MostraPulsantiLato(bool) override {}
     void MostraEtichettaMagliaUnica(bool) override {}

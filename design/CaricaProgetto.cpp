@@ -3,6 +3,7 @@
 #include "design/AreeMancanti.h"
 #include "design/AreeStrati.h"
 #include "design/ArmaturaDiffusa.h"
+#include "design/ConfermaUscita.h"
 #include "design/LeggiParete.h"
 #include "drawing/ComandiVista.h"
 #include "model/Cartelle.h"
@@ -10,6 +11,7 @@
 #include "model/FileIni.h"
 #include "model/Finestra.h"
 #include "model/Recenti.h"
+#include "model/RecentiApri.h"
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
 #include "model/Testo.h"
@@ -64,6 +66,11 @@ void ApriParete(Sessione& sessione, const std::string& file, Vista& vista,
     finestra.AggiornaDopoModifica();
 }
 
+Esito AperturaAnnullata(Sessione& sessione) {
+    sessione.stato.ErroreOperazione = -1;
+    return Esito::Errore("Apertura annullata.", CodiceApertura::Annullata);
+}
+
 }  // namespace
 
 Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vista,
@@ -90,11 +97,17 @@ Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vis
 
 Esito ApriFile(Sessione& sessione, Vista& vista, InterfacciaFinestra& finestra) {
     sessione.stato.ErroreOperazione = 0;
+    if (!ConfermaAbbandono(sessione, finestra, Abbandono::Apertura)) return AperturaAnnullata(sessione);
     const std::optional<std::string> scelto =
         finestra.ScegliFileDaAprire("Apri", "File dati (*.SET)");
-    if (!scelto || scelto->empty() || *scelto == "*.SET") {
-        sessione.stato.ErroreOperazione = -1;
-        return Esito::Errore("Apertura annullata.", CodiceApertura::Annullata);
-    }
+    if (!scelto || scelto->empty() || *scelto == "*.SET") return AperturaAnnullata(sessione);
     return CaricaProgetto(sessione, *scelto, vista, finestra, Avvio::No);
+}
+
+Esito ApriFileRecente(Sessione& sessione, int k, Vista& vista, InterfacciaFinestra& finestra) {
+    const std::optional<std::string> percorso = ApriRecente(sessione, k, finestra);
+    if (!percorso)
+        return Esito::Errore("Nessun file della parete da aprire.", CodiceApertura::NessunFile);
+    if (!ConfermaAbbandono(sessione, finestra, Abbandono::Apertura)) return AperturaAnnullata(sessione);
+    return CaricaProgetto(sessione, *percorso, vista, finestra, Avvio::No);
 }

@@ -38,7 +38,17 @@ enum : int {
 [[nodiscard]] Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vista,
                                    InterfacciaFinestra& finestra, Avvio avvio = Avvio::No);
 
-// The open command: the open dialog ("Apri"), then CaricaProgetto of the
-// chosen file. A cancelled dialog changes nothing, sets ErroreOperazione to
-// -1 and gives Annullata.
+// The open command: with unsaved changes first the question whether to save
+// them (ConfermaAbbandono), then the open dialog ("Apri"), then
+// CaricaProgetto of the chosen file. A cancelled question or dialog, or a
+// save that failed, changes nothing, sets ErroreOperazione to -1 and gives
+// Annullata.
 [[nodiscard]] Esito ApriFile(Sessione& sessione, Vista& vista, InterfacciaFinestra& finestra);
+
+// Recent-file item k: its wall file (ApriRecente tells one that is gone),
+// then, with unsaved changes, the question whether to save them, then
+// CaricaProgetto; the open wall's own item reloads it. Gives Annullata,
+// with nothing changed, when the question stopped the open, and NessunFile
+// when the item names no existing file.
+[[nodiscard]] Esito ApriFileRecente(Sessione& sessione, int k, Vista& vista,
+                                    InterfacciaFinestra& finestra);

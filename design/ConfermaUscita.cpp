@@ -4,10 +4,26 @@
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 
-bool ConfermaUscita(Sessione& sessione, InterfacciaFinestra& finestra) {
+namespace {
+
+Risposta Chiedi(InterfacciaFinestra& finestra, Abbandono perche) {
+    if (perche == Abbandono::Uscita)
+        return finestra.Domanda("Vuoi salvare prima di uscire?", "Uscita dal programma",
+                                IconaMessaggio::Domanda)
+                   ? Risposta::Si
+                   : Risposta::No;
+    return finestra.DomandaAnnullabile("Vuoi salvare le modifiche alla parete aperta?",
+                                       "Apertura di una parete", IconaMessaggio::Domanda);
+}
+
+}  // namespace
+
+bool ConfermaAbbandono(Sessione& sessione, InterfacciaFinestra& finestra, Abbandono perche) {
     if (!sessione.parete.CaricataParete() || !sessione.storia.Modificata) return true;
-    if (!finestra.Domanda("Vuoi salvare prima di uscire?", "Uscita dal programma",
-                          IconaMessaggio::Domanda))
-        return true;
+    switch (Chiedi(finestra, perche)) {
+        case Risposta::No: return true;
+        case Risposta::Annulla: return false;
+        case Risposta::Si: break;
+    }
     return ComandoSalva(sessione, finestra).Riuscito();
 }

@@ -3,8 +3,22 @@
 class InterfacciaFinestra;
 struct Sessione;
 
-// Before the program closes: with unsaved changes of an open wall it asks
-// "Vuoi salvare prima di uscire?"; "Sì" saves (Save As for a wall that no
-// file names). True when the program may close: nothing to save, "No", or a
-// save that succeeded. A failed or cancelled save keeps the program open.
-[[nodiscard]] bool ConfermaUscita(Sessione& sessione, InterfacciaFinestra& finestra);
+// Why the open wall is about to be left.
+enum class Abbandono {
+    Uscita,    // the program closes: "Vuoi salvare prima di uscire?" (Sì, No)
+    Apertura,  // a wall is opened, the same one too: "Vuoi salvare le modifiche
+               // alla parete aperta?" (Sì, No, Annulla)
+};
+
+// Before the open wall is left with unsaved changes, asks whether to save
+// them; "Sì" saves (Save As for a wall that no file names). True when the wall
+// may be left: nothing to save, "No", or a save that succeeded. "Annulla", or
+// a failed or cancelled save, keeps the wall with its changes and its undo
+// history.
+[[nodiscard]] bool ConfermaAbbandono(Sessione& sessione, InterfacciaFinestra& finestra,
+                                     Abbandono perche);
+
+// ConfermaAbbandono before the program closes.
+[[nodiscard]] inline bool ConfermaUscita(Sessione& sessione, InterfacciaFinestra& finestra) {
+    return ConfermaAbbandono(sessione, finestra, Abbandono::Uscita);
+}

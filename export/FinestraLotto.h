@@ -13,6 +13,8 @@ public:
                    IconaMessaggio icona) override;
     bool Domanda(const std::string& testo, const std::string& titolo,
                  IconaMessaggio icona) override;
+    Risposta DomandaAnnullabile(const std::string& testo, const std::string& titolo,
+                                IconaMessaggio icona) override;
     void SelezionaLatoMeno() override {}
     void MostraPulsantiLato(bool) override {}
     void MostraEtichettaMagliaUnica(bool) override {}

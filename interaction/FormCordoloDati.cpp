@@ -2,73 +2,52 @@
 
 #include "design/AccessoriStrato.h"
 #include "design/GeometriaZona.h"
+#include "design/ListaPosizioni.h"
 #include "design/ListaPosizioniModifiche.h"
+#include "model/BandaCordolo.h"
 #include "model/Finestra.h"
-#include "model/Geometria.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Poligoni.h"
 #include "model/Sessione.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace {
 
-struct Segmento {
-    Punto A, B;
-};
-
-Segmento Sposta(const Segmento& s, float d) {
-    Segmento r;
-    SegmentoParallelo(s.A.X, s.A.Y, s.B.X, s.B.Y, r.A.X, r.A.Y, r.B.X, r.B.Y, d);
-    return r;
+// Confirmed with nothing changed that shapes the band (its side, width,
+// cover, bar diameter), a ring beam whose side is gone, or whose band built
+// on its side is the stored one, keeps its stored band exactly.
+bool TieneBandaMemorizzata(const Parete& parete, const StatoInterfaccia& stato) {
+    const int i = stato.IndiceCorrente;
+    if (!EsistePosizione(parete, i)) return false;
+    const PosizioneArm& prima = parete.Posizioni[i];
+    const PosizioneArm& pos = stato.PosCorrente;
+    if (pos.LatoPerimetro != prima.LatoPerimetro || pos.PoligonoLato != prima.PoligonoLato ||
+        pos.Larghezza != prima.Larghezza || pos.CopriferroCordolo != prima.CopriferroCordolo ||
+        pos.DiamCorrenti != prima.DiamCorrenti)
+        return false;
+    return !LatoCordoloEsiste(parete, prima) ||
+           BandaUguale(prima, parete.PoligoniPos[i], CalcolaBandaCordolo(parete, prima));
 }
 
-struct Incrocio {
-    Punto P;
-    int Stato = 0;
-};
-
-// Lines that do not cross give riserva (the shifted side's end at that vertex).
-Incrocio Incontra(const Segmento& l1, const Segmento& l2, Punto riserva) {
-    Incrocio i{riserva, 0};
-    float xo = 0.0f, yo = 0.0f;
-    IntersezioneSegmenti(l1.A.X, l1.A.Y, l1.B.X, l1.B.Y, l2.A.X, l2.A.Y, l2.B.X, l2.B.Y, i.P.X, i.P.Y,
-                         i.Stato, xo, yo);
-    if (i.Stato == StatoIntersezione::Parallele || i.Stato == StatoIntersezione::Sovrapposti)
-        i.P = riserva;
-    return i;
-}
-
-// The side P to Q with the vertices R before P and S after Q.
-struct LatoCordolo {
-    Punto R, P, Q, S;
-    bool Apertura = false;
-};
-
-LatoCordolo LatoDi(const Parete& parete, const PosizioneArm& pos) {
-    const int j = pos.LatoPerimetro;
-    LatoCordolo l;
-    if (pos.PoligonoLato < 0) {
-        const int n = parete.NumPuntiEst;
-        const auto& v = parete.PerimetroEsterno;
-        l.P = v[j];
-        l.Q = v[j + 1];
-        l.R = v[j == 0 ? n - 1 : j - 1];
-        l.S = v[j + 1 == n ? 1 : j + 2];
-        return l;
-    }
-    const int k = pos.PoligonoLato;
-    const int m = parete.PuntiApertura[k];
-    const auto vertice = [&](int i) { return Punto{parete.XApertura(k, i), parete.YApertura(k, i)}; };
-    const int q = j == m - 1 ? 0 : j + 1;
-    l.P = vertice(j);
-    l.Q = vertice(q);
-    l.R = vertice(j == 0 ? m - 1 : j - 1);
-    l.S = vertice(q == m - 1 ? 0 : q + 1);
-    l.Apertura = true;
-    return l;
+void RiprendiBanda(StatoInterfaccia& stato, const Parete& parete) {
+    const int i = stato.IndiceCorrente;
+    const PosizioneArm& prima = parete.Posizioni[i];
+    PosizioneArm& pos = stato.PosCorrente;
+    pos.XMin = prima.XMin;
+    pos.YMin = prima.YMin;
+    pos.XMax = prima.XMax;
+    pos.YMax = prima.YMax;
+    pos.Vertici = prima.Vertici;
+    pos.Angolo = prima.Angolo;
+    const auto& poligono = parete.PoligoniPos[i];
+    stato.UltPuntoCorrente = prima.UltVerticeZona;
+    stato.PoligonoCorrente.assign(
+        poligono.begin(),
+        poligono.begin() + std::min<std::size_t>(poligono.size(), prima.UltVerticeZona + 1));
 }
 
 constexpr float DiametroMinimoStaffe = 6.0f;
@@ -82,23 +61,6 @@ bool AccettaDiametro(int& campo, std::optional<int> diametro) {
 
 }  // namespace
 
-bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos) {
-    const int j = pos.LatoPerimetro;
-    if (j < 0) return false;
-    if (pos.PoligonoLato < 0) {
-        const int n = parete.NumPuntiEst;
-        return n >= 3 && j < n && static_cast<int>(parete.PerimetroEsterno.size()) > n;
-    }
-    const int k = pos.PoligonoLato;
-    if (k >= parete.NumAperture || k >= static_cast<int>(parete.PuntiApertura.size()) ||
-        k >= static_cast<int>(parete.InizioApertura.size()))
-        return false;
-    const int m = parete.PuntiApertura[k];
-    return m >= 3 && j < m &&
-           parete.InizioApertura[k] + m <= static_cast<int>(parete.XAperture.size()) &&
-           parete.InizioApertura[k] + m <= static_cast<int>(parete.YAperture.size());
-}
-
 void ApriFormCordolo(StatoInterfaccia& stato, const Parete& parete) {
     AnnullaFormCordolo(stato);
     stato.DuplicaOpposto = 0;
@@ -109,42 +71,13 @@ void ApriFormCordolo(StatoInterfaccia& stato, const Parete& parete) {
 bool CalcParalle(StatoInterfaccia& stato, const Parete& parete) {
     PosizioneArm& pos = stato.PosCorrente;
     if (!LatoCordoloEsiste(parete, pos)) return false;
-    const LatoCordolo l = LatoDi(parete, pos);
-    const bool ap = l.Apertura;
-    const float c = pos.CopriferroCordolo, w = pos.Larghezza, cw = parete.Copriferro;
-    const float d = static_cast<float>(pos.DiamCorrenti);
-    const Segmento lato{l.P, l.Q}, prec{l.R, l.P};
-    const Segmento succ = ap ? Segmento{l.S, l.Q} : Segmento{l.Q, l.S};
-
-    const Segmento lontana = Sposta(lato, ap ? -(c + w) : -(c + w + 5.0f));
-    const Segmento vicina = Sposta(lato, 5.0f);
-    const Segmento precBanda = Sposta(prec, ap ? -5.0f : 5.0f);
-    const Segmento succBanda = Sposta(succ, 5.0f);
-    auto& v = pos.Vertici;
-    v[0] = Incontra(vicina, precBanda, vicina.A).P;
-    v[3] = Incontra(vicina, succBanda, vicina.B).P;
-    v[1] = Incontra(lontana, precBanda, lontana.A).P;
-    v[2] = Incontra(lontana, succBanda, lontana.B).P;
+    const BandaCordolo banda = CalcolaBandaCordolo(parete, pos);
+    pos.Vertici = banda.Vertici;
     RiquadroZona(pos);
-
-    const Segmento vicina2 = Sposta(lato, -c);
-    Segmento l1 = Sposta(prec, -cw);
-    Segmento l2 = Sposta(succ, ap ? cw : -cw);
-    Incrocio p0 = Incontra(vicina2, l1, vicina2.A);
-    if (p0.Stato == StatoIntersezione::Esterna) {
-        l1 = Sposta(l1, -4.0f * d);
-        p0 = Incontra(vicina2, l1, vicina2.A);
-    }
-    Incrocio p3 = Incontra(vicina2, l2, vicina2.B);
-    if (p3.Stato == StatoIntersezione::Esterna) {
-        l2 = Sposta(l2, ap ? 4.0f * d : -4.0f * d);
-        p3 = Incontra(vicina2, l2, vicina2.B);
-    }
-    stato.PoligonoCorrente = {p0.P, Incontra(lontana, l1, lontana.A).P, Incontra(lontana, l2, lontana.B).P,
-                              p3.P, p0.P};
+    stato.PoligonoCorrente.assign(banda.Poligono.begin(), banda.Poligono.end());
     stato.UltPuntoCorrente = 4;
 
-    pos.Angolo = AngoloVettore(l.P.X, l.P.Y, l.Q.X, l.Q.Y);
+    pos.Angolo = banda.Angolo;
     stato.AreaRichiestaMax = 0.0f;
     for (int i = 0; i < parete.NumNodi; ++i) {
         const float carenza = CarenzaNodo(parete, 4, i);
@@ -195,6 +128,12 @@ void CambiaBracciCordolo(PosizioneArm& pos, int bracci) { pos.NumBracci = bracci
 bool OkFormCordolo(Sessione& sessione, InterfacciaFinestra& finestra) {
     StatoInterfaccia& st = sessione.stato;
     AnnullaFormCordolo(st);
+    if (TieneBandaMemorizzata(sessione.parete, st)) {
+        RiprendiBanda(st, sessione.parete);
+        // Nothing changed: nothing to store, no undo step.
+        if (st.PosCorrente == sessione.parete.Posizioni[st.IndiceCorrente]) return true;
+        return ConfermaPosizione(sessione, finestra);
+    }
     if (!CalcParalle(st, sessione.parete)) {
         finestra.Messaggio("Il lato del cordolo non esiste più.\nOperazione annullata.", "Attenzione!",
                            IconaMessaggio::Esclamazione);

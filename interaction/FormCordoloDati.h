@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interaction/FormZonaDati.h"
+#include "model/BandaCordolo.h"
 
 #include <string>
 #include <vector>
@@ -18,10 +19,6 @@ enum : int { Diametro = 1, Passo = 2, NumBracci = 3, Copriferro = 4, DiamCorrent
 }
 
 inline constexpr const char* CategoriaCordolo = "Dati cordolo";
-
-// True when LatoPerimetro and PoligonoLato name a side of the polygon as it
-// stands (the outer perimeter's or the opening's own vertex count).
-[[nodiscard]] bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos);
 
 // Opening: the caller's own storing off (PosAccettata 0, ErroreOperazione
 // -1) on every way out, DuplicaOpposto 0, a stored leg count below 2 becomes
@@ -44,7 +41,10 @@ void CambiaBracciCordolo(PosizioneArm& pos, int bracci);
 
 // "Ok": one change (undo step, reinforcement tail) storing the ring beam with
 // its band rebuilt; when the side is gone "Il lato del cordolo non esiste
-// più." and nothing is stored. On every way out the caller's own storing is
+// più." and nothing is stored. With nothing changed that shapes the band,
+// a ring beam whose side is gone or whose rebuilt band is its stored one
+// keeps its stored band exactly (and with nothing changed at all, nothing is
+// stored). On every way out the caller's own storing is
 // off (PosAccettata 0, ErroreOperazione -1): the dialog stored it already.
 bool OkFormCordolo(Sessione& sessione, InterfacciaFinestra& finestra);
 

@@ -34,7 +34,8 @@ DopoEvento ModificaOCancella(ContestoModi& c, float x, float y) {
         if (k < 0 || k > s.parete.UltParete) return DopoEvento::Ridisegna;
     }
     if (cancella) {
-        Modifica modifica(s, c.finestra, CodaRicalcolo::Completa, PuntoAnnullamento::No);
+        // Like every other deletion, it can be undone.
+        Modifica modifica(s, c.finestra, CodaRicalcolo::Completa, PuntoAnnullamento::Si);
         if (solaio)
             EliminaSolaio(s.parete, k);
         else

@@ -3,7 +3,8 @@
 #include "interaction/ContestoModi.h"
 
 // The slab and transverse-wall modes of the canvas: edit (7500) or delete
-// (7510) the band under the press (a slab before a wall), and place a new
+// (7510) the band under the press (a slab before a wall; a deletion is one
+// change with its undo step), and place a new
 // slab level (8000, then 8001 while the horizontal guide follows the cursor)
 // or transverse wall (9000, then 9001 with the vertical guide). The release
 // rounds the position to 0.5 cm, snaps it to a horizontal (vertical) edge of

@@ -1,5 +1,6 @@
 #include "model/FileArmature.h"
 
+#include "model/BandaCordolo.h"
 #include "model/Codifica.h"
 #include "model/FileSolai.h"
 #include "model/LettoreSequenziale.h"
@@ -317,6 +318,7 @@ Esito LeggiDaLettore(Parete& parete, LettoreSequenziale& lettore, const std::str
     parete.Progetto() = std::move(letto->progetto);
     parete.OrigineX = letto->OrigineX;
     parete.OrigineY = letto->OrigineY;
+    TrovaLatiCordoli(parete);
     return Esito::Ok();
 }
 

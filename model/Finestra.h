@@ -7,6 +7,9 @@
 // Icon of a message box.
 enum class IconaMessaggio { Nessuna, Esclamazione, Domanda, Informazione, Critica };
 
+// The answer to a question that can also be cancelled.
+enum class Risposta { Si, No, Annulla };
+
 // What the core asks of the main window. The Qt window implements it; tests use
 // a recording fake. The core never includes the windowing system.
 class InterfacciaFinestra {
@@ -19,6 +22,9 @@ public:
     // Modal Yes/No question; true for Yes.
     virtual bool Domanda(const std::string& testo, const std::string& titolo,
                          IconaMessaggio icona) = 0;
+    // Modal question with "Sì", "No" and "Annulla"; the close box is "Annulla".
+    virtual Risposta DomandaAnnullabile(const std::string& testo, const std::string& titolo,
+                                        IconaMessaggio icona) = 0;
 
     // Face selector: selecting "Lato -" runs the selector's own handling
     // (face, display state, redraw).

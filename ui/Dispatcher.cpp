@@ -10,7 +10,6 @@
 #include "drawing/QuoteFormato.h"
 #include "model/Finestra.h"
 #include "model/Recenti.h"
-#include "model/RecentiApri.h"
 #include "model/Sessione.h"
 #include "model/Testo.h"
 #include "ui/AzioniFinestra.h"
@@ -183,9 +182,9 @@ bool SottoGruppoMenuFile(int id, ContestoComandi& c) {
     } else if (id == ids.IdSalva) {
         if (s.parete.CaricataParete()) (void)ComandoSalva(s, c.finestra);
     } else if (id >= IdFisso::PrimoRecente && id < IdFisso::PrimoRecente + MaxFileRecenti) {
-        if (const auto percorso = ApriRecente(s, id - IdFisso::PrimoRecente, c.finestra))
-            (void)CaricaProgetto(s, *percorso, c.vista, c.finestra);
-        SelettoriIniziali(c);
+        // Every failure has been told; an open the user stopped changes nothing.
+        const Esito aperta = ApriFileRecente(s, id - IdFisso::PrimoRecente, c.vista, c.finestra);
+        if (aperta.Codice != CodiceApertura::Annullata) SelettoriIniziali(c);
     } else if (id == ids.IdEsci) {
         c.azioni.Esci();
     } else if (id == IdFisso::Informazioni) {

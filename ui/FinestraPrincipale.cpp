@@ -285,6 +285,11 @@ bool FinestraPrincipale::Domanda(const std::string& testo, const std::string& ti
     return dialoghi_.Domanda(this, Testo(testo), Testo(titolo), icona);
 }
 
+Risposta FinestraPrincipale::DomandaAnnullabile(const std::string& testo, const std::string& titolo,
+                                                IconaMessaggio icona) {
+    return dialoghi_.DomandaAnnullabile(this, Testo(testo), Testo(titolo), icona);
+}
+
 void FinestraPrincipale::SelezionaLatoMeno() { selezione_->Option1_Click(1); }
 
 void FinestraPrincipale::MostraPulsantiLato(bool visibili) {

@@ -58,6 +58,21 @@ bool OspiteDialoghi::Domanda(QWidget* padre, const QString& testo, const QString
     return Esegui(box) == QMessageBox::Yes;
 }
 
+Risposta OspiteDialoghi::DomandaAnnullabile(QWidget* padre, const QString& testo,
+                                            const QString& titolo, IconaMessaggio icona) {
+    QMessageBox box(IconaQt(icona), titolo, testo,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (Esegui(box)) {
+        case QMessageBox::Yes: return Risposta::Si;
+        case QMessageBox::No: return Risposta::No;
+        default: return Risposta::Annulla;
+    }
+}
+
 std::optional<QString> OspiteDialoghi::FileDaAprire(QWidget* padre, const QString& titolo,
                                                     const QString& filtro) {
     return SceltaFile(padre, titolo, filtro, {}, false);

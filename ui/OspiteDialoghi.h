@@ -9,6 +9,7 @@ class QDialog;
 class QWidget;
 
 enum class IconaMessaggio;
+enum class Risposta;
 
 // Every message box, question, file dialog and modal dialog of the window is
 // run here. A test installs a script that answers in place of the user, so no
@@ -31,6 +32,9 @@ public:
     // A box with "Sì" and "No"; true for "Sì".
     bool Domanda(QWidget* padre, const QString& testo, const QString& titolo,
                  IconaMessaggio icona);
+    // A box with "Sì", "No" and "Annulla"; Esc and the close box are "Annulla".
+    Risposta DomandaAnnullabile(QWidget* padre, const QString& testo, const QString& titolo,
+                                IconaMessaggio icona);
 
     // Wall-file dialogs: the filter matches the extension in any letter case.
     // No value when cancelled.

@@ -96,7 +96,11 @@ TEST(ApriFile, DialogoAnnullato) {
     const Esito esito = ApriFile(t.sessione, t.vista, t.finestra);
     EXPECT_EQ(esito.Codice, CodiceApertura::Annullata);
     EXPECT_EQ(t.sessione.stato.ErroreOperazione, -1);
-    EXPECT_EQ(t.finestra.Eventi, (std::vector<std::string>{"Apri[Apri] File dati (*.SET)"}));
+    // The stored undo step is an unsaved change: the question comes first.
+    EXPECT_EQ(t.finestra.Eventi,
+              (std::vector<std::string>{"Domanda[Apertura di una parete|domanda] Vuoi salvare le "
+                                        "modifiche alla parete aperta? -> No",
+                                        "Apri[Apri] File dati (*.SET)"}));
     EXPECT_EQ(t.sessione.parete, prima);
 }
 

@@ -64,7 +64,7 @@ protected:
 
     void SetUp() override {
         if (!LibreOfficeDisponibile()) GTEST_SKIP() << "soffice non disponibile";
-        ASSERT_TRUE(convertiti_) << "conversione di LibreOffice fallita";
+        ASSERT_TRUE(convertiti_.Riuscita()) << convertiti_.Errore;
     }
 
     static std::vector<std::string> Letto(const std::string& nome) {
@@ -72,7 +72,7 @@ protected:
     }
 
     static inline std::unique_ptr<CartellaTemporanea> cartella_;
-    static inline bool convertiti_ = false;
+    static inline EsitoConversione convertiti_{"conversione non eseguita"};
 };
 
 const Righe RigheCordoli = {

@@ -1,3 +1,4 @@
+#include "design/AnnullaModifica.h"
 #include "design/ArmaturaDiffusa.h"
 #include "interaction/FormSolaiDati.h"
 #include "interaction/ModiSolaio.h"
@@ -108,7 +109,30 @@ TEST(ModiSolaio, AnEmptyPressEndsEditAndASlabIsDeletedBeforeAWall) {
     PremiSolaio(b.contesto, 1, 150, 450);
     EXPECT_EQ(b.sessione.parete.UltSolaio, -1);
     EXPECT_EQ(b.sessione.parete.UltParete, 0);
-    EXPECT_EQ(b.PassiAnnulla(), 0);
+    EXPECT_EQ(b.PassiAnnulla(), 1);
+}
+
+TEST(ModiSolaio, ADeletedSlabComesBackWithUndoAndGoesAgainWithRedo) {
+    Parete p = ParetePiena();
+    p.Solai = {SolaioParete{.Coordinata = 100, .Spessore1 = 15, .Spessore2 = 15, .LatoMeno = 1,
+                            .LatoPiu = 1},
+               SolaioParete{.Coordinata = 200, .Spessore1 = 10, .Spessore2 = 20, .LatoMeno = 1,
+                            .LatoPiu = 0}};
+    p.UltSolaio = 1;
+    BancoModi b(std::move(p));
+    const ProgettoParete prima = b.sessione.parete.Progetto();
+    b.servizi.TrovaSolaio = [](const Sessione&, const Vista&, float, float) { return 1; };
+    b.sessione.stato.Modo = ModoInput::CancellaSolaioParete;
+    PremiSolaio(b.contesto, 1, 150, 200);
+    ASSERT_EQ(b.sessione.parete.UltSolaio, 0);
+    const ProgettoParete dopo = b.sessione.parete.Progetto();
+
+    AnnullaModifica(b.sessione, b.finestra);
+    EXPECT_EQ(b.sessione.parete.UltSolaio, 1);
+    EXPECT_TRUE(b.sessione.parete.Progetto() == prima);
+    RipetiModifica(b.sessione, b.finestra);
+    EXPECT_EQ(b.sessione.parete.UltSolaio, 0);
+    EXPECT_TRUE(b.sessione.parete.Progetto() == dopo);
 }
 
 TEST(FormSolai, CaptionsFollowTheModeInTheirOrder) {

@@ -31,6 +31,18 @@ bool FinestraRegistrata::Domanda(const std::string& testo, const std::string& ti
     return risposta;
 }
 
+Risposta FinestraRegistrata::DomandaAnnullabile(const std::string& testo, const std::string& titolo,
+                                                IconaMessaggio icona) {
+    Risposta risposta = Risposta::No;
+    if (!RisposteAnnullabili.empty()) {
+        risposta = RisposteAnnullabili.front();
+        RisposteAnnullabili.pop_front();
+    }
+    const char* nome = risposta == Risposta::Si ? "Si" : risposta == Risposta::No ? "No" : "Annulla";
+    Eventi.push_back("Domanda[" + titolo + "|" + NomeIcona(icona) + "] " + testo + " -> " + nome);
+    return risposta;
+}
+
 void FinestraRegistrata::SelezionaLatoMeno() { Eventi.push_back("SelezionaLatoMeno"); }
 
 void FinestraRegistrata::MostraPulsantiLato(bool visibili) {

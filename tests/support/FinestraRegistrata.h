@@ -8,11 +8,13 @@
 
 // Recording fake of the main window: every call becomes one line of Eventi,
 // questions are answered from RisposteDomande (No when the script is empty),
+// questions that can be cancelled from RisposteAnnullabili (No when empty),
 // file dialogs from FileScelti (cancel when empty).
 class FinestraRegistrata : public InterfacciaFinestra {
 public:
     std::vector<std::string> Eventi;
     std::deque<bool> RisposteDomande;
+    std::deque<Risposta> RisposteAnnullabili;
     std::deque<std::string> FileScelti;
 
     // The texts of the message boxes shown, in order.
@@ -22,6 +24,8 @@ public:
                    IconaMessaggio icona) override;
     bool Domanda(const std::string& testo, const std::string& titolo,
                  IconaMessaggio icona) override;
+    Risposta DomandaAnnullabile(const std::string& testo, const std::string& titolo,
+                                IconaMessaggio icona) override;
     void SelezionaLatoMeno() override;
     void MostraPulsantiLato(bool visibili) override;
     void MostraEtichettaMagliaUnica(bool visibile) override;

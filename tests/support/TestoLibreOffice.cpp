@@ -1,5 +1,6 @@
 #include "TestoLibreOffice.h"
 
+#include "ComandoEsterno.h"
 #include "Fixture.h"
 
 #include <cstdlib>
@@ -12,21 +13,24 @@ constexpr std::string_view SpazioSesto = "\u2006";
 
 bool LibreOfficeDisponibile() { return std::system("command -v soffice >/dev/null 2>&1") == 0; }
 
-bool ConvertiInTesto(const std::vector<std::filesystem::path>& documenti,
-                     const std::filesystem::path& cartella) {
+EsitoConversione ConvertiInTesto(const std::vector<std::filesystem::path>& documenti,
+                                 const std::filesystem::path& cartella) {
     const std::filesystem::path profilo = cartella / "profilo";
     std::string comando = "HOME=\"" + cartella.string() + "\" soffice -env:UserInstallation=file://" +
                           profilo.string() +
                           " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir \"" +
                           cartella.string() + "\"";
     for (const auto& d : documenti) comando += " \"" + d.string() + "\"";
-    comando += " >/dev/null 2>&1";
-    if (std::system(comando.c_str()) != 0) return false;
+    const UscitaComando conversione = EseguiComando(comando);
+    if (conversione.Codice != 0) return {conversione.Descrizione("soffice")};
+    // A LibreOffice busy elsewhere may end well and write nothing.
     for (const auto& d : documenti) {
         std::filesystem::path txt = cartella / d.filename();
-        if (!std::filesystem::exists(txt.replace_extension("txt"))) return false;
+        if (!std::filesystem::exists(txt.replace_extension("txt")))
+            return {"soffice non ha scritto " + txt.string() + ": " +
+                    conversione.Descrizione("soffice")};
     }
-    return true;
+    return {};
 }
 
 std::vector<std::string> RigheNonVuote(const std::filesystem::path& testo) {
