@@ -1,5 +1,6 @@
 #include "interaction/SelezioneVista.h"
 
+#include "design/EstensioneTavola.h"
 #include "design/MappaIntervalli.h"
 #include "model/Nodo.h"
 #include "model/Numeri.h"
@@ -50,8 +51,13 @@ void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
 
 }  // namespace
 
-void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
+void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete) {
+    if (stato.ModoVista == Tavola) parete.EstTavola = EstensioneTavola(parete);
     parete.Estensione = stato.ModoVista == Tavola ? parete.EstTavola : parete.EstPianta;
+}
+
+void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
+    AggiornaEstensioneVista(stato, parete);
     const int lato = stato.LatoCorrente == 0 ? 0 : 1;
     const int direzione = stato.DirezioneCorrente == 0 ? 0 : 1;
     const int strato = StratoDi(lato, direzione);

@@ -15,6 +15,11 @@ struct StatoInterfaccia;
 // concern are kept. Fitting the view and redrawing are the caller's.
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete);
 
+// The extents of the current view into Estensione: the sheet's, measured
+// from what it draws, in the sheet preview (ModoVista 2); the elevation's
+// otherwise. "Vista totale" fits them.
+void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete);
+
 // True when the shown map has an editable colour-scale range (required area
 // or excess): the modes whose range boxes follow the state.
 [[nodiscard]] bool MappaConScala(const StatoInterfaccia& stato);

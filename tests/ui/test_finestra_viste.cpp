@@ -5,6 +5,7 @@
 
 #include "design/CaricaProgetto.h"
 #include "design/MappaIntervalli.h"
+#include "design/Modifica.h"
 #include "interaction/SelezioneVista.h"
 #include "model/Nodo.h"
 #include "model/Sessione.h"
@@ -18,9 +19,12 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace {
@@ -147,4 +151,68 @@ TEST_F(FinestraViste, UnaMagliaUnicaMostraLaSuaMagliaAllApertura) {
     finestra->Selettori().Option2(1)->click();
     finestra->Selettori().Option2(0)->click();
     EXPECT_EQ(Legenda(), aperta);
+}
+
+namespace {
+
+// The box of the pixels that differ from the canvas's most common colour,
+// the background: left, top, right, bottom.
+QRect Disegnato(const QImage& immagine) {
+    std::map<QRgb, int> conta;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) ++conta[immagine.pixel(x, y)];
+    const QRgb sfondo =
+        std::max_element(conta.begin(), conta.end(), [](auto& a, auto& b) { return a.second < b.second; })
+            ->first;
+    QRect r;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            if (immagine.pixel(x, y) != sfondo) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+}  // namespace
+
+// The sheet preview, sections included, fits the canvas: nothing runs off an
+// edge and the sheet fills the canvas across one of its sides; "Vista
+// totale" fits it again after a zoom and after a new section.
+TEST_F(FinestraViste, LAnteprimaDellaTavolaStaNellaTela) {
+    Avvia();
+    const auto sezione = [&](Punto da, Punto a, int orizzontale) {
+        Modifica m(sessione, *finestra, CodaRicalcolo::Geometria, PuntoAnnullamento::No);
+        LineaSezione s;
+        s.P0 = da;
+        s.P1 = a;
+        s.Orizzontale = orizzontale;
+        Parete& p = sessione.parete;
+        ++p.UltSezione;
+        if (static_cast<int>(p.Sezioni.size()) <= p.UltSezione) p.Sezioni.resize(p.UltSezione + 1);
+        p.Sezioni[p.UltSezione] = s;
+        m.Conferma();
+        QCoreApplication::processEvents();
+    };
+    sezione({350, -25}, {350, 425}, 0);  // the wall spans 0-800 x 0-400
+    ASSERT_EQ(sessione.parete.UltSezione, 0);
+    Comando(Ids().IdAnteprimaTavola);
+    const auto controlla = [&](const char* quando) {
+        const QImage tela = Tela();
+        const QRect disegno = Disegnato(tela);
+        EXPECT_GT(disegno.left(), 0) << quando;
+        EXPECT_GT(disegno.top(), 0) << quando;
+        EXPECT_LT(disegno.right(), tela.width() - 1) << quando;
+        EXPECT_LT(disegno.bottom(), tela.height() - 1) << quando;
+        EXPECT_TRUE(disegno.width() > 0.85 * tela.width() || disegno.height() > 0.85 * tela.height())
+            << quando << ": " << disegno.width() << " x " << disegno.height() << " of " << tela.width()
+            << " x " << tela.height();
+        return tela;
+    };
+    const QImage scelta = controlla("chosen");
+    Comando(Ids().IdAvvicina);
+    Comando(Ids().IdVistaTotale);
+    EXPECT_EQ(Tela(), scelta);
+    sezione({-25, 80}, {825, 80}, 1);
+    Comando(Ids().IdVistaTotale);
+    ASSERT_EQ(sessione.parete.UltSezione, 1);
+    const QImage dueSezioni = controlla("two sections");
+    EXPECT_NE(dueSezioni, scelta);
 }
