@@ -6,11 +6,13 @@
 #include "design/CaricaProgetto.h"
 #include "design/MappaIntervalli.h"
 #include "design/Modifica.h"
+#include "interaction/ModificaDiffusa.h"
 #include "interaction/SelezioneVista.h"
 #include "model/Nodo.h"
 #include "model/Sessione.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/GrigliaProprieta.h"
 #include "ui/IdComandi.h"
 #include "ui/RiquadroLegendaQt.h"
 #include "ui/SelettoriVista.h"
@@ -26,6 +28,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -215,4 +218,28 @@ TEST_F(FinestraViste, LAnteprimaDellaTavolaStaNellaTela) {
     ASSERT_EQ(sessione.parete.UltSezione, 1);
     const QImage dueSezioni = controlla("two sections");
     EXPECT_NE(dueSezioni, scelta);
+}
+
+// After "Annulla" and "Ripeti" the grid of the distributed layers shows the
+// layers restored, as the information panel does.
+TEST_F(FinestraViste, LaGrigliaDopoAnnullaERipeti) {
+    Avvia();
+    const auto griglia = [&] {
+        std::vector<std::string> valori;
+        for (const VoceDiffusa& v : VociDiffusa(sessione.parete)) {
+            const QTreeWidgetItem* voce = finestra->Griglia().VoceConId(v.Id);
+            EXPECT_NE(voce, nullptr) << v.Id;
+            if (voce != nullptr) EXPECT_EQ(GrigliaProprieta::Valore(*voce).toStdString(), v.Valore) << v.Id;
+            valori.push_back(v.Valore);
+        }
+        return valori;
+    };
+    const std::vector<std::string> prima = griglia();
+    Comando(Ids().IdProgetto);
+    const std::vector<std::string> progettata = griglia();
+    ASSERT_NE(progettata, prima) << "the design changed no layer";
+    Comando(Ids().IdAnnulla);
+    EXPECT_EQ(griglia(), prima);
+    Comando(Ids().IdRipeti);
+    EXPECT_EQ(griglia(), progettata);
 }
