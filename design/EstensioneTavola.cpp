@@ -3,6 +3,7 @@
 #include "design/DisTavola.h"
 #include "drawing/BersaglioSchermo.h"
 #include "drawing/Primitive.h"
+#include "drawing/TavolaSezioni.h"
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
 #include "model/Impostazioni.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -77,10 +79,9 @@ private:
     float ymax_ = std::numeric_limits<float>::lowest();
 };
 
-}  // namespace
-
-Rettangolo EstensioneTavola(const Parete& parete) {
-    if (!parete.CaricataParete()) return parete.EstTavola;
+// The box of what disegna draws, with a margin; none when it draws nothing.
+template <typename Disegno>
+std::optional<Rettangolo> Misura(Disegno disegna) {
     // One pixel a cm with the origin at the canvas corner: pixel (x, -y).
     Vista vista;
     vista.Scala = 1.0f;
@@ -88,8 +89,27 @@ Rettangolo EstensioneTavola(const Parete& parete) {
     ValoriDefault(imp);
     TelaEstensione tela;
     const BersaglioSchermo bersaglio(tela, StratoTela::Immagine, vista, imp, TuttiILayer());
-    DisTavola(parete, {bersaglio, bersaglio});
-    if (tela.Vuota()) return parete.EstTavola;
-    return {XModello(vista, tela.Xmin()) - Margine, YModello(vista, tela.Ymax()) - Margine,
-            XModello(vista, tela.Xmax()) + Margine, YModello(vista, tela.Ymin()) + Margine};
+    disegna(BersagliPassata{bersaglio, bersaglio});
+    if (tela.Vuota()) return std::nullopt;
+    return Rettangolo{XModello(vista, tela.Xmin()) - Margine, YModello(vista, tela.Ymax()) - Margine,
+                      XModello(vista, tela.Xmax()) + Margine, YModello(vista, tela.Ymin()) + Margine};
+}
+
+}  // namespace
+
+Rettangolo EstensioneTavola(const Parete& parete) {
+    if (!parete.CaricataParete()) return parete.EstTavola;
+    return Misura([&](const BersagliPassata& b) { DisTavola(parete, b); }).value_or(parete.EstTavola);
+}
+
+Rettangolo EstensionePianta(const Parete& parete) {
+    const Rettangolo& pianta = parete.EstPianta;
+    if (!parete.CaricataParete() || parete.UltSezione < 0) return pianta;
+    const std::optional<Rettangolo> sezioni = Misura([&](const BersagliPassata& b) {
+        const OrigineTavola origine = OrigineSottoVista(parete);
+        DisTavolaSezioni(parete, origine.X, origine.Y, b.Disegno);
+    });
+    if (!sezioni) return pianta;
+    return {std::min(pianta.Xmin, sezioni->Xmin), std::min(pianta.Ymin, sezioni->Ymin),
+            std::max(pianta.Xmax, sezioni->Xmax), std::max(pianta.Ymax, sezioni->Ymax)};
 }

@@ -10,3 +10,7 @@ struct Parete;
 // the screen's text heights, with a margin. A wall not loaded gives the
 // EstTavola it holds.
 [[nodiscard]] Rettangolo EstensioneTavola(const Parete& parete);
+
+// The extents of a single elevation: EstPianta, taking in the sheet of
+// sections drawn under it when section lines exist (measured likewise).
+[[nodiscard]] Rettangolo EstensionePianta(const Parete& parete);

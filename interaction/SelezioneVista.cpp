@@ -52,8 +52,20 @@ void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
 }  // namespace
 
 void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete) {
-    if (stato.ModoVista == Tavola) parete.EstTavola = EstensioneTavola(parete);
-    parete.Estensione = stato.ModoVista == Tavola ? parete.EstTavola : parete.EstPianta;
+    switch (stato.ModoVista) {
+        case Tavola:
+            parete.EstTavola = EstensioneTavola(parete);
+            parete.Estensione = parete.EstTavola;
+            break;
+        case Diffusa:
+        case Integrativa:
+            // The elevation with its sections under it.
+            parete.Estensione = EstensionePianta(parete);
+            break;
+        default:
+            parete.Estensione = parete.EstPianta;
+            break;
+    }
 }
 
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {

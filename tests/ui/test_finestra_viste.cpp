@@ -9,6 +9,7 @@
 #include "interaction/ModificaDiffusa.h"
 #include "interaction/SelezioneVista.h"
 #include "model/Nodo.h"
+#include "model/Sezioni.h"
 #include "model/Sessione.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
@@ -49,6 +50,27 @@ protected:
         ASSERT_TRUE(CaricaProgetto(sessione, altra, finestra->VistaTela(), *finestra).Riuscito());
         QCoreApplication::processEvents();
     }
+
+    // Appends a section line through da and a as the section tools do: one
+    // change with the geometry tail, which cuts it to the wall.
+    void Sezione(Punto da, Punto a, int orizzontale) {
+        Modifica m(sessione, *finestra, CodaRicalcolo::Geometria, PuntoAnnullamento::No);
+        LineaSezione s;
+        s.P0 = da;
+        s.P1 = a;
+        s.Orizzontale = orizzontale;
+        Parete& p = sessione.parete;
+        ++p.UltSezione;
+        if (static_cast<int>(p.Sezioni.size()) <= p.UltSezione) p.Sezioni.resize(p.UltSezione + 1);
+        p.Sezioni[p.UltSezione] = s;
+        OrdinaSezioni(p);
+        m.Conferma();
+        QCoreApplication::processEvents();
+    }
+
+    // The canvas, checked to hold the whole drawing fitted: nothing runs off
+    // an edge and the drawing fills the canvas across one of its sides.
+    QImage Adattata(const char* quando);
 };
 
 }  // namespace
@@ -176,47 +198,35 @@ QRect Disegnato(const QImage& immagine) {
 
 }  // namespace
 
+QImage FinestraViste::Adattata(const char* quando) {
+    const QImage tela = Tela();
+    const QRect disegno = Disegnato(tela);
+    EXPECT_GT(disegno.left(), 0) << quando;
+    EXPECT_GT(disegno.top(), 0) << quando;
+    EXPECT_LT(disegno.right(), tela.width() - 1) << quando;
+    EXPECT_LT(disegno.bottom(), tela.height() - 1) << quando;
+    EXPECT_TRUE(disegno.width() > 0.85 * tela.width() || disegno.height() > 0.85 * tela.height())
+        << quando << ": " << disegno.width() << " x " << disegno.height() << " of " << tela.width() << " x "
+        << tela.height();
+    return tela;
+}
+
 // The sheet preview, sections included, fits the canvas: nothing runs off an
 // edge and the sheet fills the canvas across one of its sides; "Vista
 // totale" fits it again after a zoom and after a new section.
 TEST_F(FinestraViste, LAnteprimaDellaTavolaStaNellaTela) {
     Avvia();
-    const auto sezione = [&](Punto da, Punto a, int orizzontale) {
-        Modifica m(sessione, *finestra, CodaRicalcolo::Geometria, PuntoAnnullamento::No);
-        LineaSezione s;
-        s.P0 = da;
-        s.P1 = a;
-        s.Orizzontale = orizzontale;
-        Parete& p = sessione.parete;
-        ++p.UltSezione;
-        if (static_cast<int>(p.Sezioni.size()) <= p.UltSezione) p.Sezioni.resize(p.UltSezione + 1);
-        p.Sezioni[p.UltSezione] = s;
-        m.Conferma();
-        QCoreApplication::processEvents();
-    };
-    sezione({350, -25}, {350, 425}, 0);  // the wall spans 0-800 x 0-400
+    Sezione({350, -25}, {350, 425}, 0);  // the wall spans 0-800 x 0-400
     ASSERT_EQ(sessione.parete.UltSezione, 0);
     Comando(Ids().IdAnteprimaTavola);
-    const auto controlla = [&](const char* quando) {
-        const QImage tela = Tela();
-        const QRect disegno = Disegnato(tela);
-        EXPECT_GT(disegno.left(), 0) << quando;
-        EXPECT_GT(disegno.top(), 0) << quando;
-        EXPECT_LT(disegno.right(), tela.width() - 1) << quando;
-        EXPECT_LT(disegno.bottom(), tela.height() - 1) << quando;
-        EXPECT_TRUE(disegno.width() > 0.85 * tela.width() || disegno.height() > 0.85 * tela.height())
-            << quando << ": " << disegno.width() << " x " << disegno.height() << " of " << tela.width()
-            << " x " << tela.height();
-        return tela;
-    };
-    const QImage scelta = controlla("chosen");
+    const QImage scelta = Adattata("chosen");
     Comando(Ids().IdAvvicina);
     Comando(Ids().IdVistaTotale);
     EXPECT_EQ(Tela(), scelta);
-    sezione({-25, 80}, {825, 80}, 1);
+    Sezione({-25, 80}, {825, 80}, 1);
     Comando(Ids().IdVistaTotale);
     ASSERT_EQ(sessione.parete.UltSezione, 1);
-    const QImage dueSezioni = controlla("two sections");
+    const QImage dueSezioni = Adattata("two sections");
     EXPECT_NE(dueSezioni, scelta);
 }
 
@@ -242,4 +252,30 @@ TEST_F(FinestraViste, LaGrigliaDopoAnnullaERipeti) {
     EXPECT_EQ(griglia(), prima);
     Comando(Ids().IdRipeti);
     EXPECT_EQ(griglia(), progettata);
+}
+
+// The view of one elevation shows the sections drawn under it, one
+// horizontal section as two: the view takes them in, so the drawing no longer
+// runs off the bottom of the canvas (the elevation's own frame reaches the
+// canvas's other edges).
+TEST_F(FinestraViste, LaPiantaMostraLeSezioniSottoDiSe) {
+    Avvia();
+    const auto fondo = [&](const char* quando) {
+        const QImage tela = Tela();
+        EXPECT_LT(Disegnato(tela).bottom(), tela.height() - 1) << quando;
+        return tela;
+    };
+    Comando(Ids().IdVisDiffusa);
+    const QImage senza = fondo("no section");
+    Sezione({-25, 80}, {825, 80}, 1);  // the wall spans 0-800 x 0-400
+    Comando(Ids().IdVisDiffusa);
+    const QImage una = fondo("one horizontal section");
+    EXPECT_NE(una, senza);
+    Sezione({350, -25}, {350, 425}, 0);
+    Comando(Ids().IdVisDiffusa);
+    const QImage due = fondo("two sections");
+    EXPECT_NE(due, una);
+    Comando(Ids().IdAvvicina);
+    Comando(Ids().IdVistaTotale);
+    EXPECT_EQ(Tela(), due);
 }
