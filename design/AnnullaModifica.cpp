@@ -20,6 +20,8 @@ void PortaAStato(Sessione& sessione, InterfacciaFinestra& finestra, const Ricalc
     sessione.storia.IndiceAnnulla = n;
     ricalcolo.Geometria(sessione);
     ricalcolo.Armatura(sessione);
+    // The grid of the distributed layers shows the restored ones.
+    finestra.PanelDiffusa();
     finestra.AggiornaDopoModifica();
 }
 

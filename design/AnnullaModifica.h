@@ -8,8 +8,9 @@ struct Sessione;
 // "Annulla": the design goes back one state of the undo history. The newest
 // state is first written as a snapshot, so that redo can return to it.
 // "Ripeti": forward one state. Each reads the snapshot back and then runs the
-// geometry and the reinforcement tails and the window refresh, as a confirmed
-// change does, so nothing shown or saved is stale. A snapshot that cannot be
+// geometry and the reinforcement tails, refills the distributed-reinforcement
+// grid and refreshes the window, as a confirmed change does, so nothing shown
+// or saved is stale. A snapshot that cannot be
 // written or read is told, and the design and the history stay as they were.
 void AnnullaModifica(Sessione& sessione, InterfacciaFinestra& finestra,
                      const Ricalcolo& ricalcolo = RicalcoloStandard());

@@ -53,21 +53,16 @@ void DisegnaZona(const Parete& parete, int p, float dx, float dy, const Bersagli
         DisLinea(x1 + dx, y1 + dy, x2 + dx, y2 + dy, strato, Stile::Pieno, b);
         return Distanza(x1, y1, x2, y2);
     };
-    BarreZona barre{.Numero = 0, .Minima = std::numeric_limits<float>::max(), .Massima = 0.0f};
     if (zona) {
         PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
             if (l.Barre.empty()) return;
             if (const auto xi = IncontroRichiamo(*zona, pos, l.Y))
                 linea(Layer::PosIntegrativa, *xi + MezzoSegno, l.Y + MezzoSegno, *xi - MezzoSegno,
                       l.Y - MezzoSegno);
-            for (const auto& [a, c] : l.Barre) {
-                const float lunghezza = linea(layer, a, l.YLinea, c, l.YLinea);
-                ++barre.Numero;
-                barre.Massima = std::max(barre.Massima, lunghezza);
-                barre.Minima = std::min(barre.Minima, lunghezza);
-            }
+            for (const auto& [a, c] : l.Barre) linea(layer, a, l.YLinea, c, l.YLinea);
         });
     }
+    const BarreZona barre = zona ? ContaBarreZona(pos, parete.PoligoniPos[p]) : BarreZona{};
     const Impostazioni& imp = b.Imp();
     const TestiEtichetta testi =
         imp.DescrizioneCompleta != 0
@@ -117,6 +112,23 @@ float MisuraZona(const Parete& parete, const Impostazioni& imp, int p) {
 }
 
 }  // namespace
+
+BarreZona ContaBarreZona(const PosizioneArm& pos, std::span<const Punto> poligono) {
+    const std::optional<ZonaRuotata> zona = RuotaZona(pos, poligono);
+    BarreZona barre{.Numero = 0, .Minima = std::numeric_limits<float>::max(), .Massima = 0.0f};
+    if (zona) {
+        PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
+            for (const auto& [a, c] : l.Barre) {
+                // The frame turns the model: lengths are kept.
+                const float lunghezza = c - a;
+                ++barre.Numero;
+                barre.Massima = std::max(barre.Massima, lunghezza);
+                barre.Minima = std::min(barre.Minima, lunghezza);
+            }
+        });
+    }
+    return barre;
+}
 
 void ArmaturaPosizioni(const Parete& parete, float dx, float dy, int faccia, const Bersaglio& b) {
     for (int p = 0; p <= UltimaPosizioneValida(parete); ++p)

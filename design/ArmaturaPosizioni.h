@@ -1,12 +1,16 @@
 #pragma once
 
+#include "design/ArmaturaPosizioniTesti.h"
 #include "drawing/Bersaglio.h"
+#include "model/Punto.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 struct Impostazioni;
 struct Parete;
+struct PosizioneArm;
 
 // The bars of the additional-reinforcement zones of one face (faccia 0
 // "lato +", 1 "lato -"; ring beams and shear reinforcement are never laid
@@ -20,6 +24,11 @@ struct Parete;
 // its bar count, diameter, spacing and bar lengths (split into pieces of
 // LungMaxFerri joined by laps), without it the number only.
 void ArmaturaPosizioni(const Parete& parete, float dx, float dy, int faccia, const Bersaglio& b);
+
+// The bars a zone lays, as its label counts them: how many and the shortest
+// and longest (cm, as drawn, anchorages included); the zone is pos with its
+// polygon, stored or not yet. No bar: Numero 0.
+[[nodiscard]] BarreZona ContaBarreZona(const PosizioneArm& pos, std::span<const Punto> poligono);
 
 // Total cut length (cm) of the bars of one position.
 struct LunghezzaPosizione {

@@ -9,6 +9,7 @@
 #include <vector>
 
 struct Parete;
+struct PosizioneArm;
 
 // The sweep shared by the bars of a zone, their measure and their screen
 // preview: horizontal scan lines in the bar frame of the position (the frame
@@ -31,6 +32,9 @@ struct ZonaRuotata {
 // its bar frame; none for an index naming no position or a polygon with
 // fewer than three vertices.
 [[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p);
+// The same for a position not stored yet: its polygon's vertices 0 to
+// UltVerticeZona (at most those given).
+[[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const PosizioneArm& pos, std::span<const Punto> poligono);
 
 // One scan line: y is the line of the sweep, yLinea the line actually
 // intersected (nudged 0.5 cm inside at the box edges), Barre the stretches

@@ -60,8 +60,9 @@ void ApriParete(Sessione& sessione, const std::string& file, Vista& vista,
     AdattaFinestra(vista, parete.Estensione);
     RicalcolaArmature(parete, sessione.imp);
     sessione.stato.StatoVista = 0;
-    // A node of the previous wall means nothing in this one.
+    // A node or a typed map range of the previous wall means nothing in this one.
     sessione.stato.NodoSelezionato = -1;
+    sessione.stato.ScalaImpostata = false;
     sessione.stato.VistaCorrente = parete.MagliaUnica != 0 ? 1 : 0;
     finestra.AggiornaDopoModifica();
 }

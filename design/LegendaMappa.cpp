@@ -81,7 +81,9 @@ void LegendaMappa(float alto, float basso, const std::string& titolo, int direzi
     riquadro.ImpostaColoreTesto(Rgb(0, 0, 0));
     riquadro.Testo(7 * u, 2 * u, titolo);
 
-    if (std::fabs(alto) <= RangeNullo && std::fabs(basso) <= RangeNullo) {
+    if (parete.NumNodi <= 0) {
+        // No node, no range: nothing to scale and nothing that satisfies.
+    } else if (std::fabs(alto) <= RangeNullo && std::fabs(basso) <= RangeNullo) {
         riquadro.Riquadro(10 * u, 30 * u, 65 * u, 45 * u, ColoreClasse(0), true);
         riquadro.Testo(75 * u, 22 * u, "L'armatura soddisfa");
         riquadro.Testo(75 * u, 37 * u, "la richiesta di progetto.");

@@ -4,6 +4,7 @@
 
 #include "design/DisElementiVista.h"
 #include "design/DisPosizioniMappa.h"
+#include "design/DisTavola.h"
 #include "design/LegendaMappa.h"
 #include "design/MappaColori.h"
 #include "drawing/BersaglioDxf.h"
@@ -14,7 +15,6 @@
 #include "drawing/LayerPassata.h"
 #include "drawing/LegendaVideo.h"
 #include "drawing/ManiglieZona.h"
-#include "drawing/PannelliTavola.h"
 #include "drawing/PoligonoEditor.h"
 #include "drawing/TavolaSezioni.h"
 #include "model/Finestra.h"
@@ -41,9 +41,7 @@ void DisSezioni(const Parete& parete, OrigineTavola origine, const Bersaglio& b)
 // sheet panel by panel with the sections at its right.
 void DisVista(const Parete& parete, int vista, const BersagliPassata& b) {
     if (vista == VistaTavola) {
-        for (const PannelloTavola& p : PannelliTavola(parete))
-            DisElevazione(parete, p.OffX, p.OffY, p.Vista, b);
-        DisSezioni(parete, OrigineFoglio(parete), b.Disegno);
+        DisTavola(parete, b);
     } else {
         DisElevazione(parete, 0.0f, 0.0f, vista, b);
         if (vista >= 0 && vista <= 3) DisSezioni(parete, OrigineSottoVista(parete), b.Disegno);

@@ -10,6 +10,21 @@ namespace {
 
 constexpr char Diametro[] = "\xC3\x98";  // "Ø" in the box's own font
 
+// The face of the elevation drawn (distributed layers or zones of one face);
+// the sheet and the maps show the face of the selector.
+int LatoMostrato(const StatoInterfaccia& stato) {
+    switch (stato.StatoVista) {
+        case 0:
+        case 14:
+            return 0;
+        case 1:
+        case 15:
+            return 1;
+        default:
+            return stato.LatoCorrente == 0 ? 0 : 1;
+    }
+}
+
 }  // namespace
 
 void LegendaVideo(const Parete& parete, const StatoInterfaccia& stato, RiquadroLegenda& riquadro) {
@@ -24,10 +39,11 @@ void LegendaVideo(const Parete& parete, const StatoInterfaccia& stato, RiquadroL
     SimboloDirezioneRiquadro(175 * t, 80 * t, parete.CosDir2, parete.SinDir2, 1, riquadro);
     riquadro.Testo(150 * t, 30 * t, "Direzione 2");
 
-    const bool latoPiu = stato.StatoVista == 0;
-    const char* intestazione = latoPiu                 ? "Armatura diffusa lato + :"
-                               : parete.MagliaUnica != 0 ? "Armatura diffusa:"
-                                                         : "Armatura diffusa lato - :";
+    const bool magliaUnica = parete.MagliaUnica != 0;
+    const bool latoPiu = !magliaUnica && LatoMostrato(stato) == 0;
+    const char* intestazione = magliaUnica ? "Armatura diffusa:"
+                               : latoPiu   ? "Armatura diffusa lato + :"
+                                           : "Armatura diffusa lato - :";
     riquadro.Testo(45 * t, 120 * t, intestazione);
 
     const int diam1 = latoPiu ? parete.DiamDir1Piu : parete.DiamDir1Meno;

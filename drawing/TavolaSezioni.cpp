@@ -53,7 +53,8 @@ bool DisPosizioni(const Parete& parete, int k, const TelaioSezione& telaio,
 }  // namespace
 
 OrigineTavola OrigineSottoVista(const Parete& parete) {
-    return {0.0f, parete.Estensione.Ymin - MargineSottoVista};
+    // The elevation's own extents: the view's may take in these sections.
+    return {0.0f, parete.EstPianta.Ymin - MargineSottoVista};
 }
 
 OrigineTavola OrigineFoglio(const Parete& parete) {

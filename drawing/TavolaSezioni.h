@@ -23,7 +23,8 @@ struct OrigineTavola {
 
     bool operator==(const OrigineTavola&) const = default;
 };
-// Below a single elevation: x 0, 100 under the lowest point of the extents.
+// Below a single elevation: x 0, 100 under the lowest point of the
+// elevation's extents (EstPianta).
 [[nodiscard]] OrigineTavola OrigineSottoVista(const Parete& parete);
 // At the right of the four-panel sheet.
 [[nodiscard]] OrigineTavola OrigineFoglio(const Parete& parete);

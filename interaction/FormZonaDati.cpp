@@ -1,5 +1,7 @@
 #include "interaction/FormZonaDati.h"
 
+#include "design/ArmaturaPosizioni.h"
+#include "design/EtichettaPosizione.h"
 #include "design/GeometriaZona.h"
 #include "design/PassoZona.h"
 #include "design/RitagliaZona.h"
@@ -53,10 +55,6 @@ DatiFormZona ApriFormZona(StatoInterfaccia& stato, const Impostazioni& imp) {
     return d;
 }
 
-int NumeroBarreZona(const DatiFormZona& dati, float passo) {
-    if (!(passo > 0.0f)) return 0;
-    return static_cast<int>(dati.LarghezzaTratto / passo) + 1;
-}
 
 bool DuplicaOffertaZona(const Parete& parete, const StatoInterfaccia& stato) {
     return parete.MagliaUnica == 0 && stato.IndiceCorrente > parete.UltPosizione &&
@@ -132,18 +130,13 @@ void RicalcolaPassoZona(StatoInterfaccia& stato, const Impostazioni& imp) {
     stato.PosCorrente.Passo = PassoArrotondato(imp, stato.PosCorrente.Diametro, stato.AreaRichiestaMax);
 }
 
-void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& finestra) {
-    StatoInterfaccia& st = sessione.stato;
+namespace {
+
+// The zone of the edit buffer rebuilt from the dialog's values: the strip
+// snapped to the spacing, the corners about the centre, then the zone from
+// its two opposite corners, widened and clipped into PoligonoCorrente.
+bool ZonaDaiDati(DatiFormZona& dati, StatoInterfaccia& st, const Parete& parete, const Impostazioni& imp) {
     PosizioneArm& p = st.PosCorrente;
-    st.PosAccettata = 1;
-    st.Modo = ModoInput::Inattivo;
-    st.ErroreOperazione = 0;
-    if (p.Tipo >= Cordolo) return;
-    if (NumeroBarreZona(dati, p.Passo) < 2) {
-        finestra.Messaggio("La larghezza del tratto di armatura integrativa è minore del passo!",
-                           "Attenzione!", IconaMessaggio::Esclamazione);
-        st.PosAccettata = 0;
-    }
     dati.LarghezzaTratto = LarghezzaSuPasso(dati.LarghezzaTratto, p.Passo);
     const float h = (dati.LungFerri - 2.0f * dati.Ancoraggio) / 2.0f;
     const float w = dati.LarghezzaTratto / 2.0f;
@@ -161,9 +154,35 @@ void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& fin
     };
     ricostruisci(v[0].X, v[2].X, dati.XCentro, semiX);
     ricostruisci(v[0].Y, v[2].Y, dati.YCentro, semiY);
-    ImpostaZonaDaPunti(st, sessione.parete, sessione.imp, v[0].X, v[0].Y, v[2].X, v[2].Y);
+    ImpostaZonaDaPunti(st, parete, imp, v[0].X, v[0].Y, v[2].X, v[2].Y);
+    return RitagliaZona(st, parete, imp);
+}
+
+}  // namespace
+
+BarreZona BarreZonaDaMemorizzare(const DatiFormZona& dati, const Sessione& sessione) {
+    DatiFormZona copia = dati;
+    StatoInterfaccia st = sessione.stato;
+    if (st.PosCorrente.Tipo >= Cordolo || !ZonaDaiDati(copia, st, sessione.parete, sessione.imp)) return {};
+    st.PosCorrente.UltVerticeZona = st.UltPuntoCorrente;
+    EstremiZonaDirezioni(st);
+    return ContaBarreZona(st.PosCorrente, st.PoligonoCorrente);
+}
+
+void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& finestra) {
+    StatoInterfaccia& st = sessione.stato;
+    PosizioneArm& p = st.PosCorrente;
+    st.PosAccettata = 1;
+    st.Modo = ModoInput::Inattivo;
+    st.ErroreOperazione = 0;
+    if (p.Tipo >= Cordolo) return;
+    if (BarreZonaDaMemorizzare(dati, sessione).Numero < 2) {
+        finestra.Messaggio("La larghezza del tratto di armatura integrativa è minore del passo!",
+                           "Attenzione!", IconaMessaggio::Esclamazione);
+        st.PosAccettata = 0;
+    }
     // The caller clips again before storing and reports a failure there.
-    (void)RitagliaZona(st, sessione.parete, sessione.imp);
+    (void)ZonaDaiDati(dati, st, sessione.parete, sessione.imp);
 }
 
 void AnnullaFormZona(StatoInterfaccia& stato) { stato.Modo = ModoInput::Inattivo; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/ArmaturaPosizioniTesti.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,8 +62,11 @@ struct VoceForm {
 // out but "Ok" leaves it so); the strip values of a zone (none for Tipo 2 and up).
 [[nodiscard]] DatiFormZona ApriFormZona(StatoInterfaccia& stato, const Impostazioni& imp);
 
-// Bars across the strip.
-[[nodiscard]] int NumeroBarreZona(const DatiFormZona& dati, float passo);
+// The bars of the zone as "Ok" will store it, rebuilt from the dialog's
+// values, widened by the anchorages and clipped: how many and the shortest and
+// longest, which the report shows and "Ok" checks. A zone the clipping
+// refuses lays none.
+[[nodiscard]] BarreZona BarreZonaDaMemorizzare(const DatiFormZona& dati, const Sessione& sessione);
 
 // "Armatura uguale sull'altro opposto" is offered for a new zone of a
 // two-face wall outside the face-copy mode.

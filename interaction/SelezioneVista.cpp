@@ -1,10 +1,12 @@
 #include "interaction/SelezioneVista.h"
 
+#include "design/EstensioneTavola.h"
 #include "design/MappaIntervalli.h"
 #include "model/Nodo.h"
 #include "model/Numeri.h"
 #include "model/Parete.h"
 #include "model/StatoInterfaccia.h"
+#include "model/TestoNumerico.h"
 
 namespace {
 
@@ -25,12 +27,22 @@ constexpr int TipoEccedenza = 10;
 // Layer index of a face and a direction: 0 dir 1 "+", 1 dir 1 "-", 2 dir 2 "+", 3 dir 2 "-".
 int StratoDi(int lato, int direzione) { return lato + 2 * direzione; }
 
-// Sets the range of the map of type tipo, when it has one.
+bool TipoConScala(int tipo) {
+    return (tipo >= 0 && tipo <= 3) || (tipo >= TipoEccedenza && tipo <= TipoEccedenza + 3);
+}
+
+// Sets the range of the map of type tipo, when it has one: nil without nodes,
+// where the statistics of a previous wall may linger.
 void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
-    if (tipo >= 0 && tipo <= 3) {
+    if (!TipoConScala(tipo)) return;
+    stato.ScalaImpostata = false;
+    if (parete.NumNodi <= 0) {
+        stato.ScalaMax = 0.0f;
+        stato.ScalaMin = 0.0f;
+    } else if (tipo >= 0 && tipo <= 3) {
         stato.ScalaMax = parete.MaxRichiesta[SlotDiStrato(tipo)];
         stato.ScalaMin = parete.MinRichiesta[SlotDiStrato(tipo)];
-    } else if (tipo >= TipoEccedenza && tipo <= TipoEccedenza + 3) {
+    } else {
         const IntervalloMappa eccedenza = IntervalloEccedenza(parete, tipo - TipoEccedenza);
         stato.ScalaMax = eccedenza.Max;
         stato.ScalaMin = eccedenza.Min;
@@ -39,8 +51,25 @@ void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
 
 }  // namespace
 
+void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete) {
+    switch (stato.ModoVista) {
+        case Tavola:
+            parete.EstTavola = EstensioneTavola(parete);
+            parete.Estensione = parete.EstTavola;
+            break;
+        case Diffusa:
+        case Integrativa:
+            // The elevation with its sections under it.
+            parete.Estensione = EstensionePianta(parete);
+            break;
+        default:
+            parete.Estensione = parete.EstPianta;
+            break;
+    }
+}
+
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
-    parete.Estensione = stato.ModoVista == Tavola ? parete.EstTavola : parete.EstPianta;
+    AggiornaEstensioneVista(stato, parete);
     const int lato = stato.LatoCorrente == 0 ? 0 : 1;
     const int direzione = stato.DirezioneCorrente == 0 ? 0 : 1;
     const int strato = StratoDi(lato, direzione);
@@ -85,20 +114,38 @@ void ScalaDefault(StatoInterfaccia& stato, const Parete& parete) {
     ImpostaScala(stato, parete, stato.TipoMappa);
 }
 
+void SeguiDatiScala(StatoInterfaccia& stato, const Parete& parete) {
+    if (MappaConScala(stato) && !stato.ScalaImpostata) ImpostaScala(stato, parete, stato.TipoMappa);
+}
+
 std::string TestoScala(float valore) { return FormatoDec(valore, 2); }
+
+TestiScala TestiRiquadroScala(const StatoInterfaccia& stato, const Parete& parete) {
+    if (parete.NumNodi <= 0) return {};
+    return {TestoScala(stato.ScalaMax), TestoScala(stato.ScalaMin)};
+}
 
 TestiScalaRifiutati ApplicaScala(StatoInterfaccia& stato, std::string_view testoMax,
                                  std::string_view testoMin) {
+    // A text that is no number is refused, not read as 0.
+    const auto numero = [](std::string_view testo) -> std::optional<float> {
+        if (!IniziaConNumero(testo)) return std::nullopt;
+        return ValoreTesto(std::string(testo));
+    };
     TestiScalaRifiutati rifiutati;
-    const float minimo = ValoreTesto(std::string(testoMin));
-    if (minimo >= 0.0f)
-        stato.ScalaMin = minimo;
-    else
+    const std::optional<float> minimo = numero(testoMin);
+    if (minimo && *minimo >= 0.0f) {
+        stato.ScalaMin = *minimo;
+        stato.ScalaImpostata = true;
+    } else {
         rifiutati.Min = TestoScala(stato.ScalaMin);
-    const float massimo = ValoreTesto(std::string(testoMax));
-    if (massimo >= stato.ScalaMin)
-        stato.ScalaMax = massimo;
-    else
+    }
+    const std::optional<float> massimo = numero(testoMax);
+    if (massimo && *massimo >= stato.ScalaMin) {
+        stato.ScalaMax = *massimo;
+        stato.ScalaImpostata = true;
+    } else {
         rifiutati.Max = TestoScala(stato.ScalaMax);
+    }
     return rifiutati;
 }

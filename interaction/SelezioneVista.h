@@ -15,17 +15,38 @@ struct StatoInterfaccia;
 // concern are kept. Fitting the view and redrawing are the caller's.
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete);
 
+// The extents of the current view into Estensione, measured from what it
+// draws: the sheet's in the sheet preview (ModoVista 2); the elevation's with
+// the sections under it in the views of one elevation (0, 1); the
+// elevation's alone in the maps. "Vista totale" fits them.
+void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete);
+
 // True when the shown map has an editable colour-scale range (required area
 // or excess): the modes whose range boxes follow the state.
 [[nodiscard]] bool MappaConScala(const StatoInterfaccia& stato);
 
 // "Default": the range of the shown map's own layer (required area: its
-// largest and smallest required area; excess: its excess range). Another
-// map type keeps the range.
+// largest and smallest required area; excess: its excess range; nil on a
+// wall without nodes, which has no range), which from now on follows the
+// data. Another map type keeps the range.
 void ScalaDefault(StatoInterfaccia& stato, const Parete& parete);
+
+// After a change of the design or an open: the range of a shown map with a
+// range follows the data as "Default" gives it, unless the engineer typed it.
+void SeguiDatiScala(StatoInterfaccia& stato, const Parete& parete);
 
 // The text a range box shows for a value: two decimals with a point.
 [[nodiscard]] std::string TestoScala(float valore);
+
+// What the two range boxes show: the range in force, or nothing on a wall
+// without nodes.
+struct TestiScala {
+    std::string Max;
+    std::string Min;
+
+    bool operator==(const TestiScala&) const = default;
+};
+[[nodiscard]] TestiScala TestiRiquadroScala(const StatoInterfaccia& stato, const Parete& parete);
 
 // What "Range" leaves in the two boxes: no value where the typed text was
 // taken and stays as typed, the value in force where it was refused.
@@ -36,8 +57,9 @@ struct TestiScalaRifiutati {
     bool operator==(const TestiScalaRifiutati&) const = default;
 };
 
-// "Range": the typed lower end is taken when it is 0 or more, then the typed
-// upper end when it is at least the lower end in force (a decimal comma is
-// accepted, a text that is not a number reads 0). The view is kept.
+// "Range": the typed lower end is taken when it is a number of 0 or more,
+// then the typed upper end when it is a number at least the lower end in
+// force (a decimal comma is accepted). A taken end makes the range the
+// engineer's (ScalaImpostata). The view is kept.
 [[nodiscard]] TestiScalaRifiutati ApplicaScala(StatoInterfaccia& stato, std::string_view testoMax,
                                                 std::string_view testoMin);

@@ -21,10 +21,12 @@ std::string Bilancio(float d, bool chiudiInNero) {
 
 }  // namespace
 
-std::string TestoFormZona(const DatiFormZona& dati, const Parete& parete, const StatoInterfaccia& stato) {
+std::string TestoFormZona(const DatiFormZona& dati, const Sessione& sessione) {
+    const Parete& parete = sessione.parete;
+    const StatoInterfaccia& stato = sessione.stato;
     const PosizioneArm& p = stato.PosCorrente;
     const float area = p.Passo > 0.0f ? AreaBarra(p.Diametro) * 100.0f / p.Passo : 0.0f;
-    const int barre = NumeroBarreZona(dati, p.Passo);
+    const BarreZona barre = BarreZonaDaMemorizzare(dati, sessione);
     const std::string lato = parete.MagliaUnica != 0 ? "" : (p.Tipo == 0 ? "lato +," : "lato -,");
     std::string t = RtfInizio() + Nero(" Info area:\\par ");
     t += Nero(" Armatura n." + NumeroSemplice(stato.IndiceCorrente + 1) + ", " + lato +
@@ -32,8 +34,10 @@ std::string TestoFormZona(const DatiFormZona& dati, const Parete& parete, const 
          "\\par ";
     t += " Ø" + NumeroSemplice(p.Diametro) + "/" + NumeroSemplice(p.Passo) + "   (" + FormatoDec(area, 2) +
          " cmq/m)  ";
-    if (barre >= 2)
-        t += NumeroSemplice(barre) + " barre L = " + NumeroSemplice(dati.LungFerri) + " cm\\par ";
+    // The longest bar, to the 0.1 cm of the length field.
+    if (barre.Numero >= 2)
+        t += NumeroSemplice(barre.Numero) + " barre L = " + NumeroSemplice(Arrotonda(barre.Massima, 1)) +
+             " cm\\par ";
     else
         t += RtfRosso("Errore: passo > larghezza!", 16, 0, 0) + Nero("\\par ");
     t += " Richiesta max: " + FormatoDec(stato.AreaRichiestaMax, 1) + " cmq/m  (" +

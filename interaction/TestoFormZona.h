@@ -4,14 +4,15 @@
 
 struct DatiFormZona;
 struct Parete;
+struct Sessione;
 struct StatoInterfaccia;
 
 // The rich-text reports of the zone and ring-beam dialogs: the provided
 // against the required area.
 
-// The zone in the edit buffer with the dialog's strip values.
-[[nodiscard]] std::string TestoFormZona(const DatiFormZona& dati, const Parete& parete,
-                                        const StatoInterfaccia& stato);
+// The zone in the edit buffer with the dialog's strip values; the bars it
+// counts are those of the zone as "Ok" will store it.
+[[nodiscard]] std::string TestoFormZona(const DatiFormZona& dati, const Sessione& sessione);
 
 // The ring beam in the edit buffer: stirrups against the largest required
 // shear area, and what its longitudinal bars give each direction.

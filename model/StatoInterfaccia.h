@@ -77,6 +77,9 @@ struct StatoInterfaccia {
     int DirezioneAttiva = 0;  // direction of the active layer
     float ScalaMin = 0.0f;    // colour-scale range, cm2/m
     float ScalaMax = 0.0f;
+    // The engineer typed the range ("Range"): changes keep it until "Default"
+    // or the map is chosen again; otherwise it follows the map's data.
+    bool ScalaImpostata = false;
     // Decimal separator of the user's locale, set by the window: the scale
     // labels of the map legend show it; drawings and files keep the point.
     std::string SeparatoreDecimale = ".";

@@ -5,6 +5,7 @@
 #include "design/Modifica.h"
 #include "design/ProgettoDiffusa.h"
 #include "design/SalvaPareteComando.h"
+#include "interaction/SelezioneVista.h"
 #include "drawing/ComandiVista.h"
 #include "drawing/QuotaturaAutomatica.h"
 #include "drawing/QuoteFormato.h"
@@ -151,6 +152,8 @@ bool ComandiPropri(int id, ContestoComandi& c) {
         VistaPrecedente(c.vista);
         c.azioni.Ridisegna();
     } else if (id == ids.IdVistaTotale) {
+        // What the view draws now, changes since it was chosen included.
+        AggiornaEstensioneVista(s.stato, s.parete);
         VistaTotale(c.vista, s.parete.Estensione);
         c.azioni.Ridisegna();
     } else if (id == ids.IdImpostazioni) {

@@ -343,6 +343,7 @@ void FinestraPrincipale::PanelDiffusa() { ::PanelDiffusa(sessione_.parete, *grig
 
 void FinestraPrincipale::AggiornaDopoModifica() {
     if (editor_) editor_->ChiudiSeSuperato();
+    if (selezione_) selezione_->SeguiDati();
     Ridisegna();
 }
 

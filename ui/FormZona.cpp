@@ -93,7 +93,7 @@ void FormZona::PanelAgg() {
     });
 }
 
-void FormZona::infoAA() { MostraRtf(*testo_, TestoFormZona(dati_, sessione_.parete, sessione_.stato)); }
+void FormZona::infoAA() { MostraRtf(*testo_, TestoFormZona(dati_, sessione_)); }
 
 void FormZona::keyPressEvent(QKeyEvent* evento) {
     switch (evento->key()) {

@@ -55,7 +55,7 @@ public:
         if (voce == nullptr || griglia_.InNotifica()) return;
         if (auto* editorTesto = dynamic_cast<QLineEdit*>(editor)) {
             QString testo = editorTesto->text();
-            if (testo == voce->text(ColonnaValore)) return;
+            if (testo == voce->text(ColonnaValore) && !griglia_.ValidaTestoInvariato) return;
             griglia_.Notifica([&] {
                 if (griglia_.Validazione) griglia_.Validazione(*voce, testo);
                 voce->setText(ColonnaValore, testo);

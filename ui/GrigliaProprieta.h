@@ -30,6 +30,9 @@ public:
 
     std::function<void(QTreeWidgetItem& voce, QString& testo)> Validazione;
     std::function<void(QTreeWidgetItem& voce)> CambioValore;
+    // A committed text equal to the one shown still goes to Validazione (the
+    // distributed grid runs its edit again); other grids skip it.
+    bool ValidaTestoInvariato = false;
 
     explicit GrigliaProprieta(QWidget* parent = nullptr);
 

@@ -228,6 +228,7 @@ private:
             Carattere('\t');
         } else if (parola == "pard") {
             ScriviTesto();
+            FineTabella();
             tipoTab_ = QTextOption::LeftTab;
             ModificaParagrafo([](QTextBlockFormat& f) {
                 f.setTabPositions({});
@@ -253,8 +254,13 @@ private:
                 ++pos_;
         } else if (parola == "trowd") {
             ScriviTesto();
+            if (!rigaDefinita_) LasciaTabella();  // a new table after \pard
             bordiCelle_.clear();
             rigaDefinita_ = true;
+        } else if (parola == "intbl") {
+            // A paragraph of the table after \pard: the last row definition
+            // holds again.
+            if (!bordiCelle_.empty()) rigaDefinita_ = true;
         } else if (parola == "cellx") {
             bordiCelle_.push_back(valore);
         } else if (parola == "cell") {
@@ -313,10 +319,7 @@ private:
             tabella_->appendColumns(colonna_ - tabella_->columns() + 1);
             cursore_ = tabella_->cellAt(riga_, colonna_).firstCursorPosition();
         }
-        if (tabella_ != nullptr && !rigaDefinita_) {
-            tabella_ = nullptr;
-            cursore_.movePosition(QTextCursor::End);
-        }
+        if (!rigaDefinita_) LasciaTabella();
     }
 
     void ScriviTesto() {
@@ -375,8 +378,19 @@ private:
         ScriviTesto();
         if (!rigaDefinita_) return;
         if (!rigaAperta_) ApriRiga();
+        // The definition stays: rows that follow without \trowd inherit it.
         rigaAperta_ = false;
-        rigaDefinita_ = false;
+    }
+
+    // Text after \pard is outside the table, until \intbl or \trowd; the
+    // table is left when such text comes, since \pard\intbl goes on with it.
+    void FineTabella() { rigaDefinita_ = false; }
+
+    void LasciaTabella() {
+        if (tabella_ == nullptr) return;
+        tabella_ = nullptr;
+        rigaAperta_ = false;
+        cursore_.movePosition(QTextCursor::End);
     }
 
     QTextDocument& documento_;

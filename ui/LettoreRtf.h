@@ -11,7 +11,8 @@ class QTextEdit;
 // font and colour tables, runs (\plain, \b, \i, \ul, \f, \fs, \cf),
 // paragraphs with their alignment and tab stops (\tqr, \tqc, \tx; default
 // tabs every 720 twips), \tab, \line and tables (\trowd, \cellx, \cell,
-// \row). One space after a control word is its delimiter; \'hh is a
+// \row; a row without its own \trowd inherits the last definition, which
+// holds until \pard and again from \intbl). One space after a control word is its delimiter; \'hh is a
 // Windows-1252 byte, other text is UTF-8 as inside the program (a byte that
 // is not UTF-8 is read as Windows-1252); a font missing from the table is
 // the default font; unknown control words and {\* } groups are skipped.

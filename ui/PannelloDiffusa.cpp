@@ -38,6 +38,8 @@ void PropertyGrid1_ValidaModifica(Sessione& sessione, InterfacciaFinestra& fines
 
 void CollegaGrigliaDiffusa(GrigliaProprieta& griglia, Sessione& sessione,
                            InterfacciaFinestra& finestra, AzioniDiffusa azioni) {
+    // Typing the shown value again recomputes and refits as any edit does.
+    griglia.ValidaTestoInvariato = true;
     griglia.Validazione = [&sessione, &finestra, azioni](QTreeWidgetItem& voce, QString& testo) {
         PropertyGrid1_ValidaModifica(sessione, finestra, azioni, voce, testo);
     };

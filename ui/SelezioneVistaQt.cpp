@@ -57,7 +57,13 @@ void SelezioneVistaQt::Command1_Click(int indice) {
     Chiama(azioni_.Ridisegna);
 }
 
+void SelezioneVistaQt::SeguiDati() {
+    SeguiDatiScala(sessione_.stato, sessione_.parete);
+    if (MappaConScala(sessione_.stato)) MostraScala();
+}
+
 void SelezioneVistaQt::MostraScala() {
-    scala_.Text1(0)->setText(QString::fromStdString(TestoScala(sessione_.stato.ScalaMax)));
-    scala_.Text1(1)->setText(QString::fromStdString(TestoScala(sessione_.stato.ScalaMin)));
+    const TestiScala testi = TestiRiquadroScala(sessione_.stato, sessione_.parete);
+    scala_.Text1(0)->setText(QString::fromStdString(testi.Max));
+    scala_.Text1(1)->setText(QString::fromStdString(testi.Min));
 }

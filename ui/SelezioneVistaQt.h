@@ -29,6 +29,9 @@ public:
     void Option2_Click(int indice);
     // 0 "Default", any other "Range". The zoom stays.
     void Command1_Click(int indice);
+    // After a change or an open: a range the engineer did not type follows
+    // the data, in the state and in the boxes. The caller redraws.
+    void SeguiDati();
 
 private:
     void MostraScala();

@@ -157,12 +157,15 @@ TEST_F(StoriaDiProva, AnnullareRicalcolaComeUnaModifica) {
     const RicalcoloRegistrato ricalcolo(finestra.Eventi);
     AnnullaModifica(s, finestra, ricalcolo);
     EXPECT_EQ(finestra.Eventi,
-              (std::vector<std::string>{"Geometria", "Armatura", "AggiornaDopoModifica"}));
+              (std::vector<std::string>{"Geometria", "Armatura", "PanelDiffusa", "AggiornaDopoModifica"}));
     EXPECT_EQ(s.parete.Nodi, nodi);
     EXPECT_FLOAT_EQ(s.parete.AreaDir1Piu, area);
     EXPECT_EQ(TestoArmature(s.parete), progetto);
 
+    finestra.Eventi.clear();
     RipetiModifica(s, finestra, ricalcolo);
+    EXPECT_EQ(finestra.Eventi,
+              (std::vector<std::string>{"Geometria", "Armatura", "PanelDiffusa", "AggiornaDopoModifica"}));
     EXPECT_NE(s.parete.Nodi, nodi);
     EXPECT_EQ(s.parete.UltPosizione, 1);
 }

@@ -16,6 +16,12 @@ namespace {
 constexpr int U = 15;  // twips per pixel of the recording box
 
 struct Mappa {
+    // A wall with a node: a wall without nodes has no range to show.
+    Mappa() {
+        parete.NumNodi = 1;
+        parete.Nodi.resize(1);
+    }
+
     Parete parete = PareteAssi();
     StatoInterfaccia stato;
     RiquadroRegistrato riquadro{U};
@@ -78,6 +84,7 @@ TEST(LegendaMappa, WhatEachRangeAndMapTypeShows) {
         size_t riquadri;  // scale boxes and key boxes
         bool messaggio;   // "L'armatura soddisfa"
         bool chiave;      // the key of the node markers
+        bool senzaNodi = false;
     } casi[] = {
         {.nome = "range 0-10, required area", .alto = 10, .basso = 0, .tipoMappa = 0,
          .riquadri = 10, .messaggio = false, .chiave = false},
@@ -95,9 +102,15 @@ TEST(LegendaMappa, WhatEachRangeAndMapTypeShows) {
          .riquadri = 10, .messaggio = false, .chiave = false},
         {.nome = "excess, first layer", .alto = 3, .basso = 0, .tipoMappa = 10,
          .riquadri = 10, .messaggio = false, .chiave = false},
+        // No node, no range: neither a scale nor a claim that the wall is satisfied.
+        {.nome = "no nodes, nil range", .alto = 0, .basso = 0, .tipoMappa = 10, .riquadri = 0,
+         .messaggio = false, .chiave = false, .senzaNodi = true},
+        {.nome = "no nodes, a range left over", .alto = 7.7f, .basso = 5.11f, .tipoMappa = 0,
+         .riquadri = 0, .messaggio = false, .chiave = false, .senzaNodi = true},
     };
     for (const auto& c : casi) {
         Mappa m;
+        if (c.senzaNodi) m.parete.NumNodi = 0;
         m.stato.TipoMappa = c.tipoMappa;
         m.Disegna(c.alto, c.basso);
         const auto riquadri = m.Riquadri();

@@ -39,6 +39,7 @@ TEST(LegendaVideo, FaceShownByDisplayState) {
         const char* nome;
         int statoVista;
         int magliaUnica;
+        int latoCorrente = 0;  // the face selector
         const char* intestazione;
         std::array<const char*, 4> valori;  // diameters and spacings, then areas
     } casi[] = {
@@ -49,12 +50,21 @@ TEST(LegendaVideo, FaceShownByDisplayState) {
          .intestazione = "Armatura diffusa lato - :",
          .valori = {"1\xC3\x98 14/ 17.5", "1\xC3\x98 8/ 0", "8.8 cmq/m", "0.0 cmq/m"}},
         {.nome = "zones of lato +", .statoVista = 14, .magliaUnica = 0,
+         .intestazione = "Armatura diffusa lato + :",
+         .valori = {"1\xC3\x98 12/ 20", "1\xC3\x98 10/ 25", "5.7 cmq/m", "3.1 cmq/m"}},
+        {.nome = "zones of lato -", .statoVista = 15, .magliaUnica = 0, .latoCorrente = 0,
          .intestazione = "Armatura diffusa lato - :",
          .valori = {"1\xC3\x98 14/ 17.5", "1\xC3\x98 8/ 0", "8.8 cmq/m", "0.0 cmq/m"}},
-        {.nome = "sheet preview", .statoVista = 17, .magliaUnica = 0,
-         .intestazione = "Armatura diffusa lato - :",
+        {.nome = "sheet preview, lato + selected", .statoVista = 17, .magliaUnica = 0,
+         .intestazione = "Armatura diffusa lato + :",
+         .valori = {"1\xC3\x98 12/ 20", "1\xC3\x98 10/ 25", "5.7 cmq/m", "3.1 cmq/m"}},
+        {.nome = "sheet preview, lato - selected", .statoVista = 17, .magliaUnica = 0,
+         .latoCorrente = 1, .intestazione = "Armatura diffusa lato - :",
          .valori = {"1\xC3\x98 14/ 17.5", "1\xC3\x98 8/ 0", "8.8 cmq/m", "0.0 cmq/m"}},
         {.nome = "single mesh", .statoVista = 1, .magliaUnica = -1,
+         .intestazione = "Armatura diffusa:",
+         .valori = {"1\xC3\x98 14/ 17.5", "1\xC3\x98 8/ 0", "8.8 cmq/m", "0.0 cmq/m"}},
+        {.nome = "single mesh in state 0", .statoVista = 0, .magliaUnica = -1,
          .intestazione = "Armatura diffusa:",
          .valori = {"1\xC3\x98 14/ 17.5", "1\xC3\x98 8/ 0", "8.8 cmq/m", "0.0 cmq/m"}},
     };
@@ -63,6 +73,7 @@ TEST(LegendaVideo, FaceShownByDisplayState) {
         parete.MagliaUnica = c.magliaUnica;
         StatoInterfaccia stato;
         stato.StatoVista = c.statoVista;
+        stato.LatoCorrente = c.latoCorrente;
         RiquadroRegistrato riquadro{T};
         LegendaVideo(parete, stato, riquadro);
         EXPECT_EQ(riquadro.Testi(),

@@ -75,7 +75,7 @@ TEST(DisTavolaSezioni, DisposizioneDelleViste) {
 
 TEST(DisTavolaSezioni, Collocazioni) {
     TavolaDiProva t;
-    t.P.Estensione = {-10.0f, -40.0f, 800.0f, 350.0f};
+    t.P.EstPianta = {-10.0f, -40.0f, 800.0f, 350.0f};
     t.P.LarghezzaVista = 600.0f;
     t.P.AltezzaVista = 420.0f;
     EXPECT_EQ(OrigineSottoVista(t.P), (OrigineTavola{0.0f, -140.0f}));

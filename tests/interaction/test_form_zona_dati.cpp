@@ -1,9 +1,12 @@
 #include "interaction/FormZonaDati.h"
 
+#include "design/ArmaturaPosizioni.h"
 #include "design/GeometriaZona.h"
 #include "design/ListaPosizioni.h"
+#include "design/Modifica.h"
 #include "drawing/Vista.h"
 #include "interaction/TestoFormZona.h"
+#include "model/Direzioni.h"
 #include "model/FileArmature.h"
 #include "model/Geometria.h"
 #include "model/Numeri.h"
@@ -15,7 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
+#include <regex>
+#include <string>
 
 namespace {
 
@@ -157,7 +163,7 @@ TEST_F(FormZonaDati, OkRebuildsTheZoneAboutTheCentreAndAcceptsIt) {
 
 TEST_F(FormZonaDati, OkWithOneBarWarnsAndDoesNotAccept) {
     s.stato.PosCorrente.Passo = dati.LarghezzaTratto + 1;
-    const std::string rtf = TestoFormZona(dati, s.parete, s.stato);
+    const std::string rtf = TestoFormZona(dati, s);
     EXPECT_NE(rtf.find("Errore: passo > larghezza!"), std::string::npos);
     OkFormZona(dati, s, finestra);
     EXPECT_EQ(s.stato.PosAccettata, 0);
@@ -172,13 +178,13 @@ TEST_F(FormZonaDati, TheReportBalancesTheAreaAndNamesTheFace) {
     s.stato.AreaRichiestaMax = AreaBarra(12) * 100.0f / 20.0f;
     s.stato.AreaRichiestaMedia = 1.0f;
     s.stato.IndiceCorrente = 2;
-    std::string rtf = TestoFormZona(dati, s.parete, s.stato);
+    std::string rtf = TestoFormZona(dati, s);
     EXPECT_NE(rtf.find(" Armatura n. 3, lato +,dir.1"), std::string::npos);
     EXPECT_NE(rtf.find(" Ø 12/ 20   (5.65 cmq/m)  "), std::string::npos);
     EXPECT_NE(rtf.find("Mancano: 0.0"), std::string::npos);
     EXPECT_NE(rtf.find(" Richiesta media: 1.0 cmq/mq  (In eccesso: 4.65 cmq/m)\\par "), std::string::npos);
     s.parete.MagliaUnica = -1;
-    rtf = TestoFormZona(dati, s.parete, s.stato);
+    rtf = TestoFormZona(dati, s);
     EXPECT_NE(rtf.find(" Armatura n. 3, dir.1"), std::string::npos);
 }
 
@@ -242,3 +248,48 @@ INSTANTIATE_TEST_SUITE_P(Casi, DiametroZona, testing::ValuesIn(CasiDiametro),
                          [](const testing::TestParamInfo<CasoDiametro>& info) { return info.param.nome; });
 
 }  // namespace
+
+// On a wall whose directions are 75 and 165 degrees, a zone running past the
+// wall's edge: the dialog reports the bars of the zone as "Ok" stores it
+// (widened and clipped), not those of the parallelogram drawn, and the
+// length to the 0.1 cm.
+TEST(FormZonaDatiObliqua, TheReportCountsTheBarsOfTheStoredZone) {
+    SessionePosizioni base;
+    Sessione& s = base.S;
+    Parete& parete = s.parete;
+    parete.AngoloArm1 = 75.0f * 3.14159265f / 180.0f;
+    parete.AngoloArm2 = parete.AngoloArm1 - 165.0f * 3.14159265f / 180.0f;
+    CalcolaDirezioni(parete);
+    ASSERT_NEAR(parete.CosDir2, std::cos(165.0 * 3.14159265 / 180.0), 1e-5);
+    CodaGeometria(parete, s.stato);
+    CodaArmatura(parete, s.imp);
+
+    StatoInterfaccia& st = s.stato;
+    st.PosCorrente.Tipo = 0;
+    st.PosCorrente.Diametro = 12;
+    st.PosCorrente.Passo = 20.0f;
+    st.DirezioneAttiva = 0;
+    st.NuovoElemento = 1;
+    ImpostaZonaDaPunti(st, parete, s.imp, 280, 120, 470, 290);
+    st.IndiceCorrente = parete.UltPosizione + 1;
+    st.Modo = ModoInput::NuovaZonaInCorso;
+    DatiFormZona dati = ApriFormZona(st, s.imp);
+    const std::string rtf = TestoFormZona(dati, s);
+    std::smatch trovato;
+    ASSERT_TRUE(std::regex_search(rtf, trovato, std::regex(R"(\s(\d+) barre L = \s?([0-9.]+) cm)"))) << rtf;
+    const int barre = std::stoi(trovato[1]);
+    const std::string lunghezza = trovato[2];
+    // The parallelogram alone would give other figures.
+    ASSERT_NE(barre, static_cast<int>(dati.LarghezzaTratto / 20.0f) + 1);
+
+    FinestraRegistrata finestra;
+    OkFormZona(dati, s, finestra);
+    ASSERT_EQ(st.PosAccettata, 1);
+    ASSERT_EQ(ConfermaPosizione(parete, st), EsitoPosizione::Memorizzata);
+    ASSERT_EQ(parete.UltPosizione, 0);
+    const BarreZona memorizzata = ContaBarreZona(parete.Posizioni[0], parete.PoligoniPos[0]);
+    EXPECT_EQ(barre, memorizzata.Numero);
+    EXPECT_NEAR(std::stof(lunghezza), memorizzata.Massima, 0.05f);
+    const std::size_t punto = lunghezza.find('.');
+    EXPECT_TRUE(punto == std::string::npos || lunghezza.size() - punto == 2) << lunghezza;
+}

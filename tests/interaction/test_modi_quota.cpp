@@ -1,13 +1,18 @@
 #include "design/AnnullaModifica.h"
 #include "design/Modifica.h"
+#include "design/Ridisegna.h"
 #include "interaction/ModiQuota.h"
 #include "model/Angoli.h"
+#include "model/Geometria.h"
 #include "BancoModi.h"
 #include "PareteDiProva.h"
+#include "RiquadroRegistrato.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <ostream>
 
 namespace {
 
@@ -217,3 +222,76 @@ TEST(ModiQuota, VisibilityOpensTheDialogOncePerPressAndKeepsTheMode) {
     EXPECT_EQ(aperture, 2);
     EXPECT_EQ(b.sessione.stato.Modo, ModoInput::Inattivo);
 }
+
+namespace {
+
+// What follows the move of a dimension before its record is read again.
+struct DopoSpostamento {
+    const char* nome;
+    std::function<void(BancoModi&)> passo;
+};
+
+void PrintTo(const DopoSpostamento& c, std::ostream* os) { *os << c.nome; }
+
+void RidisegnaBanco(BancoModi& b) {
+    RiquadroRegistrato riquadro;
+    Ridisegna(b.sessione, DestinazioneSchermo{b.tela, b.vista, riquadro, b.finestra});
+}
+
+class TestoQuotaSpostata : public ::testing::TestWithParam<DopoSpostamento> {};
+
+}  // namespace
+
+// The stored text is the length measured when the dimension was made: the
+// move, the recomputes and the redraws that follow never write it, though
+// the line, turned parallel to its measured points, grows from 300 to 316.2.
+TEST_P(TestoQuotaSpostata, IlTestoResta) {
+    Parete p = PareteRettangolare(300, 200);
+    // Layers the reinforcement file can hold, for the undo steps.
+    p.DiamDir1Piu = p.DiamDir2Piu = p.DiamDir1Meno = p.DiamDir2Meno = 12;
+    p.PassoDir1Piu = p.PassoDir2Piu = p.PassoDir1Meno = p.PassoDir2Meno = 20.0f;
+    Quota q = QuotaOrizzontaleDiProva();
+    q.YB = 100;
+    Aggiungi(p, q);
+    BancoModi b(std::move(p));
+    b.sessione.stato.Modo = ModoInput::SpostaQuota;
+    Premi(b, 100, -50, 0, 0);
+    ASSERT_EQ(Premi(b, 100, -80, 0, 0), DopoEvento::Nulla);
+    const Quota spostata = b.sessione.parete.Quote[0];
+    ASSERT_NEAR(Distanza(spostata.X1, spostata.Y1, spostata.X2, spostata.Y2), 316.2f, 0.1f);
+    GetParam().passo(b);
+    ASSERT_EQ(b.sessione.parete.UltQuota, 0);
+    const Quota& letta = b.sessione.parete.Quote[0];
+    EXPECT_EQ(letta.Testo, "300");
+    // The undo step holds the line to the file's precision.
+    EXPECT_NEAR(letta.X2, spostata.X2, 0.01f);
+    EXPECT_NEAR(letta.Y2, spostata.Y2, 0.01f);
+    EXPECT_EQ(letta.Vista, spostata.Vista);
+    EXPECT_EQ((Punto{letta.XB, letta.YB}), (Punto{spostata.XB, spostata.YB}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quote, TestoQuotaSpostata,
+    ::testing::Values(
+        DopoSpostamento{.nome = "SoloSpostata", .passo = [](BancoModi&) {}},
+        DopoSpostamento{.nome = "SezioniRitagliate",
+                        .passo = [](BancoModi& b) {
+                            Modifica m(b.sessione, b.finestra, CodaRicalcolo::Completa, PuntoAnnullamento::No);
+                            m.Conferma();
+                        }},
+        DopoSpostamento{.nome = "RidisegnataDueVolte",
+                        .passo =
+                            [](BancoModi& b) {
+                                RidisegnaBanco(b);
+                                RidisegnaBanco(b);
+                            }},
+        DopoSpostamento{.nome = "AnnullataERipetuta",
+                        .passo =
+                            [](BancoModi& b) {
+                                AnnullaModifica(b.sessione, b.finestra);
+                                EXPECT_TRUE(b.finestra.Messaggi().empty());
+                                ASSERT_EQ(b.sessione.parete.Quote[0].Y1, -50);
+                                RipetiModifica(b.sessione, b.finestra);
+                                RidisegnaBanco(b);
+                            }}),
+    [](const auto& info) { return std::string(info.param.nome); });

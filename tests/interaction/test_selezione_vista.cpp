@@ -183,8 +183,12 @@ const RigaRange TabellaRange[] = {
      .rifiutati = {.Max = "10.00", .Min = std::nullopt}},
     {.nome = "VirgolaDecimale", .testoMax = "7,25", .testoMin = "2,5", .max = 7.25f, .min = 2.5f,
      .rifiutati = {}},
-    {.nome = "TestiNonNumericiSonoZero", .testoMax = "xyz", .testoMin = "abc", .max = 0.0f,
-     .min = 0.0f, .rifiutati = {}},
+    {.nome = "TestiNonNumericiRimessi", .testoMax = "xyz", .testoMin = "abc", .max = 10.0f,
+     .min = 2.0f, .rifiutati = {.Max = "10.00", .Min = "2.00"}},
+    {.nome = "TestiVuotiRimessi", .testoMax = "", .testoMin = " ", .max = 10.0f, .min = 2.0f,
+     .rifiutati = {.Max = "10.00", .Min = "2.00"}},
+    {.nome = "ZeroScrittoPreso", .testoMax = "0", .testoMin = "0", .max = 0.0f, .min = 0.0f,
+     .rifiutati = {}},
     {.nome = "MaxNonNumericoSottoMin", .testoMax = "xyz", .testoMin = "1", .max = 10.0f, .min = 1.0f,
      .rifiutati = {.Max = "10.00", .Min = std::nullopt}},
 };
@@ -206,4 +210,73 @@ TEST(SelezioneVista, BoxesAreWrittenWithAPointAndTwoDecimals) {
     EXPECT_EQ(TestoScala(2.5f), "2.50");
     EXPECT_EQ(TestoScala(0.0f), "0.00");
     EXPECT_EQ(TestoScala(12.345f), "12.35");
+}
+
+TEST(SelezioneVista, ARangeNotTypedFollowsTheDataAfterAChange) {
+    Parete p = PareteStatistiche();
+    StatoInterfaccia s;
+    s.ModoVista = 5;  // excess, layer 0: 1-5
+    DerivaStatoVista(s, p);
+    ASSERT_EQ(s.ScalaMax, 5.0f);
+    p.Nodi[1].Mancante[0] = -9.0f;
+    SeguiDatiScala(s, p);
+    EXPECT_EQ(s.ScalaMax, 9.0f);
+    EXPECT_EQ(s.ScalaMin, 1.0f);
+    EXPECT_FALSE(s.ScalaImpostata);
+}
+
+TEST(SelezioneVista, ATypedRangeStaysThroughChangesUntilDefault) {
+    Parete p = PareteStatistiche();
+    StatoInterfaccia s;
+    s.ModoVista = 5;
+    DerivaStatoVista(s, p);
+    ASSERT_EQ(ApplicaScala(s, "6", "2"), TestiScalaRifiutati{});
+    EXPECT_TRUE(s.ScalaImpostata);
+    p.Nodi[1].Mancante[0] = -9.0f;
+    SeguiDatiScala(s, p);
+    EXPECT_EQ(s.ScalaMax, 6.0f);
+    EXPECT_EQ(s.ScalaMin, 2.0f);
+    ScalaDefault(s, p);
+    EXPECT_FALSE(s.ScalaImpostata);
+    EXPECT_EQ(s.ScalaMax, 9.0f);
+    p.Nodi[1].Mancante[0] = -4.0f;
+    SeguiDatiScala(s, p);
+    EXPECT_EQ(s.ScalaMax, 4.0f);
+}
+
+TEST(SelezioneVista, ARefusedRangeIsNotTheEngineers) {
+    Parete p = PareteStatistiche();
+    StatoInterfaccia s;
+    s.ModoVista = 5;
+    DerivaStatoVista(s, p);
+    (void)ApplicaScala(s, "abc", "-1");
+    EXPECT_FALSE(s.ScalaImpostata);
+}
+
+TEST(SelezioneVista, OnlyAShownMapWithARangeFollowsTheData) {
+    Parete p = PareteStatistiche();
+    for (int modo : {0, 1, 2, 3}) {
+        StatoInterfaccia s = StatoPrima();
+        s.ModoVista = modo;
+        SeguiDatiScala(s, p);
+        EXPECT_EQ(s.ScalaMax, MaxPrima) << modo;
+        EXPECT_EQ(s.ScalaMin, MinPrima) << modo;
+    }
+}
+
+TEST(SelezioneVista, AWallWithoutNodesHasNoRange) {
+    Parete p = PareteStatistiche();
+    p.NumNodi = 0;
+    p.Nodi.clear();
+    for (int modo : {4, 5}) {
+        StatoInterfaccia s = StatoPrima();  // the range of a previous wall
+        s.ModoVista = modo;
+        DerivaStatoVista(s, p);
+        EXPECT_EQ(s.ScalaMax, 0.0f) << modo;
+        EXPECT_EQ(s.ScalaMin, 0.0f) << modo;
+        EXPECT_EQ(TestiRiquadroScala(s, p), TestiScala{}) << modo;
+    }
+    StatoInterfaccia s;
+    s.ScalaMax = 2.5f;
+    EXPECT_EQ(TestiRiquadroScala(s, PareteStatistiche()), (TestiScala{.Max = "2.50", .Min = "0.00"}));
 }

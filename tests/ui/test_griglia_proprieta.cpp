@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -255,4 +256,32 @@ TEST_F(Griglia, DistributedEditsThroughTheWindowsGridTakeNoUndoStep) {
     StoriaAnnulla passi = s.storia;
     passi.Modificata = storiaPrima.Modificata;
     EXPECT_EQ(passi, storiaPrima);
+}
+
+// Typing the value shown again is an edit of the distributed grid: it runs
+// the change, which recomputes and fits the view, with no warning since the
+// layer keeps its value. A grid that does not ask for it skips such a commit.
+TEST_F(Griglia, TheShownValueTypedAgainRunsTheDistributedEdit) {
+    Sessione s = SessioneDiProva();
+    FinestraRegistrata f;
+    GrigliaMostrata g;
+    int adattamenti = 0;
+    CollegaGrigliaDiffusa(*g.griglia, s, f, {.AdattaFinestra = [&] { ++adattamenti; }, .InfoNodo = {}});
+    PanelDiffusa(s.parete, *g.griglia);
+    f.Eventi.clear();
+    Digita(*g.griglia, g.griglia->VoceConId(2), "20.0");
+    EXPECT_EQ(adattamenti, 1);
+    EXPECT_EQ(std::count(f.Eventi.begin(), f.Eventi.end(), "AggiornaDopoModifica"), 1);
+    EXPECT_TRUE(f.Messaggi().empty());
+    EXPECT_EQ(GrigliaProprieta::Valore(*g.griglia->VoceConId(2)), "20.0");
+
+    GrigliaMostrata altra;
+    QTreeWidgetItem* voce = nullptr;
+    altra.griglia->Ricostruisci([&] {
+        voce = altra.griglia->AggiungiVoce(altra.griglia->AggiungiCategoria("C"), TipoVoce::Testo, "a", "1", 42);
+    });
+    int validazioni = 0;
+    altra.griglia->Validazione = [&](QTreeWidgetItem&, QString&) { ++validazioni; };
+    Digita(*altra.griglia, voce, "1");
+    EXPECT_EQ(validazioni, 0);
 }

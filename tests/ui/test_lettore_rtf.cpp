@@ -1,5 +1,12 @@
+#include "design/LeggiParete.h"
+#include "design/Modifica.h"
+#include "export/Computo.h"
 #include "export/FrammentiRtf.h"
+#include "model/Sessione.h"
 #include "ui/LettoreRtf.h"
+
+#include "FinestraRegistrata.h"
+#include "SessionePosizioni.h"
 
 #include <QApplication>
 #include <QTextBlock>
@@ -8,10 +15,51 @@
 #include <QTextTable>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+// Cells print as their text when a comparison fails.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace {
+
+using Righe = std::vector<std::vector<QString>>;
+
+// Every table of the document, cell by cell, in the order they appear, and
+// the text of the paragraphs outside them.
+struct DocumentoLetto {
+    std::vector<Righe> tabelle;
+    std::vector<QString> fuori;
+};
+
+QString TestoCella(const QTextTableCell& cella) {
+    QTextCursor c = cella.firstCursorPosition();
+    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return c.selectedText().trimmed();  // the writer pads cells with spaces
+}
+
+DocumentoLetto Leggi(const std::string& rtf) {
+    QTextDocument d;
+    LeggiRtf(d, rtf);
+    DocumentoLetto r;
+    QTextTable* ultima = nullptr;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QTextTable* t = QTextCursor(b).currentTable();
+        if (t == nullptr) {
+            r.fuori.push_back(b.text());
+            continue;
+        }
+        if (t == ultima) continue;
+        ultima = t;
+        Righe righe(t->rows());
+        for (int i = 0; i < t->rows(); ++i)
+            for (int j = 0; j < t->columns(); ++j) righe[i].push_back(TestoCella(t->cellAt(i, j)));
+        r.tabelle.push_back(righe);
+    }
+    return r;
+}
 
 struct Frammento {
     QString Testo;
@@ -139,4 +187,121 @@ TEST_F(LettoreRtf, TheBoxIsReadOnlyAndAnEmptyTextEmptiesIt) {
     EXPECT_TRUE(casella.isReadOnly());
     MostraRtf(casella, "");
     EXPECT_TRUE(casella.document()->isEmpty());
+}
+
+namespace {
+
+struct CasoTabella {
+    const char* nome;
+    std::string rtf;
+    std::vector<Righe> tabelle;
+    std::vector<QString> fuori;  // non-empty paragraphs outside the tables
+};
+
+void PrintTo(const CasoTabella& c, std::ostream* os) { *os << c.nome; }
+
+const std::string Riga2 = RtfRiga() + RtfCella(1500) + RtfCella(3000);
+
+class TabelleRtf : public LettoreRtf, public ::testing::WithParamInterface<CasoTabella> {};
+
+}  // namespace
+
+TEST_P(TabelleRtf, OgniRigaNelleSueCelle) {
+    const CasoTabella& caso = GetParam();
+    const DocumentoLetto letto = Leggi(RtfInizio() + caso.rtf + RtfFine());
+    EXPECT_EQ(letto.tabelle, caso.tabelle);
+    std::vector<QString> fuori;
+    for (const QString& t : letto.fuori)
+        if (!t.isEmpty()) fuori.push_back(t);
+    EXPECT_EQ(fuori, caso.fuori);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Righe, TabelleRtf,
+    ::testing::Values(
+        CasoTabella{.nome = "RigaCheEreditaLaDefinizione",
+                    .rtf = Riga2 + "\\intbl A\\cell B\\cell\\row \\intbl C\\cell D\\cell\\row \\pard dopo",
+                    .tabelle = {{{"A", "B"}, {"C", "D"}}},
+                    .fuori = {"dopo"}},
+        CasoTabella{.nome = "RigaSenzaIntblEreditaLaDefinizione",
+                    .rtf = Riga2 + "A\\cell B\\cell\\row C\\cell D\\cell\\row \\pard dopo",
+                    .tabelle = {{{"A", "B"}, {"C", "D"}}},
+                    .fuori = {"dopo"}},
+        CasoTabella{.nome = "PardChiudeLaTabella",
+                    .rtf = "prima\\par " + Riga2 + "A\\cell B\\cell\\row \\pard dopo\\par ancora",
+                    .tabelle = {{{"A", "B"}}},
+                    .fuori = {"prima", "dopo", "ancora"}},
+        CasoTabella{.nome = "DueTabelleSeparateDaPard",
+                    .rtf = Riga2 + "A\\cell B\\cell\\row \\pard mezzo\\par " + RtfRiga() + RtfCella(700) +
+                           RtfCella(1400) + RtfCella(2100) + "\\intbl 1\\cell 2\\cell 3\\cell\\row " +
+                           "\\intbl 4\\cell 5\\cell 6\\cell\\row \\pard fine",
+                    .tabelle = {{{"A", "B"}}, {{"1", "2", "3"}, {"4", "5", "6"}}},
+                    .fuori = {"mezzo", "fine"}},
+        CasoTabella{.nome = "PardSubitoPrimaDiUnaNuovaTabella",
+                    .rtf = Riga2 + "A\\cell B\\cell\\row \\pard" + RtfRiga() + RtfCella(700) +
+                           "\\intbl 1\\cell\\row \\pard fine",
+                    .tabelle = {{{"A", "B"}}, {{"1"}}},
+                    .fuori = {"fine"}},
+        CasoTabella{.nome = "OgniCellaApertaDaPardIntbl",
+                    .rtf = Riga2 + "\\pard\\intbl A\\cell\\pard\\intbl B\\cell\\row " +
+                           "\\pard\\intbl C\\cell\\pard\\intbl D\\cell\\row \\pard fine",
+                    .tabelle = {{{"A", "B"}, {"C", "D"}}},
+                    .fuori = {"fine"}},
+        CasoTabella{.nome = "IntblDopoPardRiprendeLaDefinizione",
+                    .rtf = Riga2 + "A\\cell B\\cell\\row \\pard\\intbl C\\cell D\\cell\\row \\pard fine",
+                    .tabelle = {{{"A", "B"}, {"C", "D"}}},
+                    .fuori = {"fine"}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// The bill of the bundled sample wall with a zone on each face: the table of
+// the distributed layers and the one of the positions, whose data rows
+// inherit the header's row definition, each in its own cells.
+TEST_F(LettoreRtf, IlComputoDellaPareteEsempioHaDueTabelle) {
+    Sessione s;
+    ValoriDefault(s.imp);
+    FinestraRegistrata finestra;
+    ASSERT_TRUE(LeggiParete(s, PercorsoEsempio("PARETE_ESEMPIO.SET"), finestra).Riuscito());
+    CodaGeometria(s.parete, s.stato);
+    for (int tipo : {IntegrativaPiu, IntegrativaMeno}) {
+        PosizioneArm zona = ZonaRettangolare(tipo, 0, 1550, 400, 1700, 550);
+        AccodaPosizione(s.parete, zona, Riquadro(1550, 400, 1700, 550));
+    }
+    const DocumentoLetto letto = Leggi(ComputoParete(s.parete, s.imp));
+    ASSERT_EQ(letto.tabelle.size(), 2u);
+    const auto numero = [](const QString& cella) {
+        bool ok = false;
+        cella.trimmed().toDouble(&ok);
+        return ok;
+    };
+    const QString diametro = QString::fromUtf8("\xC3\x98 ");
+
+    const Righe& diffusa = letto.tabelle[0];
+    ASSERT_EQ(diffusa.size(), 5u);
+    EXPECT_EQ(diffusa[0], (std::vector<QString>{"Lato", "Dir.", "Diam.(mm)", "Passo (cm)", "L.tot.(cm)",
+                                                "Peso (kg)"}));
+    const std::vector<std::pair<QString, QString>> strati = {
+        {"lato +", "1"}, {"lato +", "2"}, {"lato -", "1"}, {"lato -", "2"}};
+    for (std::size_t i = 1; i < diffusa.size(); ++i) {
+        ASSERT_EQ(diffusa[i].size(), 6u) << i;
+        EXPECT_EQ(diffusa[i][0], strati[i - 1].first);
+        EXPECT_EQ(diffusa[i][1], strati[i - 1].second);
+        EXPECT_TRUE(diffusa[i][2].startsWith(diametro)) << diffusa[i][2].toStdString();
+        for (int c = 3; c < 6; ++c) EXPECT_TRUE(numero(diffusa[i][c])) << i << " " << c;
+    }
+
+    const Righe& posizioni = letto.tabelle[1];
+    ASSERT_EQ(posizioni.size(), 3u);
+    EXPECT_EQ(posizioni[0], (std::vector<QString>{"Pos.", "Lato", "Dir.", "Diam.(mm)", "Passo (cm)",
+                                                  "L.tot.(cm)", "Peso (kg)"}));
+    const std::vector<QString> lati = {"lato +", "lato -"};
+    for (std::size_t i = 1; i < posizioni.size(); ++i) {
+        ASSERT_EQ(posizioni[i].size(), 7u) << i;
+        EXPECT_EQ(posizioni[i][0], QString::number(i));
+        EXPECT_EQ(posizioni[i][1], lati[i - 1]);
+        EXPECT_EQ(posizioni[i][2], "1");
+        EXPECT_EQ(posizioni[i][3], diametro + "12");
+        for (int c = 4; c < 7; ++c) EXPECT_TRUE(numero(posizioni[i][c])) << i << " " << c;
+    }
+    // No row of a table ran on into the text around it.
+    for (const QString& t : letto.fuori) EXPECT_FALSE(t.contains("lato ")) << t.toStdString();
 }

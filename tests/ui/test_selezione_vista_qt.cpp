@@ -53,6 +53,9 @@ struct Banco {
         S.parete.EstPianta = {0.0f, 0.0f, 300.0f, 200.0f};
         S.parete.MaxRichiesta = {10.0f, 20.0f, 30.0f, 40.0f};
         S.parete.MinRichiesta = {1.0f, 2.0f, 3.0f, 4.0f};
+        // Statistics come with nodes: a wall without nodes has no range.
+        S.parete.NumNodi = 1;
+        S.parete.Nodi.resize(1);
         Colonna.show();
     }
     bool ScalaVisibile() const { return Scala->isVisibleTo(&Colonna); }
