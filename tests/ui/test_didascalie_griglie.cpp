@@ -2,7 +2,8 @@
 // value fits its column, and each row carries its full caption as tooltip.
 #include "FinestraDiProva.h"
 
-#include "design/GeometriaZona.h"
+#include "PosizioniDiProva.h"
+
 #include "model/Sessione.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
@@ -81,43 +82,6 @@ public:
 
     const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
 
-    // A new zone in the middle of the wall, as the drag leaves it for the dialog.
-    void ZonaNuova() {
-        StatoInterfaccia& st = sessione.stato;
-        const auto [xMin, xMax] = std::minmax_element(
-            sessione.parete.PerimetroEsterno.begin(), sessione.parete.PerimetroEsterno.end(),
-            [](const Punto& a, const Punto& b) { return a.X < b.X; });
-        const auto [yMin, yMax] = std::minmax_element(
-            sessione.parete.PerimetroEsterno.begin(), sessione.parete.PerimetroEsterno.end(),
-            [](const Punto& a, const Punto& b) { return a.Y < b.Y; });
-        const float cx = (xMin->X + xMax->X) / 2;
-        const float cy = (yMin->Y + yMax->Y) / 2;
-        st.PosCorrente = PosizioneArm{};
-        st.PosCorrente.Tipo = 0;
-        st.PosCorrente.Diametro = 12;
-        st.PosCorrente.Passo = 20.0f;
-        st.DirezioneAttiva = 0;
-        ImpostaZonaDaPunti(st, sessione.parete, sessione.imp, cx - 50, cy - 50, cx + 50, cy + 50);
-        st.IndiceCorrente = sessione.parete.UltPosizione + 1;
-        st.Modo = ModoInput::NuovaZonaInCorso;
-    }
-
-    // A ring beam along the first side of the outer perimeter.
-    void Cordolo() {
-        PosizioneArm c;
-        c.Tipo = 2;
-        c.Diametro = 8;
-        c.Passo = 10.0f;
-        c.NumBracci = 2;
-        c.CopriferroCordolo = 3.0f;
-        c.DiamCorrenti = 12;
-        c.Larghezza = 30.0f;
-        c.LatoPerimetro = 0;
-        c.PoligonoLato = -1;
-        sessione.stato.PosCorrente = c;
-        sessione.stato.IndiceCorrente = sessione.parete.UltPosizione + 1;
-    }
-
     int dialoghiVisti = 0;
 };
 
@@ -155,13 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{.nome = "zone",
              .apri =
                  [](DidascalieGriglie& t) {
-                     t.ZonaNuova();
+                     ZonaNuovaAlCentro(t.sessione);
                      t.finestra->MostraDialogoZona();
                  }},
         Caso{.nome = "ring beam",
              .apri =
                  [](DidascalieGriglie& t) {
-                     t.Cordolo();
+                     CordoloSulPrimoLato(t.sessione);
                      t.finestra->MostraDialogoCordolo();
                  }},
         Caso{.nome = "slab",
