@@ -3,11 +3,6 @@
 #include "model/Codifica.h"
 #include "model/ScritturaAtomica.h"
 
-std::string FileRelazioneDaDxf(const std::string& fileDxf) {
-    if (fileDxf.empty()) return {};
-    return std::filesystem::path(fileDxf).replace_extension("rtf").string();
-}
-
 std::string NomeComputoProposto(const std::string& fileRelazione) {
     return fileRelazione.empty() ? std::string(NomeComputoPredefinito) : fileRelazione;
 }

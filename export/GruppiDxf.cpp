@@ -8,7 +8,12 @@
 void ScriviGruppo(std::ostream& uscita, int codice, const std::string& valore) {
     char codiceTesto[16];
     std::snprintf(codiceTesto, sizeof codiceTesto, "%3d", codice);
-    uscita << codiceTesto << "\r\n" << Utf8ACp1252(valore) << "\r\n";
+    ScriviGruppoCome(uscita, codiceTesto, valore);
+}
+
+void ScriviGruppoCome(std::ostream& uscita, std::string_view codiceScritto,
+                      const std::string& valore) {
+    uscita << codiceScritto << "\r\n" << Utf8ACp1252(valore) << "\r\n";
 }
 
 std::string NumeroGenerale(float valore) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -106,8 +107,8 @@ private:
         Voce("DWGPROPS", h_[ProprietaDisegno]);
     }
 
-    void InizioDizionario(const char* tipo, Oggetto o) {
-        ScriviGruppo(s_, 0, tipo);
+    void InizioDizionario(std::string_view codiceTipo, const char* tipo, Oggetto o) {
+        ScriviGruppoCome(s_, codiceTipo, tipo);
         ScriviGruppo(s_, 5, h_[o]);
         ScriviGruppo(s_, 330, HndRadice);
         ScriviGruppo(s_, 100, "AcDbDictionary");
@@ -115,13 +116,14 @@ private:
     }
 
     void Dizionario(Oggetto o, const Voci& voci) {
-        InizioDizionario("DICTIONARY", o);
+        // The plain dictionaries have always opened with a bare "0".
+        InizioDizionario("0", "DICTIONARY", o);
         for (const auto& [nome, handle] : voci) Voce(nome, handle);
     }
 
     // Its one entry, "Normal", is also its default: the placeholder every layer names.
     void DizionarioStiliStampa() {
-        InizioDizionario("ACDBDICTIONARYWDFLT", DizPlotStyleName);
+        InizioDizionario("  0", "ACDBDICTIONARYWDFLT", DizPlotStyleName);
         Voce("Normal", hnd_.HndPlaceholder);
         ScriviGruppo(s_, 100, "AcDbDictionaryWithDefault");
         ScriviGruppo(s_, 340, hnd_.HndPlaceholder);

@@ -7,18 +7,26 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
 
-void InizioTabella(std::ostream& s, const char* nome, const char* handle, int conteggio) {
+// How the frame of a table writes the codes of its name and its count.
+struct CodiciTabella {
+    std::string_view Nome = "  2";
+    std::string_view Conteggio = " 70";
+};
+
+void InizioTabella(std::ostream& s, const char* nome, const char* handle, int conteggio,
+                   CodiciTabella codici = {}) {
     ScriviGruppo(s, 0, "TABLE");
-    ScriviGruppo(s, 2, nome);
+    ScriviGruppoCome(s, codici.Nome, nome);
     ScriviGruppo(s, 5, handle);
     ScriviGruppo(s, 330, "0");
     ScriviGruppo(s, 100, "AcDbSymbolTable");
-    ScriviGruppo(s, 70, Allinea6(conteggio));
+    ScriviGruppoCome(s, codici.Conteggio, Allinea6(conteggio));
 }
 
 void FineTabella(std::ostream& s) { ScriviGruppo(s, 0, "ENDTAB"); }
@@ -148,7 +156,7 @@ void ScriviTabVport(std::ostream& s, const HandleDxf& handle) {
 void ScriviLayerDXF(std::ostream& s, HandleDxf& handle, const std::string& nome, int colore,
                     const std::string& tipoLinea) {
     InizioRecord(s, "LAYER", 5, handle.NuovoHandle(), "2", "AcDbLayerTableRecord", nome);
-    if (nome == "Defpoints") ScriviGruppo(s, 290, Allinea6(0));
+    if (nome == "Defpoints") ScriviGruppoCome(s, " 290", Allinea6(0));  // not plotted
     ScriviGruppo(s, 70, Allinea6(0));
     ScriviGruppo(s, 62, Allinea6(colore));
     ScriviGruppo(s, 6, tipoLinea);
@@ -201,7 +209,7 @@ void ScriviDimStyle(std::ostream& s, const HandleDxf& handle, const std::string&
 }
 
 void ScriviTabDimStyle(std::ostream& s, HandleDxf& handle, float k) {
-    InizioTabella(s, "DIMSTYLE", "A", static_cast<int>(std::size(StiliQuotaDxf)));
+    InizioTabella(s, "DIMSTYLE", "A", static_cast<int>(std::size(StiliQuotaDxf)), {.Nome = "2"});
     ScriviGruppo(s, 100, "AcDbDimStyleTable");
     ScriviGruppo(s, 71, Allinea6(0));
     // The table names its first record, whose handle is drawn here.
@@ -215,7 +223,7 @@ void ScriviTabDimStyle(std::ostream& s, HandleDxf& handle, float k) {
 }
 
 void ScriviTabBlockRecord(std::ostream& s, const HandleDxf& handle) {
-    InizioTabella(s, "BLOCK_RECORD", "1", 6 + handle.NumBlocchiD);
+    InizioTabella(s, "BLOCK_RECORD", "1", 6 + handle.NumBlocchiD, {.Nome = "2", .Conteggio = "70"});
     auto record = [&](const std::string& nome, const std::string& hnd, const std::string& layout) {
         InizioRecord(s, "BLOCK_RECORD", 5, hnd, "1", "AcDbBlockTableRecord", nome);
         ScriviGruppo(s, 340, layout);

@@ -166,7 +166,7 @@ struct StatoInterfaccia {
     // DXF export and bill of quantities, for the rest of the run (never saved).
     int DxfR12 = 0;              // 1 the export writes R12, 0 R2000
     std::string FileDxf;         // last DXF file chosen; empty before the first export
-    std::string FileRelazione;   // name the bill proposes; follows FileDxf
+    std::string FileRelazione;   // name the bill proposes: the last wall reported, its name .rtf
     std::string CartellaPareti;  // folder the export dialog shows; empty: the open wall's
 
     bool operator==(const StatoInterfaccia&) const = default;

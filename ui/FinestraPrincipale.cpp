@@ -205,7 +205,7 @@ void FinestraPrincipale::ApplicaPosizioneSalvata() {
 }
 
 void FinestraPrincipale::CommandBars_Ridimensiona() {
-    const LayoutFinestra l = CalcolaLayout(centralWidget()->size(), twipPerPixel_);
+    const LayoutFinestra l = CalcolaLayout(centralWidget()->size(), twipPerPixel_, altezzaPrompt_);
     selettori_->setGeometry(l.Selettori);
     legenda_->setGeometry(l.Legenda);
     informazioni_->setGeometry(l.Informazioni);
@@ -356,7 +356,21 @@ void FinestraPrincipale::AggiornaVisualizzazione() { selezione_->AggiornaVisulal
 void FinestraPrincipale::SelezionaLato(int indice) { selezione_->Option1_Click(indice); }
 void FinestraPrincipale::SelezionaDirezione(int indice) { selezione_->Option2_Click(indice); }
 
-void FinestraPrincipale::ImpostaPrompt(const std::string& testo) { label1_->setText(Testo(testo)); }
+void FinestraPrincipale::ImpostaPrompt(const std::string& testo) {
+    label1_->setText(Testo(testo));
+    AdattaPrompt();
+}
+
+// The prompt line shows every line of its text: a taller one takes the
+// height from the grid, and the window's least height grows with it.
+void FinestraPrincipale::AdattaPrompt() {
+    const int larghezza = (MisureColonna::Larghezza + twipPerPixel_ / 2) / twipPerPixel_;
+    const int necessaria = label1_->heightForWidth(larghezza);
+    if (necessaria == altezzaPrompt_) return;
+    altezzaPrompt_ = necessaria;
+    centralWidget()->setMinimumHeight(AltezzaMinimaClient(twipPerPixel_, altezzaPrompt_));
+    CommandBars_Ridimensiona();
+}
 
 void FinestraPrincipale::AnnullaEvidenziazione() { sessione_.stato.ElementoEvidenziato = -1; }
 

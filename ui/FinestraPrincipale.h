@@ -144,6 +144,7 @@ private:
     void DimensionaSuSchermo();
     void ApplicaPosizioneSalvata();
     void Form_KeyPress(int tasto);
+    void AdattaPrompt();
 
     Sessione& sessione_;
     Vista vista_;
@@ -157,6 +158,7 @@ private:
     PannelloInfo* informazioni_ = nullptr;
     GrigliaProprieta* griglia_ = nullptr;
     QLabel* label1_ = nullptr;
+    int altezzaPrompt_ = 0;  // pixels the prompt's text needs
     std::unique_ptr<SelezioneVistaQt> selezione_;
     std::unique_ptr<ComandiFinestra> comandi_;
     ServiziModi serviziModi_;

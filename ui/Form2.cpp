@@ -72,6 +72,12 @@ void Form2::Costruisci() {
         text2_[i] = new QLineEdit(layer);
         text2_[i]->setObjectName(Nome("Text2", i));
         text2_[i]->setGeometry(t(240, y, 2535, 285));
+        // The names are edited in the DXF export dialog: here a cell to read.
+        text2_[i]->setReadOnly(true);
+        text2_[i]->setFocusPolicy(Qt::NoFocus);
+        QPalette cella = text2_[i]->palette();
+        cella.setColor(QPalette::Base, cella.color(QPalette::Window));
+        text2_[i]->setPalette(cella);
         label8_[i] = new QPushButton(layer);
         label8_[i]->setObjectName(Nome("Label8", i));
         label8_[i]->setGeometry(t(2820, y, 495, 285));
@@ -175,6 +181,7 @@ void Form2::PannelloSetting() {
                                        QString::fromStdString(v.Didascalia),
                                        QString::fromStdString(v.Valore), v.Id);
         }
+        AllargaPerGriglia(*this, *griglia_);
     });
 }
 

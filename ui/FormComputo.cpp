@@ -3,6 +3,7 @@
 #include "export/Computo.h"
 #include "export/ComputoFile.h"
 #include "export/FinestraLotto.h"
+#include "export/NomeEsportazione.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 #include "ui/LettoreRtf.h"
@@ -53,6 +54,9 @@ void FormComputo::SalvaComputo() {
 }
 
 void MostraComputo(QWidget* padre, Sessione& sessione, OspiteDialoghi& dialoghi) {
+    // The open wall's bill is proposed beside it, under its name.
+    if (std::string nome = FileEsportazioneDaParete(sessione.parete.FileCorrente, "rtf"); !nome.empty())
+        sessione.stato.FileRelazione = std::move(nome);
     FormComputo finestra(ComputoParete(sessione.parete, sessione.imp),
                          sessione.stato.FileRelazione, dialoghi, padre);
     dialoghi.Esegui(finestra);

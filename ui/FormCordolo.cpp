@@ -80,6 +80,7 @@ void FormCordolo::PanelCord() {
             griglia_->SelezionaScelta(voce, bracci);
         }
         categoria->setExpanded(true);
+        AllargaPerGriglia(*this, *griglia_);
     });
 }
 

@@ -1,8 +1,8 @@
 #include "ui/FormDxf.h"
 
 #include "drawing/Palette.h"
-#include "export/ComputoFile.h"
 #include "export/EsportaDxf.h"
+#include "export/NomeEsportazione.h"
 #include "export/NomiLayerDxf.h"
 #include "model/Cartelle.h"
 #include "model/FileIni.h"
@@ -81,6 +81,16 @@ FormDxf::FormDxf(Sessione& sessione, InterfacciaFinestra& finestra, OspiteDialog
     albero_->header()->hide();
     connect(albero_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& i) { MostraCartella(cartelle_->filePath(i)); });
+    // The model reads the folders in the background and its rows move under
+    // the shown folder: while that folder is in view, it is kept in view.
+    const auto ricorda = [this] { cartellaInVista_ = CartellaInVista(); };
+    const auto riporta = [this] {
+        if (cartellaInVista_ && !CartellaInVista()) albero_->scrollTo(albero_->currentIndex());
+    };
+    connect(cartelle_, &QAbstractItemModel::rowsAboutToBeInserted, this, ricorda);
+    connect(cartelle_, &QAbstractItemModel::layoutAboutToBeChanged, this, ricorda);
+    connect(cartelle_, &QAbstractItemModel::rowsInserted, this, riporta);
+    connect(cartelle_, &QAbstractItemModel::layoutChanged, this, riporta);
     file_ = new QListWidget(this);
     file_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(file_, &QListWidget::itemDoubleClicked, this, [this] { AggiungiSelezionati(); });
@@ -201,6 +211,13 @@ void FormDxf::MostraCartella(const QString& cartella) {
     }
 }
 
+bool FormDxf::CartellaInVista() const {
+    // Before the tree is shown, the folder it was scrolled to counts as in view.
+    if (!albero_->isVisible()) return true;
+    const QModelIndex corrente = albero_->currentIndex();
+    return corrente.isValid() && albero_->viewport()->rect().intersects(albero_->visualRect(corrente));
+}
+
 QString FormDxf::Cartella() const { return Qs(sessione_.stato.CartellaPareti); }
 
 std::vector<std::string> FormDxf::FileCartella() const {
@@ -285,9 +302,12 @@ void FormDxf::NewSalvaDXF() {
                             IconaMessaggio::Esclamazione);
         return;
     }
+    // The last drawing of the run, else one named after the first chosen wall, beside it.
+    const std::string& ultimo = sessione_.stato.FileDxf;
     const auto file = FileDaSalvareConConferma(
         this, dialoghi_, QStringLiteral("Salva disegno DXF"), QStringLiteral("File Disegno (*.DXF)"),
-        Qs(sessione_.stato.FileDxf), Cartella(), QStringLiteral("DXF"));
+        Qs(ultimo.empty() ? FileEsportazioneDaParete(pareti.front(), "DXF") : ultimo), Cartella(),
+        QStringLiteral("DXF"));
     if (!file) return;
     sessione_.stato.FileDxf = file->toStdString();
 
@@ -309,7 +329,7 @@ void FormDxf::VisualizzaComputo() {
                             Attenzione, IconaMessaggio::Esclamazione);
         return;
     }
-    sessione_.stato.FileRelazione = FileRelazioneDaDxf(sessione_.stato.FileDxf);
+    sessione_.stato.FileRelazione = FileEsportazioneDaParete(pareti.front(), "rtf");
     MostraComputoPareti(this, pareti, sessione_, finestra_, dialoghi_);
 }
 

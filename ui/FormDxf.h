@@ -60,12 +60,15 @@ private:
     void MostraColore(int riga);
     void SalvaImpostazioni();
     void ImpostazioniDiDefault();
+    // Whether the tree shows the folder of the wall files now.
+    [[nodiscard]] bool CartellaInVista() const;
 
     Sessione& sessione_;
     InterfacciaFinestra& finestra_;
     OspiteDialoghi& dialoghi_;
     QFileSystemModel* cartelle_ = nullptr;
     QTreeView* albero_ = nullptr;
+    bool cartellaInVista_ = true;  // before the model's rows last moved
     QListWidget* file_ = nullptr;
     QListWidget* scelti_ = nullptr;
     std::array<QLineEdit*, RigheLayerDxf> nomi_{};

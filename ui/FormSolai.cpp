@@ -67,6 +67,7 @@ void FormSolai::PanelSol() {
             griglia_->AggiungiVoce(cat, v.Booleano ? TipoVoce::Booleano : TipoVoce::Testo,
                                    QString::fromStdString(v.Didascalia),
                                    QString::fromStdString(v.Valore), v.Id);
+        AllargaPerGriglia(*this, *griglia_);
     });
 }
 

@@ -90,6 +90,7 @@ void FormZona::PanelAgg() {
             griglia_->AggiungiVoce(categoria, v.Booleano ? TipoVoce::Booleano : TipoVoce::Testo,
                                    QString::fromStdString(v.Didascalia), QString::fromStdString(v.Valore), v.Id);
         categoria->setExpanded(true);
+        AllargaPerGriglia(*this, *griglia_);
     });
 }
 

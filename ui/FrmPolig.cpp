@@ -6,6 +6,7 @@
 #include "ui/PosizioneFinestra.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -51,19 +54,15 @@ FrmPolig::FrmPolig(Sessione& sessione, InterfacciaFinestra& finestra, int twipPe
       finestra_(finestra),
       ridisegna_(std::move(ridisegna)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    const int tpp = twipPerPixel > 0 ? twipPerPixel : 15;
-    const auto t = [tpp](int x, int y, int w, int h) {
-        return QRect(x / tpp, y / tpp, w / tpp, h / tpp);
-    };
-    setFixedSize(2595 / tpp, 6285 / tpp);
+    tpp_ = twipPerPixel > 0 ? twipPerPixel : 15;
+    const auto px = [this](int twip) { return twip / tpp_; };
 
     auto* label1 = new QLabel(QStringLiteral("Coordinate dei vertici"), this);
-    label1->setGeometry(t(60, 60, 2475, 255));
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setFrameShape(QFrame::Box);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setGeometry(t(60, 345, 2475, 3540));
+    list1_->setMinimumHeight(px(3540));
     connect(list1_, &QListWidget::itemClicked, this, [this] { List1_Click(); });
 
     etichettaVertice_ = new QLabel(this);
@@ -71,14 +70,13 @@ FrmPolig::FrmPolig(Sessione& sessione, InterfacciaFinestra& finestra, int twipPe
     QFont grassetto = etichettaVertice_->font();
     grassetto.setBold(true);
     etichettaVertice_->setFont(grassetto);
-    etichettaVertice_->setGeometry(t(60, 3960, 2475, 255));
+    auto* caselle = new QGridLayout;
     for (int i = 0; i < 2; ++i) {
-        auto* asse = new QLabel(i == 0 ? QStringLiteral("X =") : QStringLiteral("Y ="), this);
-        asse->setGeometry(t(60, 4290 + 405 * i, 420, 285));
+        caselle->addWidget(new QLabel(i == 0 ? QStringLiteral("X =") : QStringLiteral("Y ="), this), i, 0);
         text1_[i] = new QLineEdit(this);
         text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         text1_[i]->setFrame(true);
-        text1_[i]->setGeometry(t(480, 4260 + 405 * i, 1335, 315));
+        caselle->addWidget(text1_[i], i, 1);
     }
     check1_ = new QPushButton(this);
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -86,11 +84,19 @@ FrmPolig::FrmPolig(Sessione& sessione, InterfacciaFinestra& finestra, int twipPe
     check1_->setCheckable(true);
     check1_->setIcon(IconaGriglia());
     check1_->setIconSize(QSize(16, 16));
-    check1_->setGeometry(t(1935, 4260, 600, 720));
+    check1_->setFixedSize(px(600), px(720));
+    caselle->addWidget(check1_, 0, 2, 2, 1);
     connect(check1_, &QPushButton::toggled, this, [this](bool acceso) {
         sessione_.stato.SnapGriglia = acceso ? 1 : 0;
         ridisegna_();
     });
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(px(60), px(60), px(60), px(60));
+    colonna->addWidget(label1);
+    colonna->addWidget(list1_, 1);
+    colonna->addWidget(etichettaVertice_);
+    colonna->addLayout(caselle);
 
     const std::array<std::pair<IndiceComando, const char*>, 5> comandi{{
         {EliminaVerticeComando, "Elimina vertice"},
@@ -107,16 +113,30 @@ FrmPolig::FrmPolig(Sessione& sessione, InterfacciaFinestra& finestra, int twipPe
         // count rewrites the other perimeter and the outline too.
         const bool nascosto =
             indice == EliminaVerticeComando || indice == InserisciVerticeComando;
-        const int riga = nascosto ? 6400 + 400 * indice : 5100 + 390 * (indice - 2);
-        pulsante->setGeometry(t(60, riga, 2475, 345));
         pulsante->setVisible(!nascosto);
+        if (!nascosto) colonna->addWidget(pulsante);
         connect(pulsante, &QPushButton::clicked, this, [this, i = indice] { Command1_Click(i); });
     }
 
+    AdattaAlContenuto();
     // The design position, 13905 twips from the left and 4065 from the top.
     const QScreen* schermo = padre && padre->screen() ? padre->screen() : QGuiApplication::primaryScreen();
-    const QRect posto(13905 / tpp, 4065 / tpp, width(), height());
+    const QRect posto(px(13905), px(4065), width(), height());
     setGeometry(TenutaSulloSchermo(posto, schermo ? schermo->availableGeometry() : QRect()));
+}
+
+void FrmPolig::AdattaAlContenuto() {
+    // The list as wide as its widest line, with room for its scroll bar.
+    const int righe = list1_->count() > 0 ? list1_->sizeHintForColumn(0) : 0;
+    list1_->setMinimumWidth(righe + 2 * list1_->frameWidth() +
+                            list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list1_));
+    layout()->activate();
+    // Never smaller than the design's client area of 2595 x 6285 twips.
+    setFixedSize(layout()->sizeHint().expandedTo(QSize(2595 / tpp_, 6285 / tpp_)));
+    if (isVisible()) {
+        const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (schermo) setGeometry(TenutaSulloSchermo(geometry(), schermo->availableGeometry()));
+    }
 }
 
 void FrmPolig::Carica(int perimetro) {
@@ -136,6 +156,7 @@ void FrmPolig::AggiornaNodi() {
     list1_->clear();
     for (const std::string& riga : RigheVertici(sessione_.stato))
         list1_->addItem(QString::fromStdString(riga));
+    AdattaAlContenuto();
 }
 
 void FrmPolig::List1_Click() {

@@ -49,6 +49,9 @@ private:
     // The boxes and the label follow the selected vertex, in black.
     void MostraSelezione();
     void ColoreCaselle(int colorePalette);
+    // The window's fixed size to what it holds (never below its design size),
+    // kept on the screen once shown.
+    void AdattaAlContenuto();
 
     Sessione& sessione_;
     InterfacciaFinestra& finestra_;
@@ -58,6 +61,7 @@ private:
     QLabel* etichettaVertice_ = nullptr;
     std::array<QLineEdit*, 2> text1_{};
     QPushButton* check1_ = nullptr;
+    int tpp_ = 15;
 };
 
 // Shows the window above every other at its own place and size without

@@ -63,6 +63,7 @@ void FrmProg::Panne() {
             for (const SceltaParametro& s : v.Scelte)
                 griglia_->AggiungiScelta(voce, QString::fromStdString(s.Testo), s.Numero);
         }
+        AllargaPerGriglia(*this, *griglia_);
     });
 }
 

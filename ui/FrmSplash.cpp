@@ -1,11 +1,11 @@
 #include "ui/FrmSplash.h"
 
-#include <QGuiApplication>
+#include "ui/PosizioneFinestra.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -83,7 +83,6 @@ bool FrmSplash::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void FrmSplash::showEvent(QShowEvent* evento) {
-    if (const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(schermo->geometry().center() - rect().center());
+    CentraSulloSchermo(*this);
     QDialog::showEvent(evento);
 }

@@ -4,8 +4,12 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -93,7 +97,9 @@ GrigliaProprieta::GrigliaProprieta(QWidget* parent)
     setRootIsDecorated(true);
     setItemDelegate(delegato_);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
-    header()->setStretchLastSection(true);
+    // The two columns share the width exactly (DimensionaColonne).
+    header()->setStretchLastSection(false);
+    header()->setMinimumSectionSize(0);
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* voce, int colonna) {
         if (riempimento_ || colonna != ColonnaValore || Tipo(*voce) != TipoVoce::Booleano) return;
         Notifica([&] {
@@ -125,6 +131,7 @@ void GrigliaProprieta::Ricostruisci(std::function<void()> riempi) {
     riempimento_ = true;
     if (riempi) riempi();
     riempimento_ = false;
+    DimensionaColonne();
 }
 
 void GrigliaProprieta::Svuota() {
@@ -134,12 +141,92 @@ void GrigliaProprieta::Svuota() {
 
 void GrigliaProprieta::ImpostaDivisore(double frazione) {
     divisore_ = frazione;
-    setColumnWidth(0, static_cast<int>(viewport()->width() * divisore_));
+    DimensionaColonne();
 }
 
 void GrigliaProprieta::resizeEvent(QResizeEvent* evento) {
     QTreeWidget::resizeEvent(evento);
-    setColumnWidth(0, static_cast<int>(viewport()->width() * divisore_));
+    DimensionaColonne();
+}
+
+bool GrigliaProprieta::viewportEvent(QEvent* evento) {
+    const bool gestito = QTreeWidget::viewportEvent(evento);
+    // A scroll bar that comes or goes resizes the viewport alone.
+    if (evento->type() == QEvent::Resize) DimensionaColonne();
+    return gestito;
+}
+
+void GrigliaProprieta::DimensionaColonne() {
+    const int larghezza = viewport()->width();
+    const int alDivisore = static_cast<int>(larghezza * divisore_);
+    // The divider's place while both columns fit; the captions first when they do not.
+    const int didascalie =
+        std::max(LarghezzaDidascalie(), std::min(alDivisore, larghezza - LarghezzaValori()));
+    setColumnWidth(0, didascalie);
+    setColumnWidth(1, std::max(0, larghezza - didascalie));
+}
+
+int GrigliaProprieta::LarghezzaDidascalie() const {
+    QStyleOptionViewItem opzione;
+    initViewItemOption(&opzione);
+    int massima = 0;
+    for (int c = 0; c < topLevelItemCount(); ++c) {
+        const QTreeWidgetItem* categoria = topLevelItem(c);
+        for (int i = 0; i < categoria->childCount(); ++i) {
+            const QModelIndex indice = indexFromItem(categoria->child(i), 0);
+            massima = std::max(massima, itemDelegateForIndex(indice)->sizeHint(opzione, indice).width());
+        }
+    }
+    // The items stand one level under their category.
+    return massima + indentation() * (rootIsDecorated() ? 2 : 1);
+}
+
+int GrigliaProprieta::LarghezzaValori() const {
+    QStyleOptionViewItem opzione;
+    initViewItemOption(&opzione);
+    const int margine = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    // Room for a number as long as the dialogs take.
+    int massima = fontMetrics().horizontalAdvance(QStringLiteral(" -00000.0")) + 2 * margine;
+    for (int c = 0; c < topLevelItemCount(); ++c) {
+        const QTreeWidgetItem* categoria = topLevelItem(c);
+        for (int i = 0; i < categoria->childCount(); ++i) {
+            const QModelIndex indice = indexFromItem(categoria->child(i), ColonnaValore);
+            int larghezza = itemDelegateForIndex(indice)->sizeHint(opzione, indice).width();
+            // A list opens as a drop-down with its arrow.
+            if (Tipo(*categoria->child(i)) == TipoVoce::Lista)
+                larghezza += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+            massima = std::max(massima, larghezza);
+        }
+    }
+    return massima;
+}
+
+int GrigliaProprieta::LarghezzaIntera() const {
+    // The vertical scroll bar is counted whether it shows or not.
+    return LarghezzaDidascalie() + LarghezzaValori() + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
+void AllargaPerGriglia(QWidget& finestra, GrigliaProprieta& griglia) {
+    const int manca = griglia.LarghezzaIntera() - griglia.width();
+    if (manca <= 0 || griglia.parentWidget() != &finestra) return;
+    const int sinistra = griglia.x();
+    const int destra = griglia.x() + griglia.width();
+    const double fattore = static_cast<double>(griglia.width() + manca) / griglia.width();
+    const auto scala = [&](int x) { return sinistra + static_cast<int>(std::lround((x - sinistra) * fattore)); };
+    for (QWidget* w : finestra.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow()) continue;
+        const QRect r = w->geometry();
+        const int fine = r.x() + r.width();
+        if (r.x() >= sinistra && fine <= destra) {
+            // What stands in the grid's column widens with it, in proportion.
+            const int x = scala(r.x());
+            w->setGeometry(x, r.y(), scala(fine) - x, r.height());
+        } else if (r.x() >= destra) {
+            w->move(r.x() + manca, r.y());
+        }
+    }
+    finestra.setFixedWidth(finestra.width() + manca);
 }
 
 QTreeWidgetItem* GrigliaProprieta::AggiungiCategoria(const QString& titolo) {
@@ -159,6 +246,7 @@ QTreeWidgetItem* GrigliaProprieta::AggiungiVoce(QTreeWidgetItem* categoria, Tipo
     const bool riempiva = riempimento_;
     riempimento_ = true;
     auto* voce = new QTreeWidgetItem(categoria, {didascalia});
+    voce->setToolTip(0, didascalia);
     voce->setData(0, RuoloId, id);
     voce->setData(0, RuoloTipo, static_cast<int>(tipo));
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

@@ -42,6 +42,7 @@ public:
     void Ricostruisci(std::function<void()> riempi);
 
     // The divider between captions and values, as a fraction of the width.
+    // The captions' column never gets less than its widest caption needs.
     void ImpostaDivisore(double frazione);
 
     QTreeWidgetItem* AggiungiCategoria(const QString& titolo);
@@ -61,14 +62,24 @@ public:
 
     [[nodiscard]] bool InNotifica() const { return notifiche_ > 0; }
 
+    // The width (pixels) of the grid, frame and scroll bar included, that
+    // shows every caption and every value whole.
+    [[nodiscard]] int LarghezzaIntera() const;
+
 protected:
     void resizeEvent(QResizeEvent* evento) override;
+    bool viewportEvent(QEvent* evento) override;
 
 private:
     friend class DelegatoGriglia;
     // Runs a notification; a rebuild asked for inside it waits for the event loop.
     void Notifica(const std::function<void()>& notifica);
     void Svuota();
+    // The captions' column at the divider, widened to the widest caption.
+    void DimensionaColonne();
+    // What the widest caption needs with its indentation, and the widest value.
+    [[nodiscard]] int LarghezzaDidascalie() const;
+    [[nodiscard]] int LarghezzaValori() const;
 
     DelegatoGriglia* delegato_;
     std::map<const QTreeWidgetItem*, std::vector<Scelta>> scelte_;
@@ -77,3 +88,8 @@ private:
     int notifiche_ = 0;
     bool riempimento_ = false;
 };
+
+// Widens the fixed-size window finestra, the grid and what stands in the
+// grid's column (same left edge and width), so that the grid shows every
+// caption and value whole; widgets right of the grid move along. Never narrows.
+void AllargaPerGriglia(QWidget& finestra, GrigliaProprieta& griglia);

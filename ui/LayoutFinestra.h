@@ -32,7 +32,10 @@ inline constexpr int AltezzaMinimaGriglia = 401;
 // The layout of a client area of the given pixel size. Below the minimum
 // height the grid keeps its least height and the column runs past the
 // bottom; the window's minimum size keeps it from coming to that.
-LayoutFinestra CalcolaLayout(QSize client, int twipPerPixel);
+// altezzaPrompt: the pixels the prompt's text needs; the prompt line keeps
+// its design height unless its text needs more, which the grid gives up.
+LayoutFinestra CalcolaLayout(QSize client, int twipPerPixel, int altezzaPrompt = 0);
 
-// The least client height (pixels) that leaves the grid its least height.
-int AltezzaMinimaClient(int twipPerPixel);
+// The least client height (pixels) that leaves the grid its least height
+// with a prompt line of altezzaPrompt pixels.
+int AltezzaMinimaClient(int twipPerPixel, int altezzaPrompt = 0);

@@ -432,4 +432,6 @@ void LeggiRtf(QTextDocument& documento, std::string_view rtf) {
 void MostraRtf(QTextEdit& casella, std::string_view rtf) {
     casella.setReadOnly(true);
     LeggiRtf(*casella.document(), rtf);
+    // A box scrolls to its cursor when shown: the text opens at its first line.
+    casella.moveCursor(QTextCursor::Start);
 }

@@ -18,7 +18,8 @@ class QTextEdit;
 // the default font; unknown control words and {\* } groups are skipped.
 void LeggiRtf(QTextDocument& documento, std::string_view rtf);
 
-// LeggiRtf into a text box that the user can read but not edit.
+// LeggiRtf into a text box that the user can read but not edit, shown from
+// its first line.
 void MostraRtf(QTextEdit& casella, std::string_view rtf);
 
 // Twips in the document's units (pixels at the screen's logical resolution).

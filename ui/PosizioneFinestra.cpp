@@ -1,6 +1,9 @@
 #include "ui/PosizioneFinestra.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
+#include <QWidget>
 
 #include <algorithm>
 #include <optional>
@@ -36,4 +39,9 @@ QRect TenutaSulloSchermo(QRect r, QRect schermo) {
     r.moveLeft(std::clamp(r.left(), schermo.left(), schermo.right() + 1 - r.width()));
     r.moveTop(std::clamp(r.top(), schermo.top(), schermo.bottom() + 1 - r.height()));
     return r;
+}
+
+void CentraSulloSchermo(QWidget& finestra) {
+    const QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
+    if (schermo) finestra.move(schermo->geometry().center() - finestra.rect().center());
 }

@@ -3,6 +3,7 @@
 #include <QRect>
 
 class QSettings;
+class QWidget;
 
 // The window placement kept per user: section "Settings", keys "MainLeft",
 // "MainTop", "MainWidth", "MainHeight" in twips. The program only reads it.
@@ -15,3 +16,7 @@ QRect PosizioneSalvata(const QSettings& impostazioni, QRect attuale, int twipPer
 // r made to fit the screen area schermo and moved onto it; r itself when the
 // area is empty.
 QRect TenutaSulloSchermo(QRect r, QRect schermo);
+
+// Moves the window so that it stands centred on its screen (the primary
+// screen while it has none), whatever window owns it.
+void CentraSulloSchermo(QWidget& finestra);

@@ -3,6 +3,7 @@
 #include "drawing/Palette.h"
 #include "ui/ColoreQt.h"
 #include "ui/OspiteDialoghi.h"
+#include "ui/PosizioneFinestra.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -68,6 +69,8 @@ SelettoreColore::SelettoreColore(int aciCorrente, QWidget* padre)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Px(11250), Px(4965));
+    // Centred on the screen, not on the dialog that opens it.
+    CentraSulloSchermo(*this);
 
     auto* cornice = new QGroupBox(QStringLiteral(" CAD Color Index: "), this);
     QFont grassetto = font();

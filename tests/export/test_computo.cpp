@@ -2,6 +2,7 @@
 #include "export/ComputoDocumento.h"
 #include "export/ComputoFile.h"
 #include "export/ComputoQuantita.h"
+#include "export/NomeEsportazione.h"
 #include "model/Impostazioni.h"
 #include "model/Numeri.h"
 #include "model/Parete.h"
@@ -136,33 +137,41 @@ namespace {
 
 struct CasoNome {
     const char* nome;
-    const char* dxf;
-    const char* relazione;
+    const char* parete;
+    const char* estensione;
+    const char* proposto;
 };
 
 // A failing row names itself in the test output.
 void PrintTo(const CasoNome& c, std::ostream* os) { *os << c.nome; }
 
 const CasoNome CasiNome[] = {
-    {.nome = "SoloLEstensione", .dxf = "/disegni/A.B.DXF", .relazione = "/disegni/A.B.rtf"},
-    {.nome = "CartellaConPunto", .dxf = "/dis.egni/PARETI.DXF", .relazione = "/dis.egni/PARETI.rtf"},
-    {.nome = "SenzaEstensione", .dxf = "/disegni/PARETI", .relazione = "/disegni/PARETI.rtf"},
-    {.nome = "NessunDxf", .dxf = "", .relazione = ""},
+    {.nome = "ComputoAccanto", .parete = "/dati/P1.SET", .estensione = "rtf",
+     .proposto = "/dati/P1.rtf"},
+    {.nome = "DisegnoAccanto", .parete = "/dati/P1.set", .estensione = "DXF",
+     .proposto = "/dati/P1.DXF"},
+    {.nome = "SoloLUltimaEstensione", .parete = "/dati/A.B.SET", .estensione = "rtf",
+     .proposto = "/dati/A.B.rtf"},
+    {.nome = "CartellaConPunto", .parete = "/da.ti/PARETE.SET", .estensione = "DXF",
+     .proposto = "/da.ti/PARETE.DXF"},
+    {.nome = "NessunaParete", .parete = "", .estensione = "rtf", .proposto = ""},
+    {.nome = "Anonimo", .parete = "Anonimo", .estensione = "DXF", .proposto = ""},
 };
 
-class NomeRelazione : public testing::TestWithParam<CasoNome> {};
+class NomeEsportazione : public testing::TestWithParam<CasoNome> {};
 
-TEST_P(NomeRelazione, CambiaSoloLEstensione) {
-    EXPECT_EQ(FileRelazioneDaDxf(GetParam().dxf), GetParam().relazione);
+TEST_P(NomeEsportazione, LaCartellaEIlNomeDellaParete) {
+    EXPECT_EQ(FileEsportazioneDaParete(GetParam().parete, GetParam().estensione),
+              GetParam().proposto);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, NomeRelazione, testing::ValuesIn(CasiNome),
+INSTANTIATE_TEST_SUITE_P(Casi, NomeEsportazione, testing::ValuesIn(CasiNome),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
 
-TEST(ComputoFile, PrimaDiOgniDxfSiProponeComputoParete) {
-    EXPECT_EQ(NomeComputoProposto(FileRelazioneDaDxf("")), "ComputoParete.rtf");
+TEST(ComputoFile, SenzaParetiSiProponeComputoParete) {
+    EXPECT_EQ(NomeComputoProposto(""), "ComputoParete.rtf");
     EXPECT_EQ(NomeComputoProposto("/d/PARETI.rtf"), "/d/PARETI.rtf");
 }
 

@@ -209,5 +209,6 @@ TEST(FormDxf, GuidaStampaEComputoDelleParetiScelte) {
     };
     Premi(*f, "Computo");
     EXPECT_TRUE(mostrato);
-    EXPECT_EQ(b.s.stato.FileRelazione, "/disegni/A.B.rtf");
+    // Named after the first chosen wall, beside it, not after the last drawing.
+    EXPECT_EQ(b.s.stato.FileRelazione, (b.cartella.Percorso() / "A.rtf").string());
 }

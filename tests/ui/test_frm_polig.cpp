@@ -10,12 +10,16 @@
 #include "ui/FinestraPrincipale.h"
 #include "ui/FrmPolig.h"
 #include "ui/IdComandi.h"
+#include "ui/PosizioneFinestra.h"
 #include "ui/TelaQt.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -95,6 +99,46 @@ TEST_F(FrmPoligTest, TheInnerPerimeterOpensAboveTheWindowWithoutTakingTheFocus) 
     EXPECT_FALSE(Pulsante(0).isVisible());
     EXPECT_FALSE(Pulsante(1).isVisible());
     EXPECT_TRUE(Pulsante(2).isVisible());
+}
+
+// The window is sized to what it holds: every button's caption, every list
+// line and the coordinates in the two boxes read whole, also after a vertex
+// moves far; it opens at its design place, kept on the screen.
+TEST_F(FrmPoligTest, ItIsSizedToItsContentsAndOpensAtItsDesignPlaceOnTheScreen) {
+    Comando(IdFisso::PerimetroEsterno);
+    FrmPolig& e = Editor();
+    const QScreen* schermo = e.screen() ? e.screen() : QGuiApplication::primaryScreen();
+    ASSERT_NE(schermo, nullptr);
+    const int tpp = finestra->TwipPerPixel();
+    EXPECT_EQ(e.geometry(), TenutaSulloSchermo(QRect(QPoint(13905 / tpp, 4065 / tpp), e.size()),
+                                               schermo->availableGeometry()));
+    EXPECT_GE(e.width(), 2595 / tpp) << "never narrower than its design";
+
+    const auto controlla = [&](const std::string& dove) {
+        for (int i : {2, 3, 4})
+            EXPECT_GE(Pulsante(i).width(), Pulsante(i).sizeHint().width()) << dove << ": button " << i;
+        QListWidget& lista = Lista();
+        const int margine = lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1;
+        for (int i = 0; i < lista.count(); ++i)
+            EXPECT_LE(lista.fontMetrics().horizontalAdvance(lista.item(i)->text()) + 2 * margine,
+                      lista.viewport()->width())
+                << dove << ": " << lista.item(i)->text().toStdString();
+        for (int k = 0; k < 2; ++k) {
+            QLineEdit& casella = Casella(k);
+            const int cornice = casella.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &casella);
+            for (const QString& testo : {casella.text(), QStringLiteral("-99999.9")})
+                EXPECT_LE(casella.fontMetrics().horizontalAdvance(testo) + 2 * cornice + 4, casella.width())
+                    << dove << ": " << testo.toStdString();
+        }
+        EXPECT_TRUE(schermo->availableGeometry().contains(e.geometry())) << dove;
+    };
+    controlla("opened");
+    // A vertex moved far widens its line.
+    Scrivi("-12345.6", "-23456.7");
+    Pulsante(2).click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Lista().item(0)->text().toStdString(), Riga(0, {-12345.6f, -23456.7f}));
+    controlla("after a far move");
 }
 
 TEST_F(FrmPoligTest, CanvasPressesSelectAVertexOrProposeAPointInRed) {

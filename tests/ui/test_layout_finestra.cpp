@@ -64,6 +64,20 @@ TEST(Layout, TheLeastClientHeightLeavesTheGrid401Twips) {
     EXPECT_EQ(AltezzaMinimaClient(12), (10361 + 11) / 12);
 }
 
+// A prompt whose text needs more than its design height takes the pixels
+// from the grid, and the least client height grows by as much; a shorter
+// text keeps the design height.
+TEST(Layout, APromptOfMoreLinesTakesItsHeightFromTheGrid) {
+    const LayoutFinestra alto = CalcolaLayout({1200, 800}, 15, 83);
+    EXPECT_EQ(alto.Prompt, QRect(947, 717, 253, 83));
+    EXPECT_EQ(alto.Griglia.height(), 136 - 30);
+    EXPECT_EQ(alto.Prompt.top(), alto.Griglia.top() + alto.Griglia.height());
+    EXPECT_EQ(AltezzaMinimaClient(15, 83), (9165 + 83 * 15 + 401 + 14) / 15);
+
+    EXPECT_EQ(CalcolaLayout({1200, 800}, 15, 40), CalcolaLayout({1200, 800}, 15));
+    EXPECT_EQ(AltezzaMinimaClient(15, 40), AltezzaMinimaClient(15));
+}
+
 // The window lays itself out on every resize and never goes below its least
 // height; the canvas height reaches the view.
 TEST(Layout, TheWindowFollowsItsResizesAndKeepsItsLeastHeight) {

@@ -1,0 +1,187 @@
+// Every property grid of the real window reads whole: each caption and each
+// value fits its column, and each row carries its full caption as tooltip.
+#include "FinestraDiProva.h"
+
+#include "PosizioniDiProva.h"
+
+#include "model/Sessione.h"
+#include "ui/ComandiFinestra.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/Form2.h"
+#include "ui/FormSolai.h"
+#include "ui/GrigliaProprieta.h"
+#include "ui/IdComandi.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace {
+
+// The width a text needs in a cell: the style keeps a margin on each side.
+int LarghezzaNecessaria(const GrigliaProprieta& g, const QTreeWidgetItem& voce, int colonna) {
+    const int margine = g.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &g) + 1;
+    const QFont font = voce.font(colonna).family().isEmpty() ? g.font() : voce.font(colonna);
+    return QFontMetrics(font).horizontalAdvance(voce.text(colonna)) + 2 * margine;
+}
+
+// Every caption and text value of the grid fits its column; the tooltip is the caption.
+void ControllaGriglia(GrigliaProprieta& g, const std::string& dove) {
+    ASSERT_TRUE(g.isVisible()) << dove;
+    const int inizioValori = g.columnViewportPosition(1);
+    const int fineValori = std::min(g.viewport()->width(), inizioValori + g.columnWidth(1));
+    int voci = 0;
+    for (int c = 0; c < g.topLevelItemCount(); ++c) {
+        const QTreeWidgetItem* categoria = g.topLevelItem(c);
+        for (int i = 0; i < categoria->childCount(); ++i) {
+            const QTreeWidgetItem& voce = *categoria->child(i);
+            const std::string didascalia = voce.text(0).toStdString();
+            ++voci;
+            const int spazio = inizioValori - g.visualItemRect(&voce).left();
+            EXPECT_LE(LarghezzaNecessaria(g, voce, 0), spazio) << dove << ": " << didascalia;
+            EXPECT_EQ(voce.toolTip(0).toStdString(), didascalia) << dove;
+            if (GrigliaProprieta::Tipo(voce) != TipoVoce::Booleano)
+                EXPECT_LE(LarghezzaNecessaria(g, voce, 1), fineValori - inizioValori)
+                    << dove << ": value of " << didascalia;
+        }
+    }
+    EXPECT_GT(voci, 0) << dove;
+}
+
+// The table's rows open their dialogs through the fixture's helpers.
+class DidascalieGriglie : public FinestraDiProva {
+public:
+    using FinestraDiProva::Comando;
+    using FinestraDiProva::finestra;
+    using FinestraDiProva::sessione;
+
+    void SetUp() override { Avvia(); }
+
+    // Each dialog is shown as the user sees it, checked, and closed without a change.
+    void ControllaDialoghi(const std::string& nome) {
+        finestra->Dialoghi().ImpostaCopione([this, nome](QDialog& d) {
+            auto* griglia = d.findChild<GrigliaProprieta*>();
+            if (!griglia) return int(QDialog::Rejected);
+            ++dialoghiVisti;
+            d.show();
+            QCoreApplication::processEvents();
+            ControllaGriglia(*griglia, nome + " (" + d.windowTitle().toStdString() + ")");
+            d.hide();
+            return int(QDialog::Rejected);
+        });
+    }
+
+    const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
+
+    int dialoghiVisti = 0;
+};
+
+struct Caso {
+    const char* nome;
+    std::function<void(DidascalieGriglie&)> apri;
+};
+
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
+class DidascalieGriglieTabella : public DidascalieGriglie,
+                                 public ::testing::WithParamInterface<Caso> {};
+
+}  // namespace
+
+TEST_P(DidascalieGriglieTabella, EveryCaptionAndValueFitsItsColumn) {
+    ControllaDialoghi(GetParam().nome);
+    GetParam().apri(*this);
+    EXPECT_EQ(dialoghiVisti, 1) << "the dialog was opened";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialoghi, DidascalieGriglieTabella,
+    ::testing::Values(
+        Caso{.nome = "design parameters",
+             .apri = [](DidascalieGriglie& t) { t.Comando(t.Ids().IdProgetto); }},
+        Caso{.nome = "settings",
+             .apri = [](DidascalieGriglie& t) { t.Comando(t.Ids().IdImpostazioni); }},
+        Caso{.nome = "settings of a single-mesh wall",
+             .apri =
+                 [](DidascalieGriglie& t) {
+                     t.sessione.parete.MagliaUnica = 1;
+                     t.Comando(t.Ids().IdImpostazioni);
+                 }},
+        Caso{.nome = "zone",
+             .apri =
+                 [](DidascalieGriglie& t) {
+                     ZonaNuovaAlCentro(t.sessione);
+                     t.finestra->MostraDialogoZona();
+                 }},
+        Caso{.nome = "ring beam",
+             .apri =
+                 [](DidascalieGriglie& t) {
+                     CordoloSulPrimoLato(t.sessione);
+                     t.finestra->MostraDialogoCordolo();
+                 }},
+        Caso{.nome = "slab",
+             .apri =
+                 [](DidascalieGriglie& t) {
+                     t.sessione.stato.Modo = ModoInput::NuovoSolaioInCorso;
+                     MostraFormSolai(t.sessione, *t.finestra, t.finestra->Dialoghi(),
+                                     t.finestra->TwipPerPixel(), t.finestra.get());
+                 }},
+        Caso{.nome = "transverse wall",
+             .apri =
+                 [](DidascalieGriglie& t) {
+                     t.sessione.stato.Modo = ModoInput::NuovaPareteInCorso;
+                     MostraFormSolai(t.sessione, *t.finestra, t.finestra->Dialoghi(),
+                                     t.finestra->TwipPerPixel(), t.finestra.get());
+                 }}),
+    [](const ::testing::TestParamInfo<Caso>& info) {
+        std::string nome;
+        for (const char* c = info.param.nome; *c; ++c) nome += std::isalnum(*c) ? *c : '_';
+        return nome;
+    });
+
+TEST_F(DidascalieGriglie, TheMainGridReadsWholeOnTwoFacesAndOnASingleMesh) {
+    ControllaGriglia(finestra->Griglia(), "main grid, two faces");
+    sessione.parete.MagliaUnica = 1;
+    finestra->PanelDiffusa();
+    QCoreApplication::processEvents();
+    ControllaGriglia(finestra->Griglia(), "main grid, single mesh");
+}
+
+TEST_F(DidascalieGriglie, TheSettingsShowTheLayerNamesAsCellsThatTakeNoTyping) {
+    bool visto = false;
+    finestra->Dialoghi().ImpostaCopione([&](QDialog& d) {
+        if (!qobject_cast<Form2*>(&d)) return int(QDialog::Rejected);
+        visto = true;
+        d.show();
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 24; ++i) {
+            auto* nome = d.findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
+            if (!nome) {
+                ADD_FAILURE() << "row " << i;
+                continue;
+            }
+            EXPECT_TRUE(nome->isReadOnly()) << i;
+            EXPECT_EQ(nome->text().toStdString(), sessione.imp.NomiLayer[i]) << i;
+            EXPECT_LE(nome->fontMetrics().horizontalAdvance(nome->text()),
+                      nome->contentsRect().width())
+                << "the name reads whole: " << nome->text().toStdString();
+        }
+        auto* primo = d.findChild<QLineEdit*>(QStringLiteral("Text2_0"));
+        const std::string prima = primo->text().toStdString();
+        QTest::keyClicks(primo, QStringLiteral("XYZ"));
+        EXPECT_EQ(primo->text().toStdString(), prima);
+        d.hide();
+        return int(QDialog::Accepted);
+    });
+    Comando(Ids().IdImpostazioni);
+    EXPECT_TRUE(visto);
+}
