@@ -62,7 +62,7 @@ void DisegnaZona(const Parete& parete, int p, float dx, float dy, const Bersagli
             for (const auto& [a, c] : l.Barre) linea(layer, a, l.YLinea, c, l.YLinea);
         });
     }
-    const BarreZona barre = zona ? ContaBarreZona(pos, parete.PoligoniPos[p]) : BarreZona{};
+    const BarreZona barre = zona ? ContaBarreZona(parete, pos, parete.PoligoniPos[p]) : BarreZona{};
     const Impostazioni& imp = b.Imp();
     const TestiEtichetta testi =
         imp.DescrizioneCompleta != 0
@@ -113,8 +113,9 @@ float MisuraZona(const Parete& parete, const Impostazioni& imp, int p) {
 
 }  // namespace
 
-BarreZona ContaBarreZona(const PosizioneArm& pos, std::span<const Punto> poligono) {
-    const std::optional<ZonaRuotata> zona = RuotaZona(pos, poligono);
+BarreZona ContaBarreZona(const Parete& parete, const PosizioneArm& pos,
+                         std::span<const Punto> poligono) {
+    const std::optional<ZonaRuotata> zona = RuotaZona(parete, pos, poligono);
     BarreZona barre{.Numero = 0, .Minima = std::numeric_limits<float>::max(), .Massima = 0.0f};
     if (zona) {
         PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {

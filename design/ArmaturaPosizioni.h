@@ -28,7 +28,8 @@ void ArmaturaPosizioni(const Parete& parete, float dx, float dy, int faccia, con
 // The bars a zone lays, as its label counts them: how many and the shortest
 // and longest (cm, as drawn, anchorages included); the zone is pos with its
 // polygon, stored or not yet. No bar: Numero 0.
-[[nodiscard]] BarreZona ContaBarreZona(const PosizioneArm& pos, std::span<const Punto> poligono);
+[[nodiscard]] BarreZona ContaBarreZona(const Parete& parete, const PosizioneArm& pos,
+                                       std::span<const Punto> poligono);
 
 // Total cut length (cm) of the bars of one position.
 struct LunghezzaPosizione {

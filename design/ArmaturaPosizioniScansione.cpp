@@ -15,10 +15,11 @@ std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p) {
         p >= static_cast<int>(parete.PoligoniPos.size())) {
         return std::nullopt;
     }
-    return RuotaZona(parete.Posizioni[p], parete.PoligoniPos[p]);
+    return RuotaZona(parete, parete.Posizioni[p], parete.PoligoniPos[p]);
 }
 
-std::optional<ZonaRuotata> RuotaZona(const PosizioneArm& pos, std::span<const Punto> riga) {
+std::optional<ZonaRuotata> RuotaZona(const Parete& parete, const PosizioneArm& pos,
+                                     std::span<const Punto> riga) {
     const int vertici = std::min(pos.UltVerticeZona + 1, static_cast<int>(riga.size()));
     if (vertici < 3) return std::nullopt;
     ZonaRuotata zona;

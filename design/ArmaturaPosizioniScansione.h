@@ -34,7 +34,8 @@ struct ZonaRuotata {
 [[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const Parete& parete, int p);
 // The same for a position not stored yet: its polygon's vertices 0 to
 // UltVerticeZona (at most those given).
-[[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const PosizioneArm& pos, std::span<const Punto> poligono);
+[[nodiscard]] std::optional<ZonaRuotata> RuotaZona(const Parete& parete, const PosizioneArm& pos,
+                                                  std::span<const Punto> poligono);
 
 // One scan line: y is the line of the sweep, yLinea the line actually
 // intersected (nudged 0.5 cm inside at the box edges), Barre the stretches

@@ -166,7 +166,7 @@ BarreZona BarreZonaDaMemorizzare(const DatiFormZona& dati, const Sessione& sessi
     if (st.PosCorrente.Tipo >= Cordolo || !ZonaDaiDati(copia, st, sessione.parete, sessione.imp)) return {};
     st.PosCorrente.UltVerticeZona = st.UltPuntoCorrente;
     EstremiZonaDirezioni(st);
-    return ContaBarreZona(st.PosCorrente, st.PoligonoCorrente);
+    return ContaBarreZona(sessione.parete, st.PosCorrente, st.PoligonoCorrente);
 }
 
 void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& finestra) {

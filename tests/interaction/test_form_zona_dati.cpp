@@ -287,7 +287,7 @@ TEST(FormZonaDatiObliqua, TheReportCountsTheBarsOfTheStoredZone) {
     ASSERT_EQ(st.PosAccettata, 1);
     ASSERT_EQ(ConfermaPosizione(parete, st), EsitoPosizione::Memorizzata);
     ASSERT_EQ(parete.UltPosizione, 0);
-    const BarreZona memorizzata = ContaBarreZona(parete.Posizioni[0], parete.PoligoniPos[0]);
+    const BarreZona memorizzata = ContaBarreZona(parete, parete.Posizioni[0], parete.PoligoniPos[0]);
     EXPECT_EQ(barre, memorizzata.Numero);
     EXPECT_NEAR(std::stof(lunghezza), memorizzata.Massima, 0.05f);
     const std::size_t punto = lunghezza.find('.');
