@@ -9,6 +9,10 @@ namespace {
 // span one or two of its cells.
 constexpr double NodiPerCella = 4.0;
 
+// A grid of this many cells or fewer holds circles that span a good part of
+// the box: a query meets most of them anyway, so they go to the flat list.
+constexpr int CelleGrigliaMinime = 16;
+
 }  // namespace
 
 GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
@@ -34,24 +38,49 @@ GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
         livello.PerLato = 1.0 / lato;
         livello.Colonne = celle(larghezza, lato);
         livello.Righe = celle(altezza, lato);
+        if (livello.Colonne * livello.Righe <= CelleGrigliaMinime) break;
         livello.PrimaCella = celle_.size();
         celle_.resize(celle_.size() + static_cast<std::size_t>(livello.Colonne) * livello.Righe);
         livelli_.push_back(livello);
-        if (livello.Colonne == 1 && livello.Righe == 1) break;
     }
 }
 
-void GrigliaCerchi::Archivia(int id, std::size_t cella, const CerchioTriangolo& cerchio) {
+void GrigliaCerchi::Archivia(int id, std::size_t livello, std::size_t cella, const CerchioTriangolo& cerchio) {
     Registrazione& r = registrazioni_[id];
+    r.Livello = livello;
+    ++livelli_[livello].Voci;
     r.Cella[r.Numero] = cella;
     r.Posto[r.Numero] = celle_[cella].size();
     celle_[cella].push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
     ++r.Numero;
 }
 
+void GrigliaCerchi::ArchiviaGrande(int id, const CerchioTriangolo& cerchio) {
+    registrazioni_[id].PostoGrande = static_cast<int>(grandi_.Id.size());
+    grandi_.Xc.push_back(cerchio.Xc);
+    grandi_.Yc.push_back(cerchio.Yc);
+    grandi_.R2.push_back(cerchio.R2);
+    grandi_.Id.push_back(id);
+}
+
 void GrigliaCerchi::Togli(int id) {
     if (id >= static_cast<int>(registrazioni_.size())) return;
     Registrazione& r = registrazioni_[id];
+    if (r.PostoGrande >= 0) {
+        const auto posto = static_cast<std::size_t>(r.PostoGrande);
+        const int ultimo = grandi_.Id.back();
+        grandi_.Xc[posto] = grandi_.Xc.back();
+        grandi_.Yc[posto] = grandi_.Yc.back();
+        grandi_.R2[posto] = grandi_.R2.back();
+        grandi_.Id[posto] = ultimo;
+        registrazioni_[ultimo].PostoGrande = r.PostoGrande;
+        grandi_.Xc.pop_back();
+        grandi_.Yc.pop_back();
+        grandi_.R2.pop_back();
+        grandi_.Id.pop_back();
+        r.PostoGrande = -1;
+    }
+    if (r.Numero > 0) livelli_[r.Livello].Voci -= static_cast<std::size_t>(r.Numero);
     for (int k = 0; k < r.Numero; ++k) {
         std::vector<Voce>& cella = celle_[r.Cella[k]];
         const std::size_t posto = r.Posto[k];
@@ -69,7 +98,7 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
     // dx * dx + dy * dy <= R2 in float: no point is within a negative or NaN radius.
     if (!(cerchio.R2 >= 0.0f)) return;
     if (!std::isfinite(cerchio.Xc) || !std::isfinite(cerchio.Yc) || !std::isfinite(cerchio.R2)) {
-        Archivia(id, livelli_.back().PrimaCella, cerchio);
+        ArchiviaGrande(id, cerchio);
         return;
     }
     // The float test can hold a point a few roundings beyond the true radius;
@@ -85,8 +114,8 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
     if (x0 > x1 || y0 > y1) return;
     const double misura = std::max(x1 - x0, y1 - y0);
     std::size_t l = 0;
-    while (l + 1 < livelli_.size() && livelli_[l].Lato < misura) ++l;
-    for (;; ++l) {
+    while (l < livelli_.size() && livelli_[l].Lato < misura) ++l;
+    for (; l < livelli_.size(); ++l) {
         const Livello& livello = livelli_[l];
         const int i0 = Cella(x0, xmin_, livello.PerLato, livello.Colonne);
         const int i1 = Cella(x1, xmin_, livello.PerLato, livello.Colonne);
@@ -95,9 +124,10 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
         if (i1 - i0 > 1 || j1 - j0 > 1) continue;
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {
-                Archivia(id, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
+                Archivia(id, l, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
             }
         }
         return;
     }
+    ArchiviaGrande(id, cerchio);
 }
