@@ -45,60 +45,104 @@ GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
     }
 }
 
-void GrigliaCerchi::Archivia(int id, std::size_t livello, std::size_t cella, const CerchioTriangolo& cerchio) {
+std::size_t ListaCerchi::Aggiungi(int id, const CerchioTriangolo& cerchio) {
+    xc_.push_back(cerchio.Xc);
+    yc_.push_back(cerchio.Yc);
+    r2_.push_back(cerchio.R2);
+    id_.push_back(id);
+    return id_.size() - 1;
+}
+
+int ListaCerchi::Togli(std::size_t posto) {
+    const std::size_t ultimo = id_.size() - 1;
+    const int spostato = posto == ultimo ? -1 : id_[ultimo];
+    xc_[posto] = xc_[ultimo];
+    yc_[posto] = yc_[ultimo];
+    r2_[posto] = r2_[ultimo];
+    id_[posto] = id_[ultimo];
+    xc_.pop_back();
+    yc_.pop_back();
+    r2_.pop_back();
+    id_.pop_back();
+    return spostato;
+}
+
+void ListaCerchi::Svuota() {
+    xc_.clear();
+    yc_.clear();
+    r2_.clear();
+    id_.clear();
+}
+
+void GrigliaCerchi::AggiungiALista(ListaCerchi& lista, Sede sede, int id, const CerchioTriangolo& cerchio) {
     Registrazione& r = registrazioni_[id];
-    r.Livello = livello;
+    r.Dove = sede;
+    r.PostoLista = static_cast<std::uint32_t>(lista.Aggiungi(id, cerchio));
+}
+
+void GrigliaCerchi::TogliDaLista(ListaCerchi& lista, std::size_t posto) {
+    const int spostato = lista.Togli(posto);
+    if (spostato >= 0) registrazioni_[spostato].PostoLista = static_cast<std::uint32_t>(posto);
+}
+
+void GrigliaCerchi::ArchiviaInCella(int id, std::size_t livello, std::size_t cella, const CerchioTriangolo& cerchio) {
+    Registrazione& r = registrazioni_[id];
+    r.Dove = Sede::Griglia;
+    r.Livello = static_cast<std::uint16_t>(livello);
     ++livelli_[livello].Voci;
-    r.Cella[r.Numero] = cella;
-    r.Posto[r.Numero] = celle_[cella].size();
+    r.Cella[r.Numero] = static_cast<std::uint32_t>(cella);
+    r.Posto[r.Numero] = static_cast<std::uint32_t>(celle_[cella].size());
     celle_[cella].push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
     ++r.Numero;
 }
 
-void GrigliaCerchi::ArchiviaGrande(int id, const CerchioTriangolo& cerchio) {
-    registrazioni_[id].PostoGrande = static_cast<int>(grandi_.Id.size());
-    grandi_.Xc.push_back(cerchio.Xc);
-    grandi_.Yc.push_back(cerchio.Yc);
-    grandi_.R2.push_back(cerchio.R2);
-    grandi_.Id.push_back(id);
+void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
+    if (id >= static_cast<int>(registrazioni_.size())) registrazioni_.resize(static_cast<std::size_t>(id) + 1);
+    AggiungiALista(nuovi_, Sede::Nuovi, id, cerchio);
+}
+
+void GrigliaCerchi::ArchiviaNuovi() {
+    for (std::size_t k = 0; k < nuovi_.Numero(); ++k) {
+        const int id = nuovi_.Id(k);
+        registrazioni_[id].Dove = Sede::Nessuna;
+        Archivia(id, nuovi_.Cerchio(k));
+    }
+    nuovi_.Svuota();
 }
 
 void GrigliaCerchi::Togli(int id) {
-    if (id >= static_cast<int>(registrazioni_.size())) return;
     Registrazione& r = registrazioni_[id];
-    if (r.PostoGrande >= 0) {
-        const auto posto = static_cast<std::size_t>(r.PostoGrande);
-        const int ultimo = grandi_.Id.back();
-        grandi_.Xc[posto] = grandi_.Xc.back();
-        grandi_.Yc[posto] = grandi_.Yc.back();
-        grandi_.R2[posto] = grandi_.R2.back();
-        grandi_.Id[posto] = ultimo;
-        registrazioni_[ultimo].PostoGrande = r.PostoGrande;
-        grandi_.Xc.pop_back();
-        grandi_.Yc.pop_back();
-        grandi_.R2.pop_back();
-        grandi_.Id.pop_back();
-        r.PostoGrande = -1;
-    }
-    if (r.Numero > 0) livelli_[r.Livello].Voci -= static_cast<std::size_t>(r.Numero);
-    for (int k = 0; k < r.Numero; ++k) {
-        std::vector<Voce>& cella = celle_[r.Cella[k]];
-        const std::size_t posto = r.Posto[k];
-        if (posto + 1 != cella.size()) {
-            cella[posto] = cella.back();
-            registrazioni_[cella[posto].Id].Posto[cella[posto].Registrazione] = posto;
+    switch (r.Dove) {
+    case Sede::Nessuna:
+        break;
+    case Sede::Grandi:
+        TogliDaLista(grandi_, r.PostoLista);
+        break;
+    case Sede::Nuovi:
+        TogliDaLista(nuovi_, r.PostoLista);
+        break;
+    case Sede::Griglia:
+        livelli_[r.Livello].Voci -= static_cast<std::size_t>(r.Numero);
+        for (int k = 0; k < r.Numero; ++k) {
+            std::vector<Voce>& cella = celle_[r.Cella[k]];
+            const std::size_t posto = r.Posto[k];
+            if (posto + 1 != cella.size()) {
+                cella[posto] = cella.back();
+                registrazioni_[cella[posto].Id].Posto[cella[posto].Registrazione] = static_cast<std::uint32_t>(posto);
+            }
+            cella.pop_back();
         }
-        cella.pop_back();
+        r.Numero = 0;
+        break;
     }
-    r.Numero = 0;
+    r.Dove = Sede::Nessuna;
 }
 
-void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
-    if (id >= static_cast<int>(registrazioni_.size())) registrazioni_.resize(static_cast<std::size_t>(id) + 1);
+void GrigliaCerchi::Archivia(int id, const CerchioTriangolo& cerchio) {
     // dx * dx + dy * dy <= R2 in float: no point is within a negative or NaN radius.
     if (!(cerchio.R2 >= 0.0f)) return;
     if (!std::isfinite(cerchio.Xc) || !std::isfinite(cerchio.Yc) || !std::isfinite(cerchio.R2)) {
-        ArchiviaGrande(id, cerchio);
+        AggiungiALista(grandi_, Sede::Grandi, id, cerchio);
         return;
     }
     // The float test can hold a point a few roundings beyond the true radius;
@@ -124,10 +168,10 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
         if (i1 - i0 > 1 || j1 - j0 > 1) continue;
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {
-                Archivia(id, l, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
+                ArchiviaInCella(id, l, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
             }
         }
         return;
     }
-    ArchiviaGrande(id, cerchio);
+    AggiungiALista(grandi_, Sede::Grandi, id, cerchio);
 }
