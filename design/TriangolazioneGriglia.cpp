@@ -91,8 +91,11 @@ void GrigliaCerchi::ArchiviaInCella(int id, std::size_t livello, std::size_t cel
     r.Livello = static_cast<std::uint16_t>(livello);
     ++livelli_[livello].Voci;
     r.Cella[r.Numero] = static_cast<std::uint32_t>(cella);
-    r.Posto[r.Numero] = static_cast<std::uint32_t>(celle_[cella].size());
-    celle_[cella].push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
+    std::vector<Voce>& voci = celle_[cella];
+    // A cell holds a score of circles: one allocation instead of a doubling series.
+    if (voci.capacity() == 0) voci.reserve(16);
+    r.Posto[r.Numero] = static_cast<std::uint32_t>(voci.size());
+    voci.push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
     ++r.Numero;
 }
 

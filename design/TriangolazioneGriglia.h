@@ -10,7 +10,8 @@
 // whole, without branches:
 // - the circles that would go to the coarsest grids (those of the triangles
 //   on a super-triangle vertex, nearly half-planes): inserting nodes row by
-//   row keeps hundreds of them alive, and a query met them one by one;
+//   row keeps hundreds of them alive, which a query would otherwise meet one
+//   at a time;
 // - the circles of the last node's triangles until the next query has run:
 //   on a wall of nodes in rows most of them are in the next node's cavity, so
 //   they are never filed at all.
