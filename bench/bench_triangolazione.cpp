@@ -24,6 +24,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,21 +35,17 @@ enum class Nodi { Generati, Sparsi };
 // The wall's nodes moved to random points of their box, rounded to 0.1 cm as
 // wall files give them; the raw engine keeps them the same everywhere.
 void SpargiNodi(Parete& p) {
-    float xmin = p.Nodi[0].X, xmax = xmin, ymin = p.Nodi[0].Y, ymax = ymin;
-    for (int i = 1; i < p.NumNodi; ++i) {
-        xmin = std::min(xmin, p.Nodi[i].X);
-        xmax = std::max(xmax, p.Nodi[i].X);
-        ymin = std::min(ymin, p.Nodi[i].Y);
-        ymax = std::max(ymax, p.Nodi[i].Y);
-    }
+    const std::span<Nodo> nodi(p.Nodi.data(), static_cast<std::size_t>(p.NumNodi));
+    const auto [sinistra, destra] = std::ranges::minmax(nodi, {}, &Nodo::X);
+    const auto [basso, alto] = std::ranges::minmax(nodi, {}, &Nodo::Y);
     std::mt19937 motore(7);
     const auto decimi = [&](float da, float a) {
         const auto passi = static_cast<unsigned>((a - da) * 10.0f) + 1;
         return da + static_cast<float>(motore() % passi) / 10.0f;
     };
-    for (int i = 0; i < p.NumNodi; ++i) {
-        p.Nodi[i].X = decimi(xmin, xmax);
-        p.Nodi[i].Y = decimi(ymin, ymax);
+    for (Nodo& n : nodi) {
+        n.X = decimi(sinistra.X, destra.X);
+        n.Y = decimi(basso.Y, alto.Y);
     }
 }
 
