@@ -32,6 +32,7 @@ public:
         griglia_.PerOgniCerchioCon(p, [&](int id) { cavita_.push_back(posto_[id]); });
         if (limiti_.LatiOltre(cavita_.size())) return false;
         TogliCavita();
+        griglia_.ArchiviaNuovi();  // what the cavity left of the last node's triangles
         for (const LatoCavita& l : lati_.Lati()) {
             if (l.Annullato) continue;
             if (limiti_.TriangoliOltre(triangoli_.size() + 1)) return false;

@@ -9,6 +9,10 @@ namespace {
 // span one or two of its cells.
 constexpr double NodiPerCella = 4.0;
 
+// A grid of this many cells or fewer holds circles that span a good part of
+// the box: a query meets most of them anyway, so they go to the flat list.
+constexpr int CelleGrigliaMinime = 16;
+
 }  // namespace
 
 GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
@@ -34,42 +38,114 @@ GrigliaCerchi::GrigliaCerchi(std::span<const Punto> nodi) {
         livello.PerLato = 1.0 / lato;
         livello.Colonne = celle(larghezza, lato);
         livello.Righe = celle(altezza, lato);
+        if (livello.Colonne * livello.Righe <= CelleGrigliaMinime) break;
         livello.PrimaCella = celle_.size();
         celle_.resize(celle_.size() + static_cast<std::size_t>(livello.Colonne) * livello.Righe);
         livelli_.push_back(livello);
-        if (livello.Colonne == 1 && livello.Righe == 1) break;
     }
 }
 
-void GrigliaCerchi::Archivia(int id, std::size_t cella, const CerchioTriangolo& cerchio) {
+std::size_t ListaCerchi::Aggiungi(int id, const CerchioTriangolo& cerchio) {
+    xc_.push_back(cerchio.Xc);
+    yc_.push_back(cerchio.Yc);
+    r2_.push_back(cerchio.R2);
+    id_.push_back(id);
+    return id_.size() - 1;
+}
+
+int ListaCerchi::Togli(std::size_t posto) {
+    const std::size_t ultimo = id_.size() - 1;
+    const int spostato = posto == ultimo ? -1 : id_[ultimo];
+    xc_[posto] = xc_[ultimo];
+    yc_[posto] = yc_[ultimo];
+    r2_[posto] = r2_[ultimo];
+    id_[posto] = id_[ultimo];
+    xc_.pop_back();
+    yc_.pop_back();
+    r2_.pop_back();
+    id_.pop_back();
+    return spostato;
+}
+
+void ListaCerchi::Svuota() {
+    xc_.clear();
+    yc_.clear();
+    r2_.clear();
+    id_.clear();
+}
+
+void GrigliaCerchi::AggiungiALista(ListaCerchi& lista, Sede sede, int id, const CerchioTriangolo& cerchio) {
     Registrazione& r = registrazioni_[id];
-    r.Cella[r.Numero] = cella;
-    r.Posto[r.Numero] = celle_[cella].size();
-    celle_[cella].push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
+    r.Dove = sede;
+    r.PostoLista = static_cast<std::uint32_t>(lista.Aggiungi(id, cerchio));
+}
+
+void GrigliaCerchi::TogliDaLista(ListaCerchi& lista, std::size_t posto) {
+    const int spostato = lista.Togli(posto);
+    if (spostato >= 0) registrazioni_[spostato].PostoLista = static_cast<std::uint32_t>(posto);
+}
+
+void GrigliaCerchi::ArchiviaInCella(int id, std::size_t livello, std::size_t cella, const CerchioTriangolo& cerchio) {
+    Registrazione& r = registrazioni_[id];
+    r.Dove = Sede::Griglia;
+    r.Livello = static_cast<std::uint16_t>(livello);
+    ++livelli_[livello].Voci;
+    r.Cella[r.Numero] = static_cast<std::uint32_t>(cella);
+    std::vector<Voce>& voci = celle_[cella];
+    // A cell holds a score of circles: one allocation instead of a doubling series.
+    if (voci.capacity() == 0) voci.reserve(16);
+    r.Posto[r.Numero] = static_cast<std::uint32_t>(voci.size());
+    voci.push_back({cerchio.Xc, cerchio.Yc, cerchio.R2, id, r.Numero});
     ++r.Numero;
-}
-
-void GrigliaCerchi::Togli(int id) {
-    if (id >= static_cast<int>(registrazioni_.size())) return;
-    Registrazione& r = registrazioni_[id];
-    for (int k = 0; k < r.Numero; ++k) {
-        std::vector<Voce>& cella = celle_[r.Cella[k]];
-        const std::size_t posto = r.Posto[k];
-        if (posto + 1 != cella.size()) {
-            cella[posto] = cella.back();
-            registrazioni_[cella[posto].Id].Posto[cella[posto].Registrazione] = posto;
-        }
-        cella.pop_back();
-    }
-    r.Numero = 0;
 }
 
 void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
     if (id >= static_cast<int>(registrazioni_.size())) registrazioni_.resize(static_cast<std::size_t>(id) + 1);
+    AggiungiALista(nuovi_, Sede::Nuovi, id, cerchio);
+}
+
+void GrigliaCerchi::ArchiviaNuovi() {
+    for (std::size_t k = 0; k < nuovi_.Numero(); ++k) {
+        const int id = nuovi_.Id(k);
+        registrazioni_[id].Dove = Sede::Nessuna;
+        Archivia(id, nuovi_.Cerchio(k));
+    }
+    nuovi_.Svuota();
+}
+
+void GrigliaCerchi::Togli(int id) {
+    Registrazione& r = registrazioni_[id];
+    switch (r.Dove) {
+    case Sede::Nessuna:
+        break;
+    case Sede::Grandi:
+        TogliDaLista(grandi_, r.PostoLista);
+        break;
+    case Sede::Nuovi:
+        TogliDaLista(nuovi_, r.PostoLista);
+        break;
+    case Sede::Griglia:
+        livelli_[r.Livello].Voci -= static_cast<std::size_t>(r.Numero);
+        for (int k = 0; k < r.Numero; ++k) {
+            std::vector<Voce>& cella = celle_[r.Cella[k]];
+            const std::size_t posto = r.Posto[k];
+            if (posto + 1 != cella.size()) {
+                cella[posto] = cella.back();
+                registrazioni_[cella[posto].Id].Posto[cella[posto].Registrazione] = static_cast<std::uint32_t>(posto);
+            }
+            cella.pop_back();
+        }
+        r.Numero = 0;
+        break;
+    }
+    r.Dove = Sede::Nessuna;
+}
+
+void GrigliaCerchi::Archivia(int id, const CerchioTriangolo& cerchio) {
     // dx * dx + dy * dy <= R2 in float: no point is within a negative or NaN radius.
     if (!(cerchio.R2 >= 0.0f)) return;
     if (!std::isfinite(cerchio.Xc) || !std::isfinite(cerchio.Yc) || !std::isfinite(cerchio.R2)) {
-        Archivia(id, livelli_.back().PrimaCella, cerchio);
+        AggiungiALista(grandi_, Sede::Grandi, id, cerchio);
         return;
     }
     // The float test can hold a point a few roundings beyond the true radius;
@@ -85,8 +161,8 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
     if (x0 > x1 || y0 > y1) return;
     const double misura = std::max(x1 - x0, y1 - y0);
     std::size_t l = 0;
-    while (l + 1 < livelli_.size() && livelli_[l].Lato < misura) ++l;
-    for (;; ++l) {
+    while (l < livelli_.size() && livelli_[l].Lato < misura) ++l;
+    for (; l < livelli_.size(); ++l) {
         const Livello& livello = livelli_[l];
         const int i0 = Cella(x0, xmin_, livello.PerLato, livello.Colonne);
         const int i1 = Cella(x1, xmin_, livello.PerLato, livello.Colonne);
@@ -95,9 +171,10 @@ void GrigliaCerchi::Registra(int id, const CerchioTriangolo& cerchio) {
         if (i1 - i0 > 1 || j1 - j0 > 1) continue;
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {
-                Archivia(id, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
+                ArchiviaInCella(id, l, livello.PrimaCella + static_cast<std::size_t>(j) * livello.Colonne + i, cerchio);
             }
         }
         return;
     }
+    AggiungiALista(grandi_, Sede::Grandi, id, cerchio);
 }
