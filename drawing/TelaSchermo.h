@@ -31,6 +31,12 @@ public:
     // Clears one layer.
     virtual void Cancella(StratoTela strato) = 0;
 
+    // A whole redraw comes between these two: a canvas may hold one painter
+    // on its image for all the strokes and show them once at the end. They
+    // nest; only the outermost pair counts.
+    virtual void IniziaDisegno() {}
+    virtual void FineDisegno() {}
+
     virtual void ImpostaColoreSfondo(int colore) = 0;
     // Colour of the texts.
     virtual void ImpostaColorePrimoPiano(int colore) = 0;
@@ -52,4 +58,16 @@ public:
     // text is UTF-8 in which U+009D stands for the diameter sign.
     virtual void Testo(StratoTela strato, int x, int y, int altezza, int larghezza,
                        int angoloGradi, const std::string& testo) = 0;
+};
+
+// One redraw's drawing held open on a canvas for as long as it lives.
+class DisegnoAperto {
+public:
+    explicit DisegnoAperto(TelaSchermo& tela) : tela_(tela) { tela_.IniziaDisegno(); }
+    ~DisegnoAperto() { tela_.FineDisegno(); }
+    DisegnoAperto(const DisegnoAperto&) = delete;
+    DisegnoAperto& operator=(const DisegnoAperto&) = delete;
+
+private:
+    TelaSchermo& tela_;
 };
