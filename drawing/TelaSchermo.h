@@ -49,7 +49,7 @@ public:
                           bool pieno) = 0;
     // A circle outline.
     virtual void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) = 0;
-    // A polygon filled and outlined in one colour.
+    // A polygon filled in one colour: the pixels whose centres it covers.
     virtual void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
                           int colore) = 0;
     // A single-line text in the foreground colour, font "Arial" of the given

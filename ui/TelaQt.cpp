@@ -185,21 +185,16 @@ void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore)
 
 void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) {
     if (punti.empty()) return;
-    int xmin = punti[0].X, xmax = xmin, ymin = punti[0].Y, ymax = ymin;
-    for (const PuntoPixel& q : punti) {
-        xmin = std::min(xmin, q.X);
-        xmax = std::max(xmax, q.X);
-        ymin = std::min(ymin, q.Y);
-        ymax = std::max(ymax, q.Y);
-    }
-    static_assert(sizeof(PuntoPixel) == sizeof(QPoint));
-    Disegna(strato, QRectF(QPointF(xmin, ymin), QPointF(xmax, ymax)), [&](Pittore& p) {
-        ImpostaPenna(p, colore);
+    QPolygon poligono(static_cast<int>(punti.size()));
+    std::transform(punti.begin(), punti.end(), poligono.begin(),
+                   [](const PuntoPixel& q) { return QPoint(q.X, q.Y); });
+    // No outline: a polygon takes the pixels whose centres it covers, so
+    // bands that share an edge tile the map without overlap, and a stroke
+    // round each would cost more than its fill.
+    Disegna(strato, poligono.boundingRect(), [&](Pittore& p) {
+        ImpostaPenna(p, -1);
         ImpostaPennello(p, colore);
-        std::vector<QPoint> vertici(punti.size());
-        std::transform(punti.begin(), punti.end(), vertici.begin(),
-                       [](const PuntoPixel& q) { return QPoint(q.X, q.Y); });
-        p.Disegno.drawPolygon(vertici.data(), static_cast<int>(vertici.size()));
+        p.Disegno.drawPolygon(poligono);
     });
 }
 

@@ -1,8 +1,14 @@
-// The Qt canvas paints a whole redraw through one painter. Its picture is
-// held against a canvas that paints every stroke with a painter of its own,
-// as the canvas did before, pixel by pixel: a colour map of a generated wall
-// with zones on it, and thin outlined boxes, which the canvas fills edge by
-// edge instead of stroking.
+// The Qt canvas paints a whole redraw through one painter and fills the
+// bands of a colour map with no outline. Its picture is held against a
+// canvas that paints every stroke with a painter of its own and outlines
+// every band in its colour, as the canvas did before: a colour map of a
+// generated wall with zones on it may differ only on an edge of the old
+// picture (which of two bands owns the pixels on their shared edge, the
+// wall's edge one pixel in, a band thinner than a pixel gone or shown),
+// on at most 1 % of the canvas, and inside a band on at most one pixel in
+// ten thousand.
+// Thin outlined boxes, which the canvas fills edge by edge instead of
+// stroking, keep every pixel.
 
 #include "ProvaQt.h"
 
@@ -118,6 +124,24 @@ private:
     int spessore_ = 1;
 };
 
+// The pixels of the picture that differ from the reference away from any
+// edge of it: where the reference is one colour over the pixel and its eight
+// neighbours.
+int PixelCambiatiFuoriDaiBordi(const QImage& immagine, const QImage& riferimento) {
+    int cambiati = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QRgb prima = riferimento.pixel(x, y);
+            if (immagine.pixel(x, y) == prima) continue;
+            bool bordo = false;
+            for (int v = std::max(0, y - 1); v <= std::min(y + 1, immagine.height() - 1); ++v)
+                for (int u = std::max(0, x - 1); u <= std::min(x + 1, immagine.width() - 1); ++u)
+                    bordo = bordo || riferimento.pixel(u, v) != prima;
+            cambiati += !bordo;
+        }
+    return cambiati;
+}
+
 int PixelDiversi(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return a.width() * a.height();
     int diversi = 0;
@@ -153,9 +177,8 @@ void AggiungiZone(Parete& p) {
     }
 }
 
-// The colour maps cover every stroke the canvas has; the picture of one
-// painter is the picture of a painter per stroke, to the pixel.
-TEST_P(TelaUnPittore, AMapRedrawOfAGeneratedWallKeepsEveryPixel) {
+// The colour maps cover every stroke the canvas has.
+TEST_P(TelaUnPittore, AMapRedrawOfAGeneratedWallMovesOnlyBandEdgesByAPixel) {
     Sessione s;
     ASSERT_NO_FATAL_FAILURE(LeggiPareteGenerata(s, cartella.Percorso(), 4000));
     AggiungiZone(s.parete);
@@ -181,7 +204,15 @@ TEST_P(TelaUnPittore, AMapRedrawOfAGeneratedWallKeepsEveryPixel) {
     Ridisegna(s, DestinazioneSchermo{tela, vista, riquadro, finestra});
 
     EXPECT_EQ(tela.DisegniCompleti(), 1);
-    EXPECT_EQ(PixelDiversi(tela.Immagine(), riferimento.Immagine), 0);
+    const QImage& immagine = tela.Immagine();
+    const int diversi = PixelDiversi(immagine, riferimento.Immagine);
+    RecordProperty("pixel_diversi", diversi);
+    EXPECT_LE(diversi, immagine.width() * immagine.height() / 100);
+    // A band thinner than a pixel that the outlines of its neighbours hid
+    // may show as a lone pixel of its colour.
+    const int fuoriDaiBordi = PixelCambiatiFuoriDaiBordi(immagine, riferimento.Immagine);
+    RecordProperty("pixel_fuori_dai_bordi", fuoriDaiBordi);
+    EXPECT_LE(fuoriDaiBordi, immagine.width() * immagine.height() / 10000);
     // Not a blank picture that matches a blank one.
     EXPECT_NE(riferimento.Immagine.pixelColor(500, 425), QColor(Qt::black));
 }
