@@ -382,10 +382,10 @@ void FondoMappa(benchmark::State& stato, const std::string& file, bool contorno)
     stato.counters["forme"] = static_cast<double>(registro.Forme.size());
 }
 
-// One full redraw of the plain view on the window's canvas, and its paint.
-void RidisegnoSemplice(benchmark::State& stato, const std::string& file) {
+// One full redraw of the view on the window's canvas, and its paint.
+void RidisegnoVista(benchmark::State& stato, const std::string& file, Veduta veduta) {
     BancoFinestra b;
-    if (!b.Apri(stato, file, Veduta::Semplice)) return;
+    if (!b.Apri(stato, file, veduta)) return;
     for (auto _ : stato) {
         b.finestra->Ridisegna();
         Svuota();
@@ -418,7 +418,8 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond);
             ms("Fondo_mappa", FondoMappa, false);
             ms("Fondo_mappa_con_contorno", FondoMappa, true);
-            ms("Ridisegno_vista_semplice", RidisegnoSemplice);
+            ms("Ridisegno_vista_semplice", RidisegnoVista, Veduta::Semplice);
+            ms("Ridisegno_mappa", RidisegnoVista, Veduta::Mappa);
             for (const Veduta v : {Veduta::Mappa, Veduta::Semplice}) {
                 const std::string dove = v == Veduta::Mappa ? "_mappa" : "_semplice";
                 ms("Cambio_vista" + dove, CambioVista, v);

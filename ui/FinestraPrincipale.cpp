@@ -96,8 +96,9 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
     ApplicaColoriVideo();
 }
 
-// The bars outlive this body (they are child widgets); they stop calling back first.
-FinestraPrincipale::~FinestraPrincipale() = default;
+// The bars and the canvas outlive this body (they are child widgets); they
+// stop calling back first.
+FinestraPrincipale::~FinestraPrincipale() { tela_->PrimaDiMostrare = nullptr; }
 
 void FinestraPrincipale::CostruisciColonna() {
     QWidget* centro = centralWidget();

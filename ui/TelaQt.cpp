@@ -185,16 +185,16 @@ void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore)
 
 void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) {
     if (punti.empty()) return;
-    QPolygon poligono(static_cast<int>(punti.size()));
-    std::transform(punti.begin(), punti.end(), poligono.begin(),
+    vertici_.resize(static_cast<int>(punti.size()));
+    std::transform(punti.begin(), punti.end(), vertici_.begin(),
                    [](const PuntoPixel& q) { return QPoint(q.X, q.Y); });
     // No outline: a polygon takes the pixels whose centres it covers, so
     // bands that share an edge tile the map without overlap, and a stroke
     // round each would cost more than its fill.
-    Disegna(strato, poligono.boundingRect(), [&](Pittore& p) {
+    Disegna(strato, vertici_.boundingRect(), [&](Pittore& p) {
         ImpostaPenna(p, -1);
         ImpostaPennello(p, colore);
-        p.Disegno.drawPolygon(poligono);
+        p.Disegno.drawPolygon(vertici_);
     });
 }
 

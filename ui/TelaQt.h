@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <QRegion>
 #include <QWidget>
 
@@ -105,6 +106,8 @@ private:
     std::unique_ptr<Pittore> aperto_;
     int profondita_ = 0;
     QRegion limite_;
+    // The vertices of the polygon being drawn, kept to spare an allocation a polygon.
+    QPolygon vertici_;
     int disegniCompleti_ = 0;
     int stratiRifatti_ = 0;
     // The part of the overlay drawn since it was last cleared: the overlay
