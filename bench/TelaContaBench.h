@@ -25,9 +25,6 @@ public:
     void Riquadro(StratoTela, float, float, float, float, int, bool) override { ++Tratti; }
     void Cerchio(StratoTela, float, float, float, int) override { ++Tratti; }
     void Poligono(StratoTela, const std::vector<PuntoPixel>&, int) override { ++Tratti; }
-    void RitagliaPoligoni(const std::vector<PuntoPixel>&,
-                          const std::vector<std::vector<PuntoPixel>>&) override {}
-    void RimuoviRitaglio() override {}
     void Testo(StratoTela, int, int, int, int, int, const std::string&) override { ++Tratti; }
 };
 

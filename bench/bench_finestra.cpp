@@ -1,20 +1,35 @@
-// The main window on the generated walls (offscreen): from making the window
-// to its first frame with the wall drawn, and a redraw after a resize, each
-// also as a ratio to filling a QImage of the canvas's size; and one pass of
-// the command-state update with 200 positions.
+// The main window on the generated walls (offscreen), each action timed from
+// the user's event until the event queue is empty (the canvas painted):
+// opening to the first frame, a resize, and in a colour map and in the plain
+// distributed view: switching to the view, a wheel notch, a pan step of the
+// middle button, a whole pan (press, moves, release), confirming a zone
+// drawn on the canvas, undo and redo. Beside them, in the same run, the
+// yardsticks: the floor of a map (one QPainter filling the map's band
+// polygons and node boxes with no pen into an image of the canvas's size)
+// and one full redraw of the plain view; and one pass of the command-state
+// update with 200 positions.
 
+#include "design/AreeMancanti.h"
 #include "design/ArmaturaDiffusa.h"
+#include "design/Ridisegna.h"
 #include "model/Sessione.h"
+#include "ui/ColoreQt.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/FormZona.h"
 #include "ui/TelaQt.h"
 
 #include "GrigliaZoneBench.h"
 #include "SupportoBench.h"
+#include "TelaContaBench.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QWheelEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +38,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +48,11 @@ constexpr QSize DimensioneFinestra{1280, 900};
 
 double Secondi(Orologio::time_point inizio) {
     return std::chrono::duration<double>(Orologio::now() - inizio).count();
+}
+
+// Every posted event and due timer, the paints included.
+void Svuota() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
 // Seconds of one fill of an image of this size, the unit of the ratios.
@@ -46,10 +67,17 @@ double TempoRiempimento(QSize dimensione) {
     return Secondi(inizio) / Ripetizioni;
 }
 
+// The zone dialog answered with "Ok"; any other box too.
+int RispondiOk(QDialog& dialogo) {
+    if (auto* ok = dialogo.findChild<QPushButton*>(QStringLiteral("Command2")); ok && qobject_cast<FormZona*>(&dialogo))
+        ok->click();
+    return 1;
+}
+
 // The window started on a wall as the program starts it; every box answered OK.
 std::unique_ptr<FinestraPrincipale> ApriFinestra(Sessione& s, const std::string& file) {
     auto finestra = std::make_unique<FinestraPrincipale>(s);
-    finestra->Dialoghi().ImpostaCopione([](QDialog&) { return 1; });
+    finestra->Dialoghi().ImpostaCopione(RispondiOk);
     if (!finestra->Form_Load(file).Riuscito()) return nullptr;
     finestra->resize(DimensioneFinestra);
     finestra->show();
@@ -66,6 +94,7 @@ void Rapporto(benchmark::State& stato, double secondi, QSize tela) {
 // painting it on screen.
 void AvvioPrimoFotogramma(benchmark::State& stato, const std::string& file) {
     double secondi = 0.0;
+    int ridisegni = 0;
     QSize tela;
     for (auto _ : stato) {
         const auto inizio = Orologio::now();
@@ -77,15 +106,18 @@ void AvvioPrimoFotogramma(benchmark::State& stato, const std::string& file) {
         }
         finestra->Ridisegna();  // at the size it is shown, as the resize burst does
         finestra->repaint();
+        Svuota();
         const double trascorso = Secondi(inizio);
         stato.SetIterationTime(trascorso);
         secondi += trascorso;
         tela = finestra->Tela().size();
+        ridisegni += finestra->Tela().DisegniCompleti();
         stato.PauseTiming();
         finestra.reset();
         stato.ResumeTiming();
     }
     Rapporto(stato, secondi, tela);
+    stato.counters["ridisegni"] = static_cast<double>(ridisegni) / static_cast<double>(stato.iterations());
 }
 
 // A resize between two sizes: the layout pass, the redraw at the new canvas
@@ -131,6 +163,235 @@ void PassaggioAggiornamento(benchmark::State& stato, const std::string& file) {
     stato.counters["posizioni"] = static_cast<double>(s.parete.Posizioni.size() - 1);
 }
 
+// ---- The actions of the user, in a map and in the plain view -------------
+
+enum class Veduta { Mappa, Semplice };
+
+// Records the filled shapes of a redraw: the band polygons and node boxes
+// that the floor of a map fills again.
+class TelaRegistra final : public TelaSchermo {
+public:
+    struct Forma {
+        std::vector<QPoint> Punti;  // a polygon, or the two corners of a box
+        QColor Colore;
+        bool Riquadro = false;
+    };
+    explicit TelaRegistra(QSize dimensione) : dimensione_(dimensione) {}
+    std::vector<Forma> Forme;
+
+    float Larghezza() const override { return static_cast<float>(dimensione_.width()); }
+    float Altezza() const override { return static_cast<float>(dimensione_.height()); }
+    void Cancella(StratoTela) override {}
+    void ImpostaColoreSfondo(int) override {}
+    void ImpostaColorePrimoPiano(int) override {}
+    void ImpostaStileTratto(StileTratto) override {}
+    void ImpostaSpessoreTratto(int) override {}
+    void Linea(StratoTela, float, float, float, float, int) override {}
+    void Riquadro(StratoTela, float x1, float y1, float x2, float y2, int colore, bool pieno) override {
+        if (pieno)
+            Forme.push_back({{QPoint(static_cast<int>(x1), static_cast<int>(y1)),
+                              QPoint(static_cast<int>(x2), static_cast<int>(y2))},
+                             ColoreQt(colore), true});
+    }
+    void Cerchio(StratoTela, float, float, float, int) override {}
+    void Poligono(StratoTela, const std::vector<PuntoPixel>& punti, int colore) override {
+        Forma f{{}, ColoreQt(colore), false};
+        for (const PuntoPixel& p : punti) f.Punti.emplace_back(p.X, p.Y);
+        Forme.push_back(std::move(f));
+    }
+    void Testo(StratoTela, int, int, int, int, int, const std::string&) override {}
+
+private:
+    QSize dimensione_;
+};
+
+// The window on the wall with 200 zones, fitted, in the chosen view, idle.
+struct BancoFinestra {
+    Sessione s;
+    std::unique_ptr<FinestraPrincipale> finestra;
+
+    bool Apri(benchmark::State& stato, const std::string& file, Veduta veduta) {
+        finestra = ApriFinestra(s, file);
+        if (!finestra) {
+            stato.SkipWithError("parete rifiutata");
+            return false;
+        }
+        Svuota();
+        AggiungiZoneGriglia(s.parete, 20, 10);
+        AggiornaAreeMancanti(s.parete, -1);
+        RicalcolaArmature(s.parete, s.imp);
+        Comando(veduta == Veduta::Mappa ? Ids().IdMappaCalcolo : Ids().IdVisDiffusa);
+        stato.counters["nodi"] = s.parete.NumNodi;
+        return true;
+    }
+    const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
+    QWidget& Tela() { return finestra->Tela(); }
+    void Comando(int id) {
+        finestra->Comandi()->Esegui(id);
+        Svuota();
+    }
+    void Mouse(QEvent::Type tipo, Qt::MouseButton pulsante, QPoint p) {
+        const Qt::MouseButtons premuti = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(pulsante);
+        QMouseEvent e(tipo, p, Tela().mapToGlobal(p), tipo == QEvent::MouseMove ? Qt::NoButton : pulsante,
+                      premuti, {});
+        QApplication::sendEvent(&Tela(), &e);
+    }
+    void Rotella(int delta) {
+        const QPointF p = Tela().rect().center();
+        QWheelEvent e(p, Tela().mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&Tela(), &e);
+    }
+    // A zone dragged over the middle of the wall in "Inserisci armatura
+    // integrativa", whose dialog is answered "Ok": up to the release.
+    void IniziaZona() {
+        Comando(Ids().IdInserisciIntegrativa);
+        const QPoint c = Tela().rect().center();
+        Mouse(QEvent::MouseButtonPress, Qt::LeftButton, c - QPoint(60, 40));
+        Mouse(QEvent::MouseMove, Qt::LeftButton, c + QPoint(60, 40));
+    }
+    void RilasciaZona() {
+        Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Tela().rect().center() + QPoint(60, 40));
+    }
+};
+
+// Counter ridisegni: the whole redraws of the canvas per action.
+template <typename Prima, typename Azione>
+void Misura(benchmark::State& stato, BancoFinestra& b, Prima prima, Azione azione) {
+    int ridisegni = 0;
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        prima();
+        const int inizio = b.finestra->Tela().DisegniCompleti();
+        stato.ResumeTiming();
+        azione();
+        Svuota();
+        stato.PauseTiming();
+        ridisegni += b.finestra->Tela().DisegniCompleti() - inizio;
+        stato.ResumeTiming();
+    }
+    stato.counters["ridisegni"] = static_cast<double>(ridisegni) / static_cast<double>(stato.iterations());
+}
+
+void CambioVista(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    const int verso = veduta == Veduta::Mappa ? b.Ids().IdMappaCalcolo : b.Ids().IdVisDiffusa;
+    const int altra = veduta == Veduta::Mappa ? b.Ids().IdVisDiffusa : b.Ids().IdMappaCalcolo;
+    Misura(stato, b, [&] { b.Comando(altra); }, [&] { b.finestra->Comandi()->Esegui(verso); });
+}
+
+void ScattoRotella(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    b.Mouse(QEvent::MouseMove, Qt::NoButton, b.Tela().rect().center());
+    int scatto = 0;
+    Misura(stato, b, [] {}, [&] { b.Rotella(scatto++ % 2 == 0 ? 120 : -120); });
+}
+
+// One mouse move of 8 pixels, back and forth, with the middle button held.
+void PassoPanoramica(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    const QPoint c = b.Tela().rect().center();
+    b.Mouse(QEvent::MouseButtonPress, Qt::MiddleButton, c);
+    Svuota();
+    int passo = 0;
+    Misura(stato, b, [] {},
+           [&] { b.Mouse(QEvent::MouseMove, Qt::MiddleButton, c + QPoint(passo++ % 2 == 0 ? 8 : 0, 0)); });
+    b.Mouse(QEvent::MouseButtonRelease, Qt::MiddleButton, c);
+}
+
+// A whole pan: the press, ten moves of 8 pixels and the release.
+void Panoramica(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    const QPoint c = b.Tela().rect().center();
+    int verso = 1;
+    Misura(stato, b, [] {}, [&] {
+        verso = -verso;
+        b.Mouse(QEvent::MouseButtonPress, Qt::MiddleButton, c);
+        Svuota();
+        for (int i = 1; i <= 10; ++i) {
+            b.Mouse(QEvent::MouseMove, Qt::MiddleButton, c + QPoint(verso * 8 * i, 0));
+            Svuota();
+        }
+        b.Mouse(QEvent::MouseButtonRelease, Qt::MiddleButton, c + QPoint(verso * 80, 0));
+    });
+}
+
+// The release of a zone drawn in the missing-area map (the plain view: the
+// zone view "lato +"), its dialog answered "Ok"; undone between rounds.
+void ConfermaZona(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    b.Comando(veduta == Veduta::Mappa ? b.Ids().IdDisponiIntegrative : b.Ids().IdVisIntegrativa);
+    bool prima = true;
+    Misura(stato, b,
+           [&] {
+               if (!prima) b.Comando(b.Ids().IdAnnulla);
+               prima = false;
+               b.IniziaZona();
+           },
+           [&] { b.RilasciaZona(); });
+    stato.counters["posizioni"] = b.s.parete.UltPosizione + 1;
+}
+
+void AnnullaRipeti(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    b.Comando(b.Ids().IdDisponiIntegrative);
+    b.IniziaZona();
+    b.RilasciaZona();
+    Svuota();
+    b.Comando(veduta == Veduta::Mappa ? b.Ids().IdMappaCalcolo : b.Ids().IdVisDiffusa);
+    int passo = 0;
+    Misura(stato, b, [] {}, [&] {
+        b.finestra->Comandi()->Esegui(passo++ % 2 == 0 ? b.Ids().IdAnnulla : b.Ids().IdRipeti);
+    });
+}
+
+// The floor of a map: its band polygons and node boxes filled again, with
+// no pen, through one QPainter into an image of the canvas's size (with
+// contorno, every band also outlined in its colour, as the canvas does).
+void FondoMappa(benchmark::State& stato, const std::string& file, bool contorno) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, Veduta::Mappa)) return;
+    const QSize dimensione = b.Tela().size();
+    TelaRegistra registro(dimensione);
+    RiquadroMuto riquadro;
+    FinestraMuta muta;
+    ::Ridisegna(b.s, DestinazioneSchermo{registro, b.finestra->VistaTela(), riquadro, muta});
+    QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : stato) {
+        immagine.fill(Qt::black);
+        QPainter pittore(&immagine);
+        pittore.setPen(Qt::NoPen);
+        for (const TelaRegistra::Forma& f : registro.Forme) {
+            if (f.Riquadro) {
+                pittore.fillRect(QRect(f.Punti[0], f.Punti[1]).normalized(), f.Colore);
+            } else {
+                if (contorno) pittore.setPen(f.Colore);
+                pittore.setBrush(f.Colore);
+                pittore.drawPolygon(f.Punti.data(), static_cast<int>(f.Punti.size()));
+            }
+        }
+        pittore.end();
+        benchmark::DoNotOptimize(immagine.constBits());
+    }
+    stato.counters["forme"] = static_cast<double>(registro.Forme.size());
+}
+
+// One full redraw of the view on the window's canvas, and its paint.
+void RidisegnoVista(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    for (auto _ : stato) {
+        b.finestra->Ridisegna();
+        Svuota();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,6 +405,10 @@ int main(int argc, char** argv) {
         for (const int nodi : {500, 4000, 16000}) {
             const std::string file = GeneraParete(cartella.Percorso(), nodi);
             const std::string n = "/" + std::to_string(nodi);
+            const auto ms = [&](const std::string& nome, auto funzione, auto... argomenti) {
+                benchmark::RegisterBenchmark((nome + n).c_str(), funzione, file, argomenti...)
+                    ->Unit(benchmark::kMillisecond);
+            };
             benchmark::RegisterBenchmark(("Avvio_primo_fotogramma" + n).c_str(),
                                          AvvioPrimoFotogramma, file)
                 ->UseManualTime()
@@ -151,6 +416,19 @@ int main(int argc, char** argv) {
             benchmark::RegisterBenchmark(("Ridisegno_su_resize" + n).c_str(), RidisegnoSuResize, file)
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
+            ms("Fondo_mappa", FondoMappa, false);
+            ms("Fondo_mappa_con_contorno", FondoMappa, true);
+            ms("Ridisegno_vista_semplice", RidisegnoVista, Veduta::Semplice);
+            ms("Ridisegno_mappa", RidisegnoVista, Veduta::Mappa);
+            for (const Veduta v : {Veduta::Mappa, Veduta::Semplice}) {
+                const std::string dove = v == Veduta::Mappa ? "_mappa" : "_semplice";
+                ms("Cambio_vista" + dove, CambioVista, v);
+                ms("Scatto_rotella" + dove, ScattoRotella, v);
+                ms("Passo_panoramica" + dove, PassoPanoramica, v);
+                ms("Panoramica_intera" + dove, Panoramica, v);
+                ms("Conferma_zona" + dove, ConfermaZona, v);
+                ms("Annulla_ripeti" + dove, AnnullaRipeti, v);
+            }
             if (nodi == 4000)
                 benchmark::RegisterBenchmark(("Passaggio_aggiornamento_200_posizioni" + n).c_str(),
                                              PassaggioAggiornamento, file)

@@ -46,9 +46,6 @@ public:
     void Poligono(StratoTela, const std::vector<PuntoPixel>& punti, int) override {
         for (const PuntoPixel& p : punti) Punto_(static_cast<float>(p.X), static_cast<float>(p.Y));
     }
-    // A clip only hides paint inside the drawing's box: the box stays.
-    void RitagliaPoligoni(const std::vector<PuntoPixel>&, const std::vector<std::vector<PuntoPixel>>&) override {}
-    void RimuoviRitaglio() override {}
     // The corners of the text cell, turned about its top-left corner.
     void Testo(StratoTela, int x, int y, int altezza, int larghezza, int angoloGradi,
                const std::string& testo) override {

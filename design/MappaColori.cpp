@@ -94,8 +94,9 @@ void RiempiBande(const TriangoloMappa& angoli, std::span<const double> livelli,
     std::array<AngoloBanda, 3> perCento;
     for (int c = 0; c < 3; ++c)
         perCento[c] = {angoli[c].X, angoli[c].Y, 100.0 * angoli[c].Valore};
+    std::vector<PuntoPixel> punti;
     for (const PezzoBanda& pezzo : TagliaBande(livelli, perCento)) {
-        std::vector<PuntoPixel> punti;
+        punti.clear();
         for (const PuntoBanda& p : pezzo.Vertici) punti.push_back(Pixel(vista, p.X, p.Y));
         tela.Poligono(Strato, punti, ColoreClasse(pezzo.Banda - 1));
     }

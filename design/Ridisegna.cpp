@@ -65,6 +65,7 @@ void DisMappa(Sessione& s, const DestinazioneSchermo& d, const BersagliPassata& 
 }  // namespace
 
 void Ridisegna(Sessione& s, const DestinazioneSchermo& d) {
+    const DisegnoAperto aperto(d.Tela);
     d.Tela.Cancella(StratoTela::Immagine);
     d.Tela.Cancella(StratoTela::Transitorio);
     d.Finestra.MostraRiquadroScala(MappaConScala(s.stato));

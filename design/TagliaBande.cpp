@@ -9,22 +9,31 @@ struct Vertice {
     double X, Y, Z;
 };
 
+// A triangle cut by at most two levels has at most five corners: held in
+// place, as a map cuts tens of thousands of triangles a redraw.
+struct Poligono {
+    std::array<Vertice, 6> V{};
+    std::size_t N = 0;
+
+    void Aggiungi(const Vertice& v) { V[N++] = v; }
+    std::span<const Vertice> Vertici() const { return {V.data(), N}; }
+};
+
 // Keeps the part of the polygon where verso x (Z - livello) >= 0. A crossing
 // is added only where an edge passes strictly from one side to the other,
 // so the division never meets two equal values and no point is repeated.
-std::vector<Vertice> TagliaSemipiano(const std::vector<Vertice>& poligono, double livello,
-                                     double verso) {
-    std::vector<Vertice> tenuti;
-    const std::size_t n = poligono.size();
+Poligono TagliaSemipiano(const Poligono& poligono, double livello, double verso) {
+    Poligono tenuti;
+    const std::size_t n = poligono.N;
     for (std::size_t i = 0; i < n; ++i) {
-        const Vertice& a = poligono[i];
-        const Vertice& b = poligono[(i + 1) % n];
+        const Vertice& a = poligono.V[i];
+        const Vertice& b = poligono.V[(i + 1) % n];
         const double da = verso * (a.Z - livello);
         const double db = verso * (b.Z - livello);
-        if (da >= 0.0) tenuti.push_back(a);
+        if (da >= 0.0) tenuti.Aggiungi(a);
         if ((da > 0.0 && db < 0.0) || (da < 0.0 && db > 0.0)) {
             const double t = (livello - a.Z) / (b.Z - a.Z);
-            tenuti.push_back({a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t, livello});
+            tenuti.Aggiungi({a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t, livello});
         }
     }
     return tenuti;
@@ -38,9 +47,10 @@ int BandaDelValore(std::span<const double> limiti, double z) {
     return static_cast<int>(limiti.size());
 }
 
-PezzoBanda Pezzo(int banda, const std::vector<Vertice>& poligono) {
+PezzoBanda Pezzo(int banda, const Poligono& poligono) {
     PezzoBanda pezzo{banda, {}};
-    for (const Vertice& v : poligono) pezzo.Vertici.push_back({v.X, v.Y});
+    pezzo.Vertici.reserve(poligono.N);
+    for (const Vertice& v : poligono.Vertici()) pezzo.Vertici.push_back({v.X, v.Y});
     return pezzo;
 }
 
@@ -52,9 +62,8 @@ std::vector<PezzoBanda> TagliaBande(std::span<const double> livelli,
     std::vector<double> limiti(livelli.begin(), livelli.end());
     for (std::size_t i = 1; i < limiti.size(); ++i) limiti[i] = std::max(limiti[i], limiti[i - 1]);
 
-    const std::vector<Vertice> triangolo = {{angoli[0].X, angoli[0].Y, angoli[0].Z},
-                                            {angoli[1].X, angoli[1].Y, angoli[1].Z},
-                                            {angoli[2].X, angoli[2].Y, angoli[2].Z}};
+    Poligono triangolo;
+    for (const AngoloBanda& a : angoli) triangolo.Aggiungi({a.X, a.Y, a.Z});
     const auto [zmin, zmax] = std::minmax({angoli[0].Z, angoli[1].Z, angoli[2].Z});
     if (zmin == zmax) return {Pezzo(BandaDelValore(limiti, zmin), triangolo)};
 
@@ -66,7 +75,7 @@ std::vector<PezzoBanda> TagliaBande(std::span<const double> livelli,
         const double alto = b < n ? limiti[b] : infinito;
         // An empty band, or one the triangle only touches.
         if (!(basso < alto) || !(zmin < alto && zmax > basso)) continue;
-        std::vector<Vertice> poligono = triangolo;
+        Poligono poligono = triangolo;
         if (b > 0) poligono = TagliaSemipiano(poligono, basso, 1.0);
         if (b < n) poligono = TagliaSemipiano(poligono, alto, -1.0);
         pezzi.push_back(Pezzo(b, poligono));

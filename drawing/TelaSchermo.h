@@ -31,6 +31,12 @@ public:
     // Clears one layer.
     virtual void Cancella(StratoTela strato) = 0;
 
+    // A whole redraw comes between these two: a canvas may hold one painter
+    // on its image for all the strokes and show them once at the end. They
+    // nest; only the outermost pair counts.
+    virtual void IniziaDisegno() {}
+    virtual void FineDisegno() {}
+
     virtual void ImpostaColoreSfondo(int colore) = 0;
     // Colour of the texts.
     virtual void ImpostaColorePrimoPiano(int colore) = 0;
@@ -43,19 +49,32 @@ public:
                           bool pieno) = 0;
     // A circle outline.
     virtual void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) = 0;
-    // A polygon filled and outlined in one colour.
+    // A polygon filled in one colour: the pixels whose centres it covers.
     virtual void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti,
                           int colore) = 0;
     // Until RimuoviRitaglio, Poligono paints only inside the ring contorno
     // and outside every ring of fori (rings open or closed; an opening may
     // reach beyond the outline). The colour maps keep to the wall with it.
-    virtual void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
-                                  const std::vector<std::vector<PuntoPixel>>& fori) = 0;
-    virtual void RimuoviRitaglio() = 0;
+    // A canvas that keeps no picture (a measure, a recorder) may ignore it.
+    virtual void RitagliaPoligoni(const std::vector<PuntoPixel>& /*contorno*/,
+                                  const std::vector<std::vector<PuntoPixel>>& /*fori*/) {}
+    virtual void RimuoviRitaglio() {}
     // A single-line text in the foreground colour, font "Arial" of the given
     // character height and width in pixels, rotated counter-clockwise by the
     // angle; (x, y) is the top-left corner of the unrotated text cell. The
     // text is UTF-8 in which U+009D stands for the diameter sign.
     virtual void Testo(StratoTela strato, int x, int y, int altezza, int larghezza,
                        int angoloGradi, const std::string& testo) = 0;
+};
+
+// One redraw's drawing held open on a canvas for as long as it lives.
+class DisegnoAperto {
+public:
+    explicit DisegnoAperto(TelaSchermo& tela) : tela_(tela) { tela_.IniziaDisegno(); }
+    ~DisegnoAperto() { tela_.FineDisegno(); }
+    DisegnoAperto(const DisegnoAperto&) = delete;
+    DisegnoAperto& operator=(const DisegnoAperto&) = delete;
+
+private:
+    TelaSchermo& tela_;
 };

@@ -95,10 +95,7 @@ void MacchinaTela::Picture1_DblClick() {
         c_.porta.MostraDialogoZona();
     else
         c_.porta.MostraDialogoCordolo();
-    if (MemorizzaZonaDelDialogo())
-        c_.porta.Ridisegna();
-    else
-        FineSenzaModifica();
+    if (!MemorizzaZonaDelDialogo()) FineSenzaModifica();
 }
 
 void MacchinaTela::Rotella(int delta) {

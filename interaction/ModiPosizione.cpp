@@ -43,10 +43,7 @@ void MacchinaTela::CancellaPosizione(float x, float y) {
     const std::string domanda = "Vuoi cancellare la pos. n. " + std::to_string(k + 1) + " ?";
     const bool si = c_.finestra.Domanda(domanda, "Attenzione!", IconaMessaggio::Domanda);
     s.stato.Modo = ModoInput::Inattivo;
-    if (si && EliminaPosizione(s, c_.finestra, k))
-        c_.porta.Ridisegna();
-    else
-        FineSenzaModifica();
+    if (!si || !EliminaPosizione(s, c_.finestra, k)) FineSenzaModifica();
 }
 
 void MacchinaTela::PrendiPosizione(int modo, float x, float y) {

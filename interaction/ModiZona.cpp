@@ -110,10 +110,8 @@ void MacchinaTela::RilasciaNuovaZona(float x, float y) {
     c_.porta.MostraDialogoZona();
     // Closed with its close box: the corner A it would start from is stale.
     if (st.Modo == ModoInput::NuovaZonaInCorso) st.Modo = ModoInput::Inattivo;
-    if (MemorizzaZonaDelDialogo())
-        c_.porta.Ridisegna();
-    else
-        FineSenzaModifica();
+    // A stored zone has asked for its redraw through the change.
+    if (!MemorizzaZonaDelDialogo()) FineSenzaModifica();
 }
 
 void MacchinaTela::PremiManiglia(float x, float y) {
@@ -164,10 +162,7 @@ void MacchinaTela::ChiudiPoliAgg() {
         c_.porta.MostraDialogoZona();
         memorizzata = MemorizzaZonaDelDialogo();
     }
-    if (memorizzata)
-        c_.porta.Ridisegna();
-    else
-        FineSenzaModifica();
+    if (!memorizzata) FineSenzaModifica();
 }
 
 void MacchinaTela::TastoInvio() {

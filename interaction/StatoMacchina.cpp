@@ -182,9 +182,10 @@ void MacchinaTela::Panoramica(int pulsanti, float x, float y) {
     v.FinXmax += dx;
     v.FinYmin += dy;
     v.FinYmax += dy;
+    const int spostaX = px - ancoraX_, spostaY = py - ancoraY_;
     ancoraX_ = px;
     ancoraY_ = py;
-    c_.porta.Ridisegna();
+    c_.porta.SpostaImmagine(spostaX, spostaY);
 }
 
 void MacchinaTela::FinePanoramica() {

@@ -20,8 +20,17 @@ enum : int { Nessuno = 0, Sinistro = 1, Destro = 2, Centrale = 4 };
 class PortaTela {
 public:
     virtual ~PortaTela() = default;
-    // The central redraw of the screen (the window coalesces the repaint).
+    // Asks for the central redraw of the screen: the window serves it once
+    // before the canvas is next painted, however many times it was asked.
     virtual void Ridisegna() = 0;
+    // The view moved by whole pixels (a pan, the picture following the
+    // mouse by dx, dy): the window may move the picture it has and draw only
+    // what came into view; a full redraw is always right.
+    virtual void SpostaImmagine(int dx, int dy) {
+        (void)dx;
+        (void)dy;
+        Ridisegna();
+    }
     // The prompt line under the canvas.
     virtual void ImpostaPrompt(const std::string& testo) = 0;
     // The node balance of node i in the information panel.

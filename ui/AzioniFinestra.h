@@ -11,7 +11,8 @@ class AzioniFinestra {
 public:
     virtual ~AzioniFinestra() = default;
 
-    // Redraws the canvas (the screen target of the central redraw).
+    // Asks for a redraw of the canvas (the screen target of the central
+    // redraw), served once before the canvas is next painted.
     virtual void Ridisegna() = 0;
     // The view-state selection after a change of ModoVista: derives the
     // display state, rebuilds the panel, fits the view and redraws.

@@ -49,6 +49,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -81,15 +82,23 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
 
     ridisegnoDopoResize_.setSingleShot(true);
     ridisegnoDopoResize_.setInterval(AttesaRidisegnoMs);
-    connect(&ridisegnoDopoResize_, &QTimer::timeout, this, [this] { Ridisegna(); });
+    // The first show resizes too, but its redraw has come before its paint.
+    connect(&ridisegnoDopoResize_, &QTimer::timeout, this, [this] {
+        if (tela_->StratiRifatti() != stratiDisegnati_) Ridisegna();
+    });
+    servizioRidisegno_.setSingleShot(true);
+    servizioRidisegno_.setInterval(0);
+    connect(&servizioRidisegno_, &QTimer::timeout, this, [this] { EseguiRidisegno(); });
+    tela_->PrimaDiMostrare = [this] { EseguiRidisegno(); };
 
     // Enter is previewed in every control of the window, then passed on.
     qApp->installEventFilter(this);
     ApplicaColoriVideo();
 }
 
-// The bars outlive this body (they are child widgets); they stop calling back first.
-FinestraPrincipale::~FinestraPrincipale() = default;
+// The bars and the canvas outlive this body (they are child widgets); they
+// stop calling back first.
+FinestraPrincipale::~FinestraPrincipale() { tela_->PrimaDiMostrare = nullptr; }
 
 void FinestraPrincipale::CostruisciColonna() {
     QWidget* centro = centralWidget();
@@ -230,8 +239,35 @@ void FinestraPrincipale::ColoriTela() {
 // The points a dimension mode holds in pixels follow any change of the view.
 void FinestraPrincipale::Ridisegna() {
     AggiornaPuntiQuota(sessione_.stato, vista_);
-    ::Ridisegna(sessione_, DestinazioneSchermo{*tela_, vista_, *legenda_, *this});
+    ridisegnoRichiesto_ = true;
+    striscia_ = {};
+    servizioRidisegno_.start();
+    tela_->update();
     if (comandi_) comandi_->RichiediAggiornamento();
+}
+
+// The picture follows the pan at once; what came into view is drawn with
+// the next paint. A whole redraw already asked for paints the new view.
+void FinestraPrincipale::SpostaImmagine(int dx, int dy) {
+    AggiornaPuntiQuota(sessione_.stato, vista_);
+    if (ridisegnoRichiesto_ || (dx == 0 && dy == 0)) return;
+    striscia_ = (striscia_.translated(dx, dy) | tela_->Scorri(dx, dy)) & tela_->rect();
+    servizioRidisegno_.start();
+}
+
+void FinestraPrincipale::EseguiRidisegno() {
+    servizioRidisegno_.stop();
+    const DestinazioneSchermo destinazione{*tela_, vista_, *legenda_, *this};
+    if (ridisegnoRichiesto_) {
+        ridisegnoRichiesto_ = false;
+        striscia_ = {};
+        ::Ridisegna(sessione_, destinazione);
+        stratiDisegnati_ = tela_->StratiRifatti();
+    } else if (!striscia_.isEmpty()) {
+        tela_->LimitaDisegno(std::exchange(striscia_, {}));
+        ::Ridisegna(sessione_, destinazione);
+        tela_->LimitaDisegno({});
+    }
 }
 
 void FinestraPrincipale::Form_KeyPress(int tasto) {
@@ -247,7 +283,9 @@ void FinestraPrincipale::Form_KeyPress(int tasto) {
 }
 
 bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == centralWidget() && evento->type() == QEvent::Resize) {
+    if (oggetto == this && evento->type() == QEvent::UpdateRequest) {
+        EseguiRidisegno();
+    } else if (oggetto == centralWidget() && evento->type() == QEvent::Resize) {
         CommandBars_Ridimensiona();
         ridisegnoDopoResize_.start();
     } else if (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease) {
@@ -313,6 +351,9 @@ void FinestraPrincipale::CursoreAttesa(bool attesa) {
 void FinestraPrincipale::MostraCaricamento(const std::vector<std::string>& righe) {
     constexpr int Margine = 20;
     constexpr int AltezzaRiga = 16;
+    // The message stays until the wall is loaded and asks for its redraw.
+    ridisegnoRichiesto_ = false;
+    striscia_ = {};
     tela_->Cancella(StratoTela::Immagine);
     tela_->Cancella(StratoTela::Transitorio);
     int y = Margine;

@@ -10,6 +10,7 @@
 #include "ui/OspiteDialoghi.h"
 
 #include <QMainWindow>
+#include <QRegion>
 #include <QTimer>
 
 #include <memory>
@@ -121,6 +122,7 @@ public:
     void Esci() override;
 
     // PortaTela (Ridisegna and ImpostaPrompt are the actions' own).
+    void SpostaImmagine(int dx, int dy) override;
     void InfoNodo(int i) override;
     void RipetiComando(int id) override;
     void MostraDialogoZona() override;
@@ -145,6 +147,9 @@ private:
     void ApplicaPosizioneSalvata();
     void Form_KeyPress(int tasto);
     void AdattaPrompt();
+    // Serves the redraw asked for since the last one: the whole canvas, or
+    // only the strips a pan brought into view.
+    void EseguiRidisegno();
 
     Sessione& sessione_;
     Vista vista_;
@@ -169,6 +174,14 @@ private:
     std::unique_ptr<EventiTelaQt> eventiTela_;
     // A burst of resizes is redrawn once, when it is over.
     QTimer ridisegnoDopoResize_;
+    // A redraw is asked for, and served once before the next paint (or by
+    // this timer when no paint comes): a whole one, else the strips a pan
+    // brought into view.
+    bool ridisegnoRichiesto_ = false;
+    QRegion striscia_;
+    QTimer servizioRidisegno_;
+    // The canvas's layers as they were at the last whole redraw.
+    int stratiDisegnati_ = -1;
     // The key press being passed up the parents, handled once.
     const QEvent* tastoVisto_ = nullptr;
 };

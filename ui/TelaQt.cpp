@@ -3,10 +3,10 @@
 #include "ui/ColoreQt.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -17,19 +17,40 @@ QString TestoQt(const std::string& testo) {
     return s;
 }
 
-QRegion Anello(const std::vector<PuntoPixel>& punti) {
-    QPolygon poligono;
-    for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
-    return QRegion(poligono, Qt::OddEvenFill);
-}
-
 QImage NuovoStrato(QSize dimensione, QColor colore) {
     QImage strato(dimensione.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     strato.fill(colore);
     return strato;
 }
 
+bool Intero(float v) { return v == std::floor(v); }
+
+// The pixels a 1-pixel solid outline of a box on whole pixels covers, as
+// the painter's own outline: its four edges, corners included. A box one
+// pixel wide or high is all edge.
+std::vector<QRect> BordiRiquadro(const QRect& r) {
+    if (r.width() <= 2 || r.height() <= 2) return {r};
+    return {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+            QRect(r.left(), r.top() + 1, 1, r.height() - 2),
+            QRect(r.right(), r.top() + 1, 1, r.height() - 2)};
+}
+
 }  // namespace
+
+QRegion RegioneRitaglio(const std::vector<PuntoPixel>& contorno,
+                        const std::vector<std::vector<PuntoPixel>>& fori) {
+    const auto anello = [](const std::vector<PuntoPixel>& punti) {
+        QPolygon poligono;
+        for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
+        return QRegion(poligono, Qt::OddEvenFill);
+    };
+    // The openings are taken away one by one rather than added under the
+    // odd-even rule, so that one reaching beyond the outline, or two that
+    // overlap, paint nothing where they lie.
+    QRegion area = anello(contorno);
+    for (const std::vector<PuntoPixel>& foro : fori) area -= anello(foro);
+    return area;
+}
 
 TelaQt::TelaQt(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,11 +58,15 @@ TelaQt::TelaQt(QWidget* parent) : QWidget(parent) {
     AdattaStrati();
 }
 
+TelaQt::~TelaQt() = default;
+
 void TelaQt::AdattaStrati() {
-    if (immagine_.size() == size().expandedTo(QSize(1, 1))) return;
+    // The image cannot change under the painter of a redraw.
+    if (aperto_ || immagine_.size() == size().expandedTo(QSize(1, 1))) return;
     immagine_ = NuovoStrato(size(), sfondo_);
     transitorio_ = NuovoStrato(size(), Qt::transparent);
     segnato_ = {};
+    ++stratiRifatti_;
 }
 
 QImage& TelaQt::Strato(StratoTela strato) {
@@ -49,9 +74,51 @@ QImage& TelaQt::Strato(StratoTela strato) {
     return strato == StratoTela::Immagine ? immagine_ : transitorio_;
 }
 
+void TelaQt::IniziaDisegno() {
+    if (profondita_++ > 0) return;
+    AdattaStrati();
+    aperto_ = std::make_unique<Pittore>(immagine_);
+    if (limite_.isEmpty())
+        ++disegniCompleti_;
+    else
+        aperto_->Disegno.setClipRegion(limite_);
+}
+
+void TelaQt::FineDisegno() {
+    if (profondita_ == 0 || --profondita_ > 0) return;
+    aperto_.reset();
+    update();
+}
+
+template <typename Tratto>
+void TelaQt::Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto, Ritaglio ritaglio) {
+    if (aperto_ && strato == StratoTela::Immagine) {
+        const int margine = std::max(1, spessore_) + 2;
+        if (!limite_.isEmpty() &&
+            !limite_.intersects(ingombro.normalized().toAlignedRect().adjusted(
+                -margine, -margine, margine, margine)))
+            return;
+        ApplicaRitaglio(*aperto_, ritaglio);
+        tratto(*aperto_);
+        return;
+    }
+    {
+        Pittore p(Strato(strato));
+        ApplicaRitaglio(p, ritaglio);
+        tratto(p);
+    }
+    Segna(strato, ingombro);
+    update();
+}
+
 void TelaQt::Cancella(StratoTela strato) {
     if (strato == StratoTela::Immagine) {
-        Strato(strato).fill(sfondo_);
+        if (aperto_) {
+            ApplicaRitaglio(*aperto_, Ritaglio::Nessuno);
+            aperto_->Disegno.fillRect(immagine_.rect(), sfondo_);
+        }
+        else
+            Strato(strato).fill(sfondo_);
         update();
         return;
     }
@@ -74,66 +141,110 @@ void TelaQt::ImpostaColoreSfondo(int colore) { sfondo_ = ColoreQt(colore); }
 
 void TelaQt::ImpostaColorePrimoPiano(int colore) { primoPiano_ = ColoreQt(colore); }
 
-void TelaQt::PreparaPenna(QPainter& pittore, int colore) const {
-    QPen penna(ColoreQt(colore), std::max(1, spessore_));
-    penna.setStyle(stile_ == StileTratto::Punteggiato ? Qt::DotLine : Qt::SolidLine);
+void TelaQt::ImpostaPenna(Pittore& p, int colore) const {
+    const ChiavePenna chiave{colore, stile_, std::max(1, spessore_)};
+    if (p.Penna == chiave) return;
+    p.Penna = chiave;
+    if (colore < 0) {
+        p.Disegno.setPen(Qt::NoPen);
+        return;
+    }
+    QPen penna(ColoreQt(colore), chiave.Spessore);
+    penna.setStyle(chiave.Stile == StileTratto::Punteggiato ? Qt::DotLine : Qt::SolidLine);
     penna.setCapStyle(Qt::FlatCap);
-    pittore.setPen(penna);
-    pittore.setBrush(Qt::NoBrush);
+    p.Disegno.setPen(penna);
+}
+
+void TelaQt::ImpostaPennello(Pittore& p, int colore) {
+    if (p.Pennello == colore) return;
+    p.Pennello = colore;
+    if (colore < 0)
+        p.Disegno.setBrush(Qt::NoBrush);
+    else
+        p.Disegno.setBrush(ColoreQt(colore));
 }
 
 void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) {
-    QPainter pittore(&Strato(strato));
-    PreparaPenna(pittore, colore);
-    pittore.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    Segna(strato, QRectF(QPointF(x1, y1), QPointF(x2, y2)));
-    update();
+    Disegna(strato, QRectF(QPointF(x1, y1), QPointF(x2, y2)), [&](Pittore& p) {
+        ImpostaPenna(p, colore);
+        p.Disegno.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    });
 }
 
 void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                       bool pieno) {
-    QPainter pittore(&Strato(strato));
     const QRectF riquadro = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    if (pieno) {
-        pittore.fillRect(riquadro.adjusted(0, 0, 1, 1), ColoreQt(colore));
-    } else {
-        PreparaPenna(pittore, colore);
-        pittore.drawRect(riquadro);
-    }
-    Segna(strato, riquadro);
-    update();
+    // A thin solid outline on whole pixels is filled edge by edge, with the
+    // same pixels as the pen would give and at a fraction of its cost.
+    const bool bordoPieno = !pieno && stile_ == StileTratto::Continuo && spessore_ <= 1 &&
+                            Intero(x1) && Intero(y1) && Intero(x2) && Intero(y2) &&
+                            riquadro.width() > 0 && riquadro.height() > 0;
+    Disegna(strato, riquadro, [&](Pittore& p) {
+        if (pieno) {
+            p.Disegno.fillRect(riquadro.adjusted(0, 0, 1, 1), ColoreQt(colore));
+        } else if (bordoPieno) {
+            const QColor c = ColoreQt(colore);
+            for (const QRect& bordo : BordiRiquadro(riquadro.toRect().adjusted(0, 0, 1, 1)))
+                p.Disegno.fillRect(bordo, c);
+        } else {
+            ImpostaPenna(p, colore);
+            ImpostaPennello(p, -1);
+            p.Disegno.drawRect(riquadro);
+        }
+    });
 }
 
 void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
-    QPainter pittore(&Strato(strato));
-    PreparaPenna(pittore, colore);
-    pittore.drawEllipse(QPointF(xc, yc), r, r);
-    Segna(strato, QRectF(xc - r, yc - r, 2 * r, 2 * r));
-    update();
+    Disegna(strato, QRectF(xc - r, yc - r, 2 * r, 2 * r), [&](Pittore& p) {
+        ImpostaPenna(p, colore);
+        ImpostaPennello(p, -1);
+        p.Disegno.drawEllipse(QPointF(xc, yc), r, r);
+    });
 }
 
 void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) {
     if (punti.empty()) return;
-    QPolygon poligono;
-    for (const PuntoPixel& p : punti) poligono << QPoint(p.X, p.Y);
-    QPainter pittore(&Strato(strato));
-    if (ritaglio_) pittore.setClipRegion(*ritaglio_);
-    PreparaPenna(pittore, colore);
-    pittore.setBrush(ColoreQt(colore));
-    pittore.drawPolygon(poligono);
-    Segna(strato, poligono.boundingRect());
-    update();
+    vertici_.resize(static_cast<int>(punti.size()));
+    std::transform(punti.begin(), punti.end(), vertici_.begin(),
+                   [](const PuntoPixel& q) { return QPoint(q.X, q.Y); });
+    // No outline: a polygon takes the pixels whose centres it covers, so
+    // bands that share an edge tile the map without overlap, and a stroke
+    // round each would cost more than its fill.
+    Disegna(
+        strato, vertici_.boundingRect(),
+        [&](Pittore& p) {
+            ImpostaPenna(p, -1);
+            ImpostaPennello(p, colore);
+            p.Disegno.drawPolygon(vertici_);
+        },
+        Ritaglio::Poligoni);
+}
+
+void TelaQt::ApplicaRitaglio(Pittore& p, Ritaglio ritaglio) const {
+    // The painter of a redraw keeps its clip from stroke to stroke: it is
+    // set when a map fill follows another kind of stroke, not on each of a
+    // map's many pieces.
+    const bool voluto = ritaglio == Ritaglio::Poligoni && ritaglio_.has_value();
+    if (p.Ritagliato == voluto) return;
+    p.Ritagliato = voluto;
+    const bool conLimite = &p == aperto_.get() && !limite_.isEmpty();
+    if (voluto)
+        p.Disegno.setClipRegion(conLimite ? *ritaglio_ & limite_ : *ritaglio_);
+    else if (conLimite)
+        p.Disegno.setClipRegion(limite_);
+    else
+        p.Disegno.setClipping(false);
+}
+
+void TelaQt::RimuoviRitaglio() {
+    if (aperto_) ApplicaRitaglio(*aperto_, Ritaglio::Nessuno);
+    ritaglio_.reset();
 }
 
 void TelaQt::RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
                               const std::vector<std::vector<PuntoPixel>>& fori) {
-    // The openings are taken away one by one rather than added under the
-    // odd-even rule, so that one reaching beyond the outline, or two that
-    // overlap, paint nothing where they lie. A region of pixel spans costs
-    // little to set on each of the many pieces of a map.
-    QRegion area = Anello(contorno);
-    for (const std::vector<PuntoPixel>& foro : fori) area -= Anello(foro);
-    ritaglio_ = area;
+    if (aperto_) ApplicaRitaglio(*aperto_, Ritaglio::Nessuno);
+    ritaglio_ = RegioneRitaglio(contorno, fori);
 }
 
 void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
@@ -146,20 +257,63 @@ void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, 
         const int media = QFontMetrics(carattere).averageCharWidth();
         if (media > 0) carattere.setStretch(std::clamp(100 * larghezza / media, 1, 4000));
     }
-    QPainter pittore(&Strato(strato));
-    pittore.setRenderHint(QPainter::TextAntialiasing);
-    pittore.setFont(carattere);
-    pittore.setPen(primoPiano_);
-    pittore.translate(x, y);
-    pittore.rotate(-angoloGradi);
-    pittore.drawText(QPointF(0, QFontMetricsF(carattere).ascent()), TestoQt(testo));
-    // A turned text's extent is not worth working out: the overlay rarely holds one.
-    Segna(strato, QRectF(transitorio_.rect()));
+    // A turned text's extent is not worth working out: the overlay rarely
+    // holds one, and a redraw under a limit draws every text.
+    const QRectF ovunque(transitorio_.rect());
+    Disegna(strato, ovunque, [&](Pittore& p) {
+        p.Disegno.setRenderHint(QPainter::TextAntialiasing);
+        p.Disegno.setFont(carattere);
+        p.Disegno.setPen(primoPiano_);
+        p.Penna.reset();
+        QTransform posa;
+        posa.translate(x, y);
+        posa.rotate(-angoloGradi);
+        p.Disegno.setTransform(posa);
+        p.Disegno.drawText(QPointF(0, QFontMetricsF(carattere).ascent()), TestoQt(testo));
+        p.Disegno.resetTransform();
+    });
+}
+
+QRegion TelaQt::Scorri(int dx, int dy) {
+    AdattaStrati();
+    const QRect tutto = immagine_.rect();
+    if (dx == 0 && dy == 0) return {};
+    const int w = immagine_.width(), h = immagine_.height();
+    if (std::abs(dx) < w && std::abs(dy) < h) {
+        const qsizetype riga = immagine_.bytesPerLine();
+        uchar* bit = immagine_.bits();
+        const std::size_t byte = static_cast<std::size_t>(w - std::abs(dx)) * 4;
+        const int daX = std::max(0, -dx), aX = std::max(0, dx);
+        // Rows are moved in the order that never reads one already overwritten.
+        const auto sposta = [&](int y) {
+            std::memmove(bit + y * riga + aX * 4, bit + (y - dy) * riga + daX * 4, byte);
+        };
+        if (dy > 0)
+            for (int y = h - 1; y >= dy; --y) sposta(y);
+        else
+            for (int y = 0; y < h + dy; ++y) sposta(y);
+    }
+    const QRegion scoperta = QRegion(tutto) - QRegion(tutto.translated(dx, dy) & tutto);
+    {
+        QPainter pittore(&immagine_);
+        for (const QRect& r : scoperta) pittore.fillRect(r, sfondo_);
+    }
     update();
+    return scoperta;
+}
+
+void TelaQt::Mostra() {
+    if (PrimaDiMostrare) PrimaDiMostrare();
+    AdattaStrati();
+}
+
+const QImage& TelaQt::Immagine() {
+    Mostra();
+    return immagine_;
 }
 
 QImage TelaQt::Composizione() {
-    AdattaStrati();
+    Mostra();
     QImage risultato = immagine_;
     QPainter pittore(&risultato);
     pittore.drawImage(0, 0, transitorio_);
@@ -167,7 +321,7 @@ QImage TelaQt::Composizione() {
 }
 
 void TelaQt::paintEvent(QPaintEvent* evento) {
-    AdattaStrati();
+    Mostra();
     QPainter pittore(this);
     const QRect zona = evento->rect();
     pittore.drawImage(zona, immagine_, zona);

@@ -3,25 +3,37 @@
 #include "drawing/TelaSchermo.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPolygon>
 #include <QRegion>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
-class QPainter;
+// Where the map fills may paint: inside the ring contorno and outside every
+// ring of fori, in pixels.
+[[nodiscard]] QRegion RegioneRitaglio(const std::vector<PuntoPixel>& contorno,
+                                      const std::vector<std::vector<PuntoPixel>>& fori);
 
 // The drawing canvas: the persistent image of the drawing and, over it, a
 // transparent overlay for highlights, rubber bands and guide lines. Both
 // follow the widget's size; a resize leaves them blank until the next redraw.
+// A redraw paints the image through one painter held open from
+// IniziaDisegno to FineDisegno and asks for one paint at the end.
 class TelaQt : public QWidget, public TelaSchermo {
     Q_OBJECT
 public:
     explicit TelaQt(QWidget* parent = nullptr);
+    ~TelaQt() override;
 
     float Larghezza() const override { return static_cast<float>(width()); }
     float Altezza() const override { return static_cast<float>(height()); }
 
     void Cancella(StratoTela strato) override;
+    void IniziaDisegno() override;
+    void FineDisegno() override;
     void ImpostaColoreSfondo(int colore) override;
     void ImpostaColorePrimoPiano(int colore) override;
     void ImpostaStileTratto(StileTratto stile) override { stile_ = stile; }
@@ -34,13 +46,29 @@ public:
     void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) override;
     void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
                           const std::vector<std::vector<PuntoPixel>>& fori) override;
-    void RimuoviRitaglio() override { ritaglio_.reset(); }
+    void RimuoviRitaglio() override;
     void Testo(StratoTela strato, int x, int y, int altezza, int larghezza, int angoloGradi,
                const std::string& testo) override;
 
+    // Moves the image by whole pixels, as a pan moves the view, and returns
+    // the part that came into view, left in the background colour.
+    QRegion Scorri(int dx, int dy);
+    // The redraws that follow paint the image only inside zona (an empty
+    // region lifts the limit); strokes wholly outside it are skipped.
+    void LimitaDisegno(const QRegion& zona) { limite_ = zona; }
+    // Whole redraws begun on the image since the canvas was made: a pair of
+    // IniziaDisegno and FineDisegno without a limit.
+    int DisegniCompleti() const { return disegniCompleti_; }
+    // How many times the layers were made anew (blank) at a new size.
+    int StratiRifatti() const { return stratiRifatti_; }
+
+    // Runs before the canvas is painted or its picture read: the window
+    // serves a pending redraw there.
+    std::function<void()> PrimaDiMostrare;
+
     // What the screen shows: the image with the overlay over it.
     QImage Composizione();
-    const QImage& Immagine() { AdattaStrati(); return immagine_; }
+    const QImage& Immagine();
     const QImage& Transitorio() { AdattaStrati(); return transitorio_; }
     QColor ColoreSfondo() const { return sfondo_; }
 
@@ -49,17 +77,53 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    // The pen a stroke asks for; colour -1 is no pen.
+    struct ChiavePenna {
+        int Colore = -1;
+        StileTratto Stile = StileTratto::Continuo;
+        int Spessore = 1;
+        bool operator==(const ChiavePenna&) const = default;
+    };
+    // A painter on one layer with what was last set on it, so that pen and
+    // brush are set only when they change.
+    struct Pittore {
+        explicit Pittore(QImage& strato) : Disegno(&strato) {}
+        QPainter Disegno;
+        std::optional<ChiavePenna> Penna;
+        std::optional<int> Pennello;  // -1: no brush
+        bool Ritagliato = false;      // the map clip is on
+    };
+    // Whether a stroke keeps to the map clip (polygons only) or ignores it.
+    enum class Ritaglio { Nessuno, Poligoni };
+
     QImage& Strato(StratoTela strato);
     // Both layers at the widget's size, blank when they had to change; a
     // hidden widget gets no resize event.
     void AdattaStrati();
-    // A painter on the layer with the current pen in the colour.
-    void PreparaPenna(QPainter& pittore, int colore) const;
+    // One stroke on the layer, within the box in pixels: through the open
+    // painter of a redraw (skipped outside its limit), else through a
+    // painter of its own followed by a paint request.
+    template <typename Tratto>
+    void Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto,
+                 Ritaglio ritaglio = Ritaglio::Nessuno);
+    // Turns the map clip on the painter on or off, as the stroke asks.
+    void ApplicaRitaglio(Pittore& p, Ritaglio ritaglio) const;
+    void ImpostaPenna(Pittore& p, int colore) const;
+    static void ImpostaPennello(Pittore& p, int colore);
     // Notes where a stroke fell on the overlay (pixels; the pen's width is added).
     void Segna(StratoTela strato, const QRectF& zona);
+    void Mostra();
 
     QImage immagine_;
     QImage transitorio_;
+    // The painter of the redraw under way, and how deep its pairs nest.
+    std::unique_ptr<Pittore> aperto_;
+    int profondita_ = 0;
+    QRegion limite_;
+    // The vertices of the polygon being drawn, kept to spare an allocation a polygon.
+    QPolygon vertici_;
+    int disegniCompleti_ = 0;
+    int stratiRifatti_ = 0;
     // The part of the overlay drawn since it was last cleared: the overlay
     // holds a few marks, and a hover on every mouse move clears it, so only
     // that part is blanked rather than the whole canvas.

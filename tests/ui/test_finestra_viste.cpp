@@ -39,7 +39,12 @@ class FinestraViste : public FinestraDiProva {
 protected:
     const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
     QImage Tela() { return finestra->Tela().Composizione(); }
-    QImage Legenda() { return finestra->Legenda().Immagine(); }
+    // The legend is drawn by the redraw that an action asks for: it is read
+    // once the event queue, where that redraw waits, is empty.
+    QImage Legenda() {
+        QCoreApplication::processEvents();
+        return finestra->Legenda().Immagine();
+    }
     std::string Max() { return finestra->ScalaMassima().text().toStdString(); }
     std::string Min() { return finestra->ScalaMinima().text().toStdString(); }
 
