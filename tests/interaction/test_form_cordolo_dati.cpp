@@ -7,6 +7,7 @@
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
 #include "SessioneDialoghi.h"
+#include "ZoneDiProva.h"
 
 #include <gtest/gtest.h>
 
@@ -32,19 +33,9 @@ protected:
         p.NumPuntiEst = 4;
         p.AngoloArm1 = 0.0f;
         p.AngoloArm2 = static_cast<float>(std::numbers::pi / 2);
-        PosizioneArm& c = s.stato.PosCorrente;
-        c = PosizioneArm{};
-        c.Tipo = Cordolo;
-        c.Diametro = 8;
-        c.Passo = 10.0f;
-        c.NumBracci = 2;
-        c.CopriferroCordolo = 3.0f;
-        c.DiamCorrenti = 12;
-        c.Larghezza = 30.0f;
-        c.LatoPerimetro = 3;
-        c.PoligonoLato = -1;
+        s.stato.PosCorrente = CordoloDiProva(3);
         p.UltPosizione = 0;
-        p.Posizioni.assign(1, c);
+        p.Posizioni.assign(1, s.stato.PosCorrente);
         s.stato.IndiceCorrente = 0;
         s.stato.ErroreOperazione = 0;
     }

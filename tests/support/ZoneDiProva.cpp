@@ -88,3 +88,17 @@ void AggiungiSolaio(Parete& parete, float livello) {
     parete.Solai.resize(parete.UltSolaio + 1);
     parete.Solai[parete.UltSolaio] = s;
 }
+
+PosizioneArm CordoloDiProva(int lato) {
+    PosizioneArm c;
+    c.Tipo = Cordolo;
+    c.Diametro = 8;
+    c.Passo = 10.0f;
+    c.NumBracci = 2;
+    c.CopriferroCordolo = 3.0f;
+    c.DiamCorrenti = 12;
+    c.Larghezza = 30.0f;
+    c.LatoPerimetro = lato;
+    c.PoligonoLato = -1;
+    return c;
+}

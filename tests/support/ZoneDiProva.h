@@ -20,5 +20,10 @@ int AggiungiZona(Parete& parete, const std::vector<Punto>& poligono, int tipo, i
 int AggiungiCordolo(Parete& parete, const std::vector<Punto>& angoli, float angolo, float passo,
                     Punto richiamo0, Punto richiamo1, Punto etichetta);
 
+// The ring beam the dialog tests edit, not stored: stirrups 8/10 with 2
+// legs, 3 cm cover, 12 mm bars, 30 cm wide, along side lato of the outer
+// perimeter.
+PosizioneArm CordoloDiProva(int lato);
+
 // Appends a slab at the level with its top 20 cm higher.
 void AggiungiSolaio(Parete& parete, float livello);

@@ -5,6 +5,7 @@
 
 #include "design/GeometriaZona.h"
 #include "model/Sessione.h"
+#include "ZoneDiProva.h"
 
 #include <algorithm>
 
@@ -30,16 +31,6 @@ inline void ZonaNuovaAlCentro(Sessione& s) {
 
 // A ring beam along the first side of the outer perimeter, not yet stored.
 inline void CordoloSulPrimoLato(Sessione& s) {
-    PosizioneArm c;
-    c.Tipo = 2;
-    c.Diametro = 8;
-    c.Passo = 10.0f;
-    c.NumBracci = 2;
-    c.CopriferroCordolo = 3.0f;
-    c.DiamCorrenti = 12;
-    c.Larghezza = 30.0f;
-    c.LatoPerimetro = 0;
-    c.PoligonoLato = -1;
-    s.stato.PosCorrente = c;
+    s.stato.PosCorrente = CordoloDiProva(0);
     s.stato.IndiceCorrente = s.parete.UltPosizione + 1;
 }
