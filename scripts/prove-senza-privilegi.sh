@@ -15,9 +15,26 @@ fi
 # The programs and the fixtures they read by absolute path must be readable by it.
 chmod -R a+rX "$build/tests" tests samples
 
+# A clone under a private folder (root's home) cannot be reached by that user:
+# let it pass through each closed folder above the tree for this run only,
+# and put every folder's mode back at the end.
+aperte=()
+cartella=$(realpath .)
+while [ "$cartella" != / ]; do
+  cartella=$(dirname "$cartella")
+  if [ "$(( 0$(stat -c %a "$cartella") & 01 ))" -eq 0 ]; then
+    aperte+=("$(stat -c %a "$cartella") $cartella")
+    chmod o+x "$cartella"
+  fi
+done
+
 casa=$(mktemp -d)
 chown "$utente": "$casa"
-trap 'rm -rf "$casa"' EXIT
+ripristina() {
+  rm -rf "$casa"
+  for voce in "${aperte[@]}"; do chmod "${voce%% *}" "${voce#* }"; done
+}
+trap ripristina EXIT
 come_utente() {
   (cd "$casa" && setpriv --reuid="$utente" --regid="$utente" --clear-groups \
      env HOME="$casa" XDG_CONFIG_HOME="$casa/.config" XDG_RUNTIME_DIR="$casa" \

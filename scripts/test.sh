@@ -6,6 +6,6 @@ bash scripts/installa-dipendenze.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j "$(nproc)"
-# Run as root, the tests on folders the user cannot write skip: run them again unprivileged.
+# Run as root, the tests on folders the user cannot write skip: run them unprivileged too.
 bash scripts/prove-senza-privilegi.sh build
+ctest --test-dir build --output-on-failure -j "$(nproc)"
