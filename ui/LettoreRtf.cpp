@@ -55,11 +55,20 @@ public:
         : documento_(documento), rtf_(rtf), cursore_(&documento) {}
 
     void Leggi() {
-        documento_.clear();
+        documento_.setUndoRedoEnabled(false);
+        // Setting the option lays the whole old text out again, even unchanged.
         QTextOption opzione = documento_.defaultTextOption();
-        opzione.setTabStopDistance(PixelDaTwip(TabPredefinito));
-        documento_.setDefaultTextOption(opzione);
-        cursore_ = QTextCursor(&documento_);
+        if (opzione.tabStopDistance() != PixelDaTwip(TabPredefinito)) {
+            opzione.setTabStopDistance(PixelDaTwip(TabPredefinito));
+            documento_.setDefaultTextOption(opzione);
+        }
+        QTextCursor blocco(&documento_);
+        blocco.beginEditBlock();
+        blocco.select(QTextCursor::Document);
+        blocco.removeSelectedText();
+        blocco.setBlockFormat({});
+        blocco.setBlockCharFormat({});
+        cursore_ = blocco;
         gruppi_.push_back({});
         while (pos_ < rtf_.size()) {
             const char c = rtf_[pos_++];
@@ -83,6 +92,7 @@ public:
             }
         }
         ScriviTesto();
+        blocco.endEditBlock();
     }
 
 private:

@@ -305,3 +305,49 @@ TEST_F(LettoreRtf, IlComputoDellaPareteEsempioHaDueTabelle) {
     // No row of a table ran on into the text around it.
     for (const QString& t : letto.fuori) EXPECT_FALSE(t.contains("lato ")) << t.toStdString();
 }
+
+namespace {
+
+// A text read over another must leave nothing of it behind: the box reuses
+// its document rather than clearing it, so that one layout serves the read.
+struct CasoSopra {
+    const char* nome;
+    std::string prima;
+    std::string dopo;
+};
+
+void PrintTo(const CasoSopra& c, std::ostream* os) { *os << c.nome; }
+
+class LetturaSopra : public LettoreRtf, public ::testing::WithParamInterface<CasoSopra> {};
+
+}  // namespace
+
+TEST_P(LetturaSopra, LeavesTheDocumentAFreshReadWouldGive) {
+    const CasoSopra& c = GetParam();
+    QTextDocument riusato;
+    LeggiRtf(riusato, c.prima);
+    LeggiRtf(riusato, c.dopo);
+    QTextDocument nuovo;
+    LeggiRtf(nuovo, c.dopo);
+    EXPECT_EQ(riusato.toHtml(), nuovo.toHtml());
+    EXPECT_FALSE(riusato.isUndoAvailable());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, LetturaSopra,
+    ::testing::Values(
+        CasoSopra{.nome = "TabellaPoiTesto",
+                  .prima = RtfInizio() + RtfRiga() + RtfCella(1500) + "A\\cell \\row \\pard dopo" + RtfFine(),
+                  .dopo = RtfInizio() + "solo testo\\par riga due" + RtfFine()},
+        CasoSopra{.nome = "GrassettoADestraPoiNormale",
+                  .prima = RtfInizio() + "\\qr " + RtfNero("Titolo", 24, 1, 1) + RtfFine(),
+                  .dopo = RtfInizio() + "normale" + RtfFine()},
+        CasoSopra{.nome = "TabulazioniPoiNessuna",
+                  .prima = RtfInizio() + RtfTabDestra(7.5f) + "a\\tab b" + RtfFine(),
+                  .dopo = RtfInizio() + "c\\tab d" + RtfFine()},
+        CasoSopra{.nome = "TestoPoiTabella",
+                  .prima = RtfInizio() + RtfRosso("rosso", 20, 0, 0) + "\\par x" + RtfFine(),
+                  .dopo = RtfInizio() + RtfRiga() + RtfCella(1500) + RtfCella(3000) + "A\\cell B\\cell \\row " +
+                          RtfFine()},
+        CasoSopra{.nome = "TestoPoiNiente", .prima = RtfInizio() + "x\\par y" + RtfFine(), .dopo = ""}),
+    [](const ::testing::TestParamInfo<CasoSopra>& i) { return std::string(i.param.nome); });
