@@ -291,9 +291,9 @@ std::string TestoArmature(const Parete& parete) {
     return Utf8ACp1252(testo);
 }
 
-Esito ScriviArmature(const Parete& parete, const std::string& percorso) {
+Esito ScriviArmature(const Parete& parete, const std::string& percorso, Persistenza persistenza) {
     if (!parete.CaricataParete()) return Esito::Ok();
-    return ScriviFileAtomico(percorso, TestoArmature(parete));
+    return ScriviFileAtomico(percorso, TestoArmature(parete), persistenza);
 }
 
 namespace {

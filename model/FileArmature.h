@@ -2,6 +2,7 @@
 
 #include "model/Esito.h"
 #include "model/Punto.h"
+#include "model/ScritturaAtomica.h"
 
 #include <string>
 
@@ -34,7 +35,8 @@ std::string TestoArmature(const Parete& parete);
 
 // Writes the current design to percorso, replacing the file atomically.
 // Does nothing while no wall is loaded.
-[[nodiscard]] Esito ScriviArmature(const Parete& parete, const std::string& percorso);
+[[nodiscard]] Esito ScriviArmature(const Parete& parete, const std::string& percorso,
+                                   Persistenza persistenza = Persistenza::Disco);
 
 // Reads a file of the given version (its first line already recognised as a
 // version line) into the design and the origin of parete. The design is read

@@ -60,10 +60,10 @@ public:
         return {};
     }
 
-    // Flushes the file to the disk and closes it; an error of either is a
-    // failed write.
-    std::error_code Chiudi() {
-        const bool scaricato = ::fsync(fd_) == 0;
+    // Flushes the file to the disk when asked and closes it; an error of
+    // either is a failed write.
+    std::error_code Chiudi(Persistenza persistenza) {
+        const bool scaricato = persistenza == Persistenza::Sessione || ::fsync(fd_) == 0;
         std::error_code errore = scaricato ? std::error_code{} : ErroreDiSistema();
         if (::close(fd_) != 0 && !errore) errore = ErroreDiSistema();
         fd_ = -1;
@@ -90,22 +90,24 @@ void ScaricaCartella(const fs::path& cartella) {
     ::close(fd);
 }
 
-std::error_code Sostituisci(const fs::path& percorso, std::string_view contenuto) {
+std::error_code Sostituisci(const fs::path& percorso, std::string_view contenuto,
+                            Persistenza persistenza) {
     const fs::path cartella = percorso.has_parent_path() ? percorso.parent_path() : fs::path(".");
     FileTemporaneo nuovo;
     std::error_code errore = nuovo.Crea(percorso, cartella);
     if (!errore) errore = nuovo.Scrivi(contenuto);
-    if (!errore) errore = nuovo.Chiudi();
+    if (!errore) errore = nuovo.Chiudi(persistenza);
     if (!errore) errore = nuovo.RinominaIn(percorso);
-    if (!errore) ScaricaCartella(cartella);
+    if (!errore && persistenza == Persistenza::Disco) ScaricaCartella(cartella);
     return errore;
 }
 
 }  // namespace
 
-Esito ScriviFileAtomico(const fs::path& percorso, std::string_view contenuto) {
+Esito ScriviFileAtomico(const fs::path& percorso, std::string_view contenuto,
+                        Persistenza persistenza) {
     try {
-        const std::error_code errore = Sostituisci(percorso, contenuto);
+        const std::error_code errore = Sostituisci(percorso, contenuto, persistenza);
         if (!errore) return Esito::Ok();
         return Esito::ErroreDiSistema(
             errore, "Impossibile scrivere il file " + percorso.string() + ".\n" + errore.message());

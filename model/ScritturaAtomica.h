@@ -16,5 +16,11 @@
 // system's error and the text for the message box, "Impossibile scrivere il
 // file <percorso>." followed on the next line by the system's reason (no text
 // when memory ran out even for that).
-Esito ScriviFileAtomico(const std::filesystem::path& percorso,
-                                 std::string_view contenuto);
+//
+// A file that only this session reads back (an undo snapshot) is written with
+// Persistenza::Sessione: the same temporary file and rename keep it whole,
+// but nothing is flushed, since a power cut ends the session that would read
+// it, and the flush would cost the change it is taken for tens of ms.
+enum class Persistenza { Disco, Sessione };
+Esito ScriviFileAtomico(const std::filesystem::path& percorso, std::string_view contenuto,
+                        Persistenza persistenza = Persistenza::Disco);

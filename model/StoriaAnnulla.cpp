@@ -30,7 +30,8 @@ std::string NomeFileTmp(int n, std::string_view prefisso) {
 Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome) {
     StoriaAnnulla& storia = sessione.storia;
     if (storia.CartellaIstantanee.empty()) storia.CartellaIstantanee = sessione.parete.CartellaLavoro;
-    return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string());
+    return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string(),
+                          Persistenza::Sessione);
 }
 
 Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {

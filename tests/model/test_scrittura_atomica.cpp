@@ -155,3 +155,24 @@ TEST(ScriviFileAtomico, CartellaInSolaLettura) {
     EXPECT_EQ(Contenuto(file.string()), precedente);
     EXPECT_EQ(Nomi(chiusa), std::vector<std::string>{"P1.SET"});
 }
+
+// A snapshot of the session skips the flushes only: it is still written whole
+// through a temporary file and a rename, or not at all.
+TEST(ScriviFileAtomico, UnFileDellaSessioneEInteroONonCambia) {
+    CartellaTemporanea cartella;
+    const fs::path file = cartella.Percorso() / "QUVEL1.TMP";
+    ASSERT_TRUE(ScriviFileAtomico(file, Contenuto1252, Persistenza::Sessione).Riuscito());
+    EXPECT_EQ(Contenuto(file.string()), Contenuto1252);
+    ASSERT_TRUE(ScriviFileAtomico(file, "corto\r\n", Persistenza::Sessione).Riuscito());
+    EXPECT_EQ(Contenuto(file.string()), "corto\r\n");
+
+    Esito esito;
+    {
+        DiscoPieno pieno(4096);
+        esito = ScriviFileAtomico(file, std::string(64 * 1024, 'x'), Persistenza::Sessione);
+    }
+    EXPECT_EQ(esito.ErroreSistema, std::errc::file_too_large);
+    EXPECT_EQ(esito.Motivo, TestoAtteso(file) + esito.ErroreSistema.message());
+    EXPECT_EQ(Contenuto(file.string()), "corto\r\n");
+    EXPECT_EQ(Nomi(cartella.Percorso()), std::vector<std::string>{"QUVEL1.TMP"});
+}
