@@ -3,11 +3,12 @@
 // opening to the first frame, a resize, and in a colour map and in the plain
 // distributed view: switching to the view, a wheel notch, a pan step of the
 // middle button, a whole pan (press, moves, release), confirming a zone
-// drawn on the canvas, undo and redo. Beside them, in the same run, the
-// yardsticks: the floor of a map (one QPainter filling the map's band
-// polygons and node boxes with no pen into an image of the canvas's size)
-// and one full redraw of the plain view; and one pass of the command-state
-// update with 200 positions.
+// drawn on the canvas, undo and redo, the automatic design. Beside them, in
+// the same run, the yardsticks: the floor of a map (one QPainter filling the
+// map's band polygons and node boxes with no pen into an image of the
+// canvas's size) and one full redraw of each plain view (the distributed
+// one, and the zone view where zones are confirmed); and one pass of the
+// command-state update with 200 positions.
 
 #include "design/AreeMancanti.h"
 #include "design/ArmaturaDiffusa.h"
@@ -165,7 +166,18 @@ void PassaggioAggiornamento(benchmark::State& stato, const std::string& file) {
 
 // ---- The actions of the user, in a map and in the plain view -------------
 
-enum class Veduta { Mappa, Semplice };
+// Semplice is the distributed view; Zone the plain view of the zones of
+// face +, where a zone is confirmed outside the maps.
+enum class Veduta { Mappa, Semplice, Zone };
+
+int IdVeduta(const IdComandi& ids, Veduta veduta) {
+    switch (veduta) {
+        case Veduta::Mappa: return ids.IdMappaCalcolo;
+        case Veduta::Semplice: return ids.IdVisDiffusa;
+        case Veduta::Zone: return ids.IdVisIntegrativa;
+    }
+    return ids.IdVisDiffusa;
+}
 
 // Records the filled shapes of a redraw: the band polygons and node boxes
 // that the floor of a map fills again.
@@ -220,7 +232,7 @@ struct BancoFinestra {
         AggiungiZoneGriglia(s.parete, 20, 10);
         AggiornaAreeMancanti(s.parete, -1);
         RicalcolaArmature(s.parete, s.imp);
-        Comando(veduta == Veduta::Mappa ? Ids().IdMappaCalcolo : Ids().IdVisDiffusa);
+        Comando(IdVeduta(Ids(), veduta));
         stato.counters["nodi"] = s.parete.NumNodi;
         return true;
     }
@@ -276,7 +288,7 @@ void Misura(benchmark::State& stato, BancoFinestra& b, Prima prima, Azione azion
 void CambioVista(benchmark::State& stato, const std::string& file, Veduta veduta) {
     BancoFinestra b;
     if (!b.Apri(stato, file, veduta)) return;
-    const int verso = veduta == Veduta::Mappa ? b.Ids().IdMappaCalcolo : b.Ids().IdVisDiffusa;
+    const int verso = IdVeduta(b.Ids(), veduta);
     const int altra = veduta == Veduta::Mappa ? b.Ids().IdVisDiffusa : b.Ids().IdMappaCalcolo;
     Misura(stato, b, [&] { b.Comando(altra); }, [&] { b.finestra->Comandi()->Esegui(verso); });
 }
@@ -337,6 +349,20 @@ void ConfermaZona(benchmark::State& stato, const std::string& file, Veduta vedut
     stato.counters["posizioni"] = b.s.parete.UltPosizione + 1;
 }
 
+// "Progetto armatura diffusa" with the parameters as they stand, its dialog
+// answered OK; undone between rounds.
+void ProgettoAutomatico(benchmark::State& stato, const std::string& file, Veduta veduta) {
+    BancoFinestra b;
+    if (!b.Apri(stato, file, veduta)) return;
+    bool prima = true;
+    Misura(stato, b,
+           [&] {
+               if (!prima) b.Comando(b.Ids().IdAnnulla);
+               prima = false;
+           },
+           [&] { b.finestra->Comandi()->Esegui(b.Ids().IdProgetto); });
+}
+
 void AnnullaRipeti(benchmark::State& stato, const std::string& file, Veduta veduta) {
     BancoFinestra b;
     if (!b.Apri(stato, file, veduta)) return;
@@ -344,7 +370,7 @@ void AnnullaRipeti(benchmark::State& stato, const std::string& file, Veduta vedu
     b.IniziaZona();
     b.RilasciaZona();
     Svuota();
-    b.Comando(veduta == Veduta::Mappa ? b.Ids().IdMappaCalcolo : b.Ids().IdVisDiffusa);
+    b.Comando(IdVeduta(b.Ids(), veduta));
     int passo = 0;
     Misura(stato, b, [] {}, [&] {
         b.finestra->Comandi()->Esegui(passo++ % 2 == 0 ? b.Ids().IdAnnulla : b.Ids().IdRipeti);
@@ -419,6 +445,7 @@ int main(int argc, char** argv) {
             ms("Fondo_mappa", FondoMappa, false);
             ms("Fondo_mappa_con_contorno", FondoMappa, true);
             ms("Ridisegno_vista_semplice", RidisegnoVista, Veduta::Semplice);
+            ms("Ridisegno_vista_zone", RidisegnoVista, Veduta::Zone);
             ms("Ridisegno_mappa", RidisegnoVista, Veduta::Mappa);
             for (const Veduta v : {Veduta::Mappa, Veduta::Semplice}) {
                 const std::string dove = v == Veduta::Mappa ? "_mappa" : "_semplice";
@@ -428,6 +455,7 @@ int main(int argc, char** argv) {
                 ms("Panoramica_intera" + dove, Panoramica, v);
                 ms("Conferma_zona" + dove, ConfermaZona, v);
                 ms("Annulla_ripeti" + dove, AnnullaRipeti, v);
+                ms("Progetto_automatico" + dove, ProgettoAutomatico, v);
             }
             if (nodi == 4000)
                 benchmark::RegisterBenchmark(("Passaggio_aggiornamento_200_posizioni" + n).c_str(),

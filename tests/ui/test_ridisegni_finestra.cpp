@@ -140,6 +140,13 @@ INSTANTIATE_TEST_SUITE_P(
                      .Azione = [](RidisegniFinestra& f) {
                          f.finestra->Comandi()->Esegui(f.Ids().IdRipeti);
                      }},
+        AzioneUtente{.Nome = "ProgettoAutomaticoInUnaMappa",
+                     .Prima = Mappa,
+                     .Azione = [](RidisegniFinestra& f) {
+                         const int passi = f.sessione.storia.IndiceAnnulla;
+                         f.finestra->Comandi()->Esegui(f.Ids().IdProgetto);
+                         EXPECT_EQ(f.sessione.storia.IndiceAnnulla, passi + 1);
+                     }},
         AzioneUtente{.Nome = "RilascioDiUnaPanoramicaInUnaMappa",
                      .Prima = [](RidisegniFinestra& f) {
                          Mappa(f);
