@@ -181,6 +181,10 @@ void BarreComandi::RichiediAggiornamento() {
     if (!timer_.isActive()) timer_.start();
 }
 
+void BarreComandi::ServiAggiornamento() {
+    if (timer_.isActive()) AggiornaTutti();
+}
+
 void BarreComandi::AggiornaTutti() {
     timer_.stop();
     if (Aggiornamento)

@@ -118,6 +118,9 @@ public:
     void RichiediAggiornamento();
     // One update pass now, over every control.
     void AggiornaTutti();
+    // The pass asked for, now rather than after the next paint; nothing
+    // when none is pending.
+    void ServiAggiornamento();
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 

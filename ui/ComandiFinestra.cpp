@@ -42,6 +42,7 @@ void ComandiFinestra::RipetiUltimoComando() {
 
 void ComandiFinestra::RichiediAggiornamento() { barre_->RichiediAggiornamento(); }
 void ComandiFinestra::AggiornaOra() { barre_->AggiornaTutti(); }
+void ComandiFinestra::ServiAggiornamento() { barre_->ServiAggiornamento(); }
 
 void ComandiFinestra::Aggiorna(ControlloComando& controllo) {
     const StatoComando stato = CommandBars_AggiornaComando(

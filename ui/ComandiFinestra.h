@@ -47,6 +47,9 @@ public:
     // The pass now: every control, then the panel, the editor and the
     // recent-file items.
     void AggiornaOra();
+    // The pending pass, if any, now: the window serves it before painting,
+    // so that the panel it rebuilds shows in the same frame as the canvas.
+    void ServiAggiornamento();
 
 private:
     void Aggiorna(ControlloComando& controllo);

@@ -284,6 +284,9 @@ void FinestraPrincipale::Form_KeyPress(int tasto) {
 
 bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == this && evento->type() == QEvent::UpdateRequest) {
+        // The pass first: what it changes (the panel, a closed editor's
+        // redraw) is painted with this frame instead of asking for another.
+        if (comandi_) comandi_->ServiAggiornamento();
         EseguiRidisegno();
     } else if (oggetto == centralWidget() && evento->type() == QEvent::Resize) {
         CommandBars_Ridimensiona();

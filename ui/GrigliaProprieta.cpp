@@ -109,6 +109,7 @@ GrigliaProprieta::GrigliaProprieta(QWidget* parent)
 }
 
 void GrigliaProprieta::Notifica(const std::function<void()>& notifica) {
+    contenuto_.reset();  // an edit may leave a value the fill would not give
     ++notifiche_;
     notifica();
     --notifiche_;
@@ -134,7 +135,16 @@ void GrigliaProprieta::Ricostruisci(std::function<void()> riempi) {
     DimensionaColonne();
 }
 
+void GrigliaProprieta::RicostruisciSeCambia(std::string contenuto, std::function<void()> riempi) {
+    if (contenuto_ == contenuto && !ricostruzioneInAttesa_) return;
+    Ricostruisci([this, contenuto = std::move(contenuto), riempi = std::move(riempi)] {
+        if (riempi) riempi();
+        contenuto_ = contenuto;
+    });
+}
+
 void GrigliaProprieta::Svuota() {
+    contenuto_.reset();
     clear();
     scelte_.clear();
 }

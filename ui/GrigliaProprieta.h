@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 class DelegatoGriglia;
@@ -40,6 +42,11 @@ public:
     // notification runs (whose item would go away under it), it runs after
     // the edit has been committed and closed.
     void Ricostruisci(std::function<void()> riempi);
+    // As Ricostruisci, but nothing happens while the grid still shows what
+    // the last fill of the same contenuto made (no other fill and no edit
+    // since): rebuilding the same items would only lay the view out and
+    // paint it again, a frame later than the change that asked.
+    void RicostruisciSeCambia(std::string contenuto, std::function<void()> riempi);
 
     // The divider between captions and values, as a fraction of the width.
     // The captions' column never gets less than its widest caption needs.
@@ -84,6 +91,7 @@ private:
     DelegatoGriglia* delegato_;
     std::map<const QTreeWidgetItem*, std::vector<Scelta>> scelte_;
     std::function<void()> ricostruzioneInAttesa_;
+    std::optional<std::string> contenuto_;  // what RicostruisciSeCambia shows, while it does
     double divisore_ = 0.5;
     int notifiche_ = 0;
     bool riempimento_ = false;

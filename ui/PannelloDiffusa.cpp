@@ -14,7 +14,10 @@ constexpr double DivisoreDiffusa = 0.6;
 void PanelDiffusa(const Parete& parete, GrigliaProprieta& griglia) {
     // The items are made now: the model may change before a deferred rebuild runs.
     const std::vector<VoceDiffusa> voci = VociDiffusa(parete);
-    griglia.Ricostruisci([&griglia, voci] {
+    std::string contenuto;
+    for (const VoceDiffusa& v : voci)
+        contenuto += std::to_string(v.Id) + '\x1f' + v.Didascalia + '\x1f' + v.Valore + '\x1e';
+    griglia.RicostruisciSeCambia(std::move(contenuto), [&griglia, voci] {
         griglia.ImpostaDivisore(DivisoreDiffusa);
         QTreeWidgetItem* categoria = griglia.AggiungiCategoria("Armatura diffusa");
         for (const VoceDiffusa& v : voci)

@@ -285,3 +285,36 @@ TEST_F(Griglia, TheShownValueTypedAgainRunsTheDistributedEdit) {
     Digita(*altra.griglia, voce, "1");
     EXPECT_EQ(validazioni, 0);
 }
+
+// The distributed grid is not rebuilt while it shows the values the wall
+// holds (a zone's undo leaves them): its items, marked here, stay. Another
+// fill, a changed value or an edit in the grid rebuilds it.
+TEST_F(Griglia, PanelDiffusaKeepsItsItemsWhileTheyShowTheWall) {
+    GrigliaMostrata g;
+    Sessione s = SessioneDiProva();
+    const auto segna = [&] { g.griglia->VoceConId(1)->setData(0, Qt::UserRole + 50, true); };
+    const auto segnata = [&] { return g.griglia->VoceConId(1)->data(0, Qt::UserRole + 50).toBool(); };
+
+    PanelDiffusa(s.parete, *g.griglia);
+    segna();
+    PanelDiffusa(s.parete, *g.griglia);
+    EXPECT_TRUE(segnata()) << "same values";
+
+    s.parete.DiamDir1Piu = 14;
+    PanelDiffusa(s.parete, *g.griglia);
+    EXPECT_FALSE(segnata()) << "a changed value";
+    EXPECT_EQ(GrigliaProprieta::Valore(*g.griglia->VoceConId(1)), " 14");
+
+    g.griglia->Ricostruisci([&] {
+        g.griglia->AggiungiVoce(g.griglia->AggiungiCategoria("Altro"), TipoVoce::Testo, "a", "1", 1);
+    });
+    PanelDiffusa(s.parete, *g.griglia);
+    EXPECT_EQ(g.griglia->topLevelItem(0)->text(0), "Armatura diffusa") << "after another fill";
+
+    segna();
+    g.griglia->Validazione = [](QTreeWidgetItem&, QString& testo) { testo = " 16"; };
+    Digita(*g.griglia, g.griglia->VoceConId(1), "16");
+    PanelDiffusa(s.parete, *g.griglia);
+    EXPECT_FALSE(segnata()) << "after an edit";
+    EXPECT_EQ(GrigliaProprieta::Valore(*g.griglia->VoceConId(1)), " 14");
+}

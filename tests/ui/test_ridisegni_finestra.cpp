@@ -10,6 +10,7 @@
 #include "ui/ComandiFinestra.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/FormZona.h"
+#include "ui/PannelloInfo.h"
 #include "ui/TelaQt.h"
 
 #include <QPushButton>
@@ -208,6 +209,35 @@ TEST_F(RidisegniFinestra, ADragPanInTrascinaRedrawsOnceOnRelease) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Ridisegni(), ridisegni + 1);
     EXPECT_EQ(Tela().Composizione(), RidisegnoIntero());
+}
+
+// Counts the window's frames: each update request paints what is dirty.
+class ContaFotogrammi : public QObject {
+public:
+    int Fotogrammi = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::UpdateRequest) ++Fotogrammi;
+        return false;
+    }
+};
+
+// A change repaints the canvas and the information panel it rebuilds in one
+// frame: the command-state pass that rebuilds the panel is served before
+// the paint, not after it.
+TEST_F(RidisegniFinestra, AnUndoPaintsTheCanvasAndTheNewPanelInOneFrame) {
+    Comando(Ids().IdDisponiIntegrative);
+    NuovaZona();
+    QCoreApplication::processEvents();
+    const std::string pannello = finestra->PannelloInformazioni().Rtf();
+    ContaFotogrammi conta;
+    finestra->installEventFilter(&conta);
+    finestra->Comandi()->Esegui(Ids().IdAnnulla);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    finestra->removeEventFilter(&conta);
+    EXPECT_NE(finestra->PannelloInformazioni().Rtf(), pannello);
+    EXPECT_EQ(conta.Fotogrammi, 1);
 }
 
 }  // namespace
