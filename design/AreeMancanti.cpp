@@ -2,6 +2,7 @@
 
 #include "design/AreeMancantiContributo.h"
 #include "design/AreeMancantiGriglia.h"
+#include "design/AreeMancantiZona.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
 
@@ -22,9 +23,10 @@ void AggiornaAreeMancanti(Parete& parete, int escluso) {
         if (!contributo) continue;
         // PuntoInZona is false outside this box, so the nodes of other cells
         // need no test.
-        const RiquadroZonaVicina r = RiquadroVicino(pos);
+        const ZonaPronta zona(pos);
+        const RiquadroZonaVicina& r = zona.Riquadro();
         griglia.PerOgniCandidato(r.XMin, r.YMin, r.XMax, r.YMax, [&](const GrigliaNodi::Voce& v) {
-            if (PuntoInZona(pos, v.x, v.y)) Sottrai(*contributo, parete.Nodi[v.indice]);
+            if (zona.Contiene(v.x, v.y)) Sottrai(*contributo, parete.Nodi[v.indice]);
         });
     }
 }

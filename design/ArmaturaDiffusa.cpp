@@ -2,6 +2,7 @@
 
 #include "design/AccessoriStrato.h"
 #include "design/ArmaturaPosizioni.h"
+#include "design/ArmaturaPosizioniRipetute.h"
 #include "design/ArmaturaPosizioniCordoli.h"
 #include "design/ContorniArmatura.h"
 #include "drawing/BersaglioMisura.h"
@@ -15,6 +16,7 @@
 #include "model/Poligoni.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -51,10 +53,29 @@ ContornoRuotato RuotaContorno(const Parete& parete, int direzione) {
     return r;
 }
 
+// A side lying wholly this far above or below the scan line, of a scan line
+// at least this long, has both ends on one side of the line by far more than
+// the tolerance of the turn tests: never Interna, so it is left untested.
+// Within PortataSicura the rounding of those tests stays far below that
+// margin; beyond it, and for NaN, every side is tested.
+constexpr float DistanzaSicura = 0.001f;  // cm
+constexpr float LineaMinima = 1.0f;       // cm
+constexpr float PortataSicura = 1.0e6f;   // cm
+
+bool LatoLontanoDallaLinea(const Punto& a, const Punto& b, float xa, float xb, float y) {
+    if (!(std::fabs(y) <= PortataSicura) || !(std::fabs(a.Y) <= PortataSicura) ||
+        !(std::fabs(b.Y) <= PortataSicura) || !(std::fabs(xa) <= PortataSicura) ||
+        !(std::fabs(xb) <= PortataSicura) || !(xb - xa >= LineaMinima)) {
+        return false;
+    }
+    return std::min(a.Y, b.Y) > y + DistanzaSicura || std::max(a.Y, b.Y) < y - DistanzaSicura;
+}
+
 // Proper crossings of the scan line (xa, y)-(xb, y) with the sides of a ring.
 void Incroci(const std::vector<Punto>& anello, float xa, float xb, float y,
              std::vector<float>& incroci) {
     for (std::size_t s = 0; s + 1 < anello.size(); ++s) {
+        if (LatoLontanoDallaLinea(anello[s], anello[s + 1], xa, xb, y)) continue;
         float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
         int stato = 0;
         IntersezioneSegmenti(xa, y, xb, y, anello[s].X, anello[s].Y, anello[s + 1].X,
@@ -133,21 +154,22 @@ float LunghezzaStrato(const Parete& parete, const Impostazioni& imp, int direzio
     const BersaglioMisura misura(imp);
     float somma = 0.0f;
     std::vector<int> solai;
+    MisureRipetute ripetute;
     PercorriBarre(parete, RuotaContorno(parete, direzione), direzione, strato.Passo,
                   [&](float a, float c, float) {
-                      if (direzione == 0) {
-                          // In the bar frame of direction 1, x is the model height.
-                          // The slabs are chosen over this bar's own stretch.
-                          int m = 0;
-                          SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
-                          somma += static_cast<float>(
-                              DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c, strato.Diametro,
-                                           strato.Passo, 1, 1, solai, m, 0, misura));
-                      } else {
-                          somma += static_cast<float>(
-                              DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, strato.Diametro,
-                                            strato.Passo, 1, 1, misura));
-                      }
+                      somma += static_cast<float>(ripetute.Lunghezza(a, c, 1, 1, [&] {
+                          if (direzione == 0) {
+                              // In the bar frame of direction 1, x is the model height.
+                              // The slabs are chosen over this bar's own stretch.
+                              int m = 0;
+                              SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
+                              return DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c,
+                                                  strato.Diametro, strato.Passo, 1, 1, solai, m,
+                                                  0, misura);
+                          }
+                          return DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, strato.Diametro,
+                                               strato.Passo, 1, 1, misura);
+                      }));
                   });
     return somma;
 }

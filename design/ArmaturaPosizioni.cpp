@@ -1,5 +1,6 @@
 #include "design/ArmaturaPosizioni.h"
 
+#include "design/ArmaturaPosizioniRipetute.h"
 #include "design/ArmaturaPosizioniScansione.h"
 #include "design/ArmaturaPosizioniTesti.h"
 #include "design/ContorniArmatura.h"
@@ -15,6 +16,7 @@
 #include "model/Sovrapposizione.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -72,18 +74,34 @@ void DisegnaZona(const Parete& parete, int p, float dx, float dy, const Bersagli
     DisEtichettaPos(parete, dx, dy, p, testi.Riga1, testi.Riga2, b);
 }
 
-float MisuraZona(const Parete& parete, const Impostazioni& imp, int p) {
+// What the measure of every zone of a face shares: the direction-1 contour
+// (it decides the end legs, whatever the bar direction) turned into each bar
+// frame once, and the work buffers.
+struct MisuraFaccia {
+    std::array<std::vector<Punto>, 2> Contorno;  // by frame: RuotaInDirezione 0, 1
+    std::vector<float> Bordi;
+    std::vector<int> Solai;
+
+    explicit MisuraFaccia(const Parete& parete) {
+        for (int direzione = 0; direzione < 2; ++direzione) {
+            std::vector<Punto>& contorno = Contorno[direzione];
+            contorno.resize(parete.NumPuntiArm);
+            for (int j = 0; j < parete.NumPuntiArm; ++j)
+                RuotaInDirezione(direzione, parete.ContornoDir1[j].X, parete.ContornoDir1[j].Y,
+                                 contorno[j].X, contorno[j].Y);
+        }
+    }
+};
+
+float MisuraZona(const Parete& parete, const Impostazioni& imp, int p, MisuraFaccia& faccia) {
     const std::optional<ZonaRuotata> zona = RuotaZona(parete, p);
     if (!zona) return 0.0f;
     const PosizioneArm& pos = parete.Posizioni[p];
-    // The direction-1 contour decides the end legs, whatever the bar direction.
-    std::vector<Punto> contorno(parete.NumPuntiArm);
-    for (int j = 0; j < parete.NumPuntiArm; ++j)
-        RuotaInDirezione(zona->Direzione, parete.ContornoDir1[j].X, parete.ContornoDir1[j].Y,
-                         contorno[j].X, contorno[j].Y);
+    const std::vector<Punto>& contorno = faccia.Contorno[zona->Direzione];
+    std::vector<float>& bordi = faccia.Bordi;
+    std::vector<int>& solai = faccia.Solai;
     const BersaglioMisura misura(imp);
-    std::vector<float> bordi;
-    std::vector<int> solai;
+    MisureRipetute ripetute;
     float somma = 0.0f;
     PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
         if (l.Barre.empty()) return;
@@ -93,19 +111,18 @@ float MisuraZona(const Parete& parete, const Impostazioni& imp, int p) {
             const bool gambe = bordi.size() >= 2;
             const int sinistra = gambe && a <= bordi.front() + TolleranzaContorno ? 1 : 0;
             const int destra = gambe && c >= bordi.back() - TolleranzaContorno ? 1 : 0;
-            if (zona->Direzione == 0) {
-                // In the frame of direction 1, x is the model height; the slabs
-                // are chosen over the bar's own stretch.
-                int m = 0;
-                SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
-                somma += static_cast<float>(DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c,
-                                                         pos.Diametro, pos.Passo, sinistra, destra,
-                                                         solai, m, 1, misura));
-            } else {
-                somma += static_cast<float>(DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c,
-                                                          pos.Diametro, pos.Passo, sinistra,
-                                                          destra, misura));
-            }
+            somma += static_cast<float>(ripetute.Lunghezza(a, c, sinistra, destra, [&] {
+                if (zona->Direzione == 0) {
+                    // In the frame of direction 1, x is the model height; the
+                    // slabs are chosen over the bar's own stretch.
+                    int m = 0;
+                    SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
+                    return DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c, pos.Diametro,
+                                        pos.Passo, sinistra, destra, solai, m, 1, misura);
+                }
+                return DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, pos.Diametro, pos.Passo,
+                                     sinistra, destra, misura);
+            }));
         }
     });
     return somma;
@@ -141,7 +158,8 @@ std::optional<std::vector<LunghezzaPosizione>> MisuraArmaturaPosizioni(const Par
                                                                        int faccia) {
     if (!ContorniPronti(parete)) return std::nullopt;
     std::vector<LunghezzaPosizione> lunghezze;
+    MisuraFaccia misura(parete);
     for (int p = 0; p <= UltimaPosizioneValida(parete); ++p)
-        if (DellaFaccia(parete, p, faccia)) lunghezze.push_back({p, MisuraZona(parete, imp, p)});
+        if (DellaFaccia(parete, p, faccia)) lunghezze.push_back({p, MisuraZona(parete, imp, p, misura)});
     return lunghezze;
 }

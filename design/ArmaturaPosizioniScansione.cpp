@@ -43,6 +43,47 @@ float LineaSpostata(const ZonaRuotata& zona, float y) {
     return y;
 }
 
+namespace {
+
+// The two shortcuts below hold for sides and scan lines within PortataSicura,
+// where rounding stays far below their margins; beyond it, and for NaN,
+// every side takes the full intersection.
+constexpr float PortataSicura = 1.0e6f;  // cm
+constexpr float OltreEstremo = 1.0f;     // cm
+
+bool Entro(float v) { return std::fabs(v) <= PortataSicura; }
+
+bool TuttoEntro(const Punto& a, const Punto& b, float xa, float xb, float y) {
+    return xa <= xb && Entro(xa) && Entro(xb) && Entro(y) && Entro(a.X) && Entro(a.Y) &&
+           Entro(b.X) && Entro(b.Y);
+}
+
+// A side crossing the line this far beyond an end of the scan segment, and
+// steep enough that the turn tests of IntersezioneSegmenti see both ends of
+// the segment on one side of it (by |dy| times the distance, far above their
+// tolerance), is never Interna, and its crossing by the plain formula falls
+// outside the segment too: it is dropped without the intersection.
+bool LatoOltreEstremi(const Punto& a, const Punto& b, float xa, float xb) {
+    constexpr double SalitaMinima = 0.01;  // cm
+    if (!(std::fabs(static_cast<double>(b.Y) - a.Y) >= SalitaMinima)) return false;
+    return std::max(a.X, b.X) < xa - OltreEstremo || std::min(a.X, b.X) > xb + OltreEstremo;
+}
+
+// Where the line crosses a vertical side well inside the scan segment: at the
+// side's own x, whatever the status. IntersezioneSegmenti finds it as
+// X * dy * dx / (dx * dy) in double, within a few units of the last place of
+// X, which round back to the float X; the plain formula adds nothing to X.
+// Zero and tiny values, whose sign or rounding that argument leaves open,
+// take the full test.
+std::optional<float> IncrocioVerticale(const Punto& a, const Punto& b, float xa, float xb) {
+    constexpr float Minimo = 1.0e-6f;
+    if (a.X != b.X || !(std::fabs(a.X) >= Minimo)) return std::nullopt;
+    if (!(a.X > xa + OltreEstremo && a.X < xb - OltreEstremo)) return std::nullopt;
+    return a.X;
+}
+
+}  // namespace
+
 void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
                      std::vector<float>& incroci) {
     incroci.clear();
@@ -54,6 +95,13 @@ void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
         // through it and twice or not at all at a peak, so that the count
         // stays even and the pairs alternate inside and outside.
         if ((a.Y > y) == (b.Y > y)) continue;
+        if (TuttoEntro(a, b, xa, xb, y)) {
+            if (LatoOltreEstremi(a, b, xa, xb)) continue;
+            if (const std::optional<float> x = IncrocioVerticale(a, b, xa, xb)) {
+                incroci.push_back(*x);
+                continue;
+            }
+        }
         float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
         int stato = 0;
         IntersezioneSegmenti(xa, y, xb, y, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);

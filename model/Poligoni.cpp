@@ -98,10 +98,15 @@ RiquadroZonaVicina RiquadroVicino(const PosizioneArm& zona) {
 }
 
 // The reference point of a zone lies left of its bounding box.
-bool RaggioInZona(const PosizioneArm& zona, float x, float y) {
+Punto RiferimentoRaggioZona(const PosizioneArm& zona) {
     const double rx = zona.XMin - 37.749;
     const double ry = (static_cast<double>(zona.YMin) + zona.YMax) / 2.0 - 7.3347;
-    return RaggioDispari(x, y, rx, ry, 4, [&](int i) { return zona.Vertici[(i + 3) % 4]; });
+    return {static_cast<float>(rx), static_cast<float>(ry)};
+}
+
+bool RaggioInZona(const PosizioneArm& zona, float x, float y) {
+    const Punto r = RiferimentoRaggioZona(zona);
+    return RaggioDispari(x, y, r.X, r.Y, 4, [&](int i) { return zona.Vertici[(i + 3) % 4]; });
 }
 
 // The ray alone may count a crossing on one side and a corner hit on the

@@ -39,6 +39,9 @@ struct RiquadroZonaVicina {
 // from the ends.
 [[nodiscard]] bool RaggioInZona(const PosizioneArm& zona, float x, float y);
 
+// The far end of every ray of RaggioInZona for the zone.
+[[nodiscard]] Punto RiferimentoRaggioZona(const PosizioneArm& zona);
+
 // RaggioInZona, except that a point outside the quadrilateral by more than
 // ToleranzaZona (along either axis) is always outside; on and near the sides
 // the ray decides.
