@@ -1,6 +1,7 @@
 #include "ui/LettoreRtf.h"
 
 #include "model/Codifica.h"
+#include "ui/ParagrafiRtf.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <compare>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,6 +36,7 @@ struct StatoGruppo {
     bool grassetto = false;
     bool corsivo = false;
     bool sottolineato = false;
+    auto operator<=>(const StatoGruppo&) const = default;
 };
 
 // Groups that hold no text of the document.
@@ -49,28 +52,29 @@ QString TestoDaByte(const std::string& byte) {
     return QString::fromStdString(Cp1252AUtf8(byte));
 }
 
+// Characters that insertText turns into a paragraph break: only a document
+// read splits a run at them.
+bool SpezzaParagrafo(const QString& testo) {
+    return std::any_of(testo.begin(), testo.end(), [](QChar c) {
+        return c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) ||
+               c == QChar(0xFDD1);
+    });
+}
+
+// Reads into the document of a cursor standing in its one empty paragraph,
+// or into paragraphs alone, as long as the text has no table.
 class Lettore {
 public:
-    Lettore(QTextDocument& documento, std::string_view rtf)
-        : documento_(documento), rtf_(rtf), cursore_(&documento) {}
+    Lettore(const QTextCursor& cursore, std::string_view rtf) : rtf_(rtf), cursore_(cursore) {}
+    Lettore(std::vector<ParagrafoRtf>& paragrafi, std::string_view rtf)
+        : rtf_(rtf), paragrafi_(&paragrafi) {
+        paragrafi.assign(1, ParagrafoRtf{});
+    }
 
-    void Leggi() {
-        documento_.setUndoRedoEnabled(false);
-        // Setting the option lays the whole old text out again, even unchanged.
-        QTextOption opzione = documento_.defaultTextOption();
-        if (opzione.tabStopDistance() != PixelDaTwip(TabPredefinito)) {
-            opzione.setTabStopDistance(PixelDaTwip(TabPredefinito));
-            documento_.setDefaultTextOption(opzione);
-        }
-        QTextCursor blocco(&documento_);
-        blocco.beginEditBlock();
-        blocco.select(QTextCursor::Document);
-        blocco.removeSelectedText();
-        blocco.setBlockFormat({});
-        blocco.setBlockCharFormat({});
-        cursore_ = blocco;
+    // False when paragraphs alone cannot carry the text.
+    bool Leggi() {
         gruppi_.push_back({});
-        while (pos_ < rtf_.size()) {
+        while (pos_ < rtf_.size() && leggibile_) {
             const char c = rtf_[pos_++];
             switch (c) {
                 case '{':
@@ -91,8 +95,8 @@ public:
                     break;
             }
         }
-        ScriviTesto();
-        blocco.endEditBlock();
+        if (leggibile_) ScriviTesto();
+        return leggibile_;
     }
 
 private:
@@ -119,6 +123,7 @@ private:
                 if (c == ';') {
                     colori_.push_back(coloreInCorso_);
                     coloreInCorso_.reset();
+                    formati_.clear();
                 }
                 return;
             case Destinazione::Testo:
@@ -131,6 +136,7 @@ private:
         while (!nomeFont_.empty() && nomeFont_.front() == ' ') nomeFont_.erase(nomeFont_.begin());
         font_[fontInCorso_] = TestoDaByte(nomeFont_);
         nomeFont_.clear();
+        formati_.clear();
     }
 
     void LeggiControllo() {
@@ -211,6 +217,7 @@ private:
             g.destinazione = Destinazione::Salta;
         } else if (parola == "deff") {
             fontPredefinito_ = valore;
+            formati_.clear();
         } else if (parola == "plain") {
             ScriviTesto();
             const Destinazione d = g.destinazione;
@@ -266,11 +273,11 @@ private:
             ScriviTesto();
             if (!rigaDefinita_) LasciaTabella();  // a new table after \pard
             bordiCelle_.clear();
-            rigaDefinita_ = true;
+            DefinisciRiga();
         } else if (parola == "intbl") {
             // A paragraph of the table after \pard: the last row definition
             // holds again.
-            if (!bordiCelle_.empty()) rigaDefinita_ = true;
+            if (!bordiCelle_.empty()) DefinisciRiga();
         } else if (parola == "cellx") {
             bordiCelle_.push_back(valore);
         } else if (parola == "cell") {
@@ -290,6 +297,10 @@ private:
     template <typename F>
     void ModificaParagrafo(F cambia) {
         ScriviTesto();
+        if (paragrafi_ != nullptr) {
+            cambia(paragrafi_->back().formato);
+            return;
+        }
         QTextBlockFormat formato = cursore_.blockFormat();
         cambia(formato);
         cursore_.setBlockFormat(formato);
@@ -305,8 +316,15 @@ private:
         });
     }
 
-    QTextCharFormat FormatoCorrente() {
-        const StatoGruppo& g = Gruppo();
+    // One format for every run of the same properties: the document finds it
+    // again without hashing its properties anew.
+    const QTextCharFormat& FormatoCorrente() {
+        auto [formato, nuovo] = formati_.try_emplace(Gruppo());
+        if (nuovo) formato->second = FormatoDaStato(Gruppo());
+        return formato->second;
+    }
+
+    QTextCharFormat FormatoDaStato(const StatoGruppo& g) const {
         QTextCharFormat f;
         auto font = font_.find(g.font);
         if (font == font_.end()) font = font_.find(fontPredefinito_);
@@ -338,13 +356,25 @@ private:
         QString testo = TestoDaByte(testo_);
         testo_.clear();
         testo.replace(QChar('\n'), QChar::LineSeparator);
-        cursore_.insertText(testo, FormatoCorrente());
+        if (paragrafi_ == nullptr) {
+            cursore_.insertText(testo, FormatoCorrente());
+        } else if (SpezzaParagrafo(testo)) {
+            leggibile_ = false;
+        } else {
+            paragrafi_->back().corse.push_back({std::move(testo), FormatoCorrente()});
+        }
     }
 
     void Paragrafo() {
         ScriviTesto();
         PreparaPosizione();
-        cursore_.insertBlock(cursore_.blockFormat(), FormatoCorrente());
+        if (paragrafi_ == nullptr) {
+            cursore_.insertBlock(cursore_.blockFormat(), FormatoCorrente());
+            return;
+        }
+        ParagrafoRtf nuovo{
+            .formato = paragrafi_->back().formato, .formatoCaratteri = FormatoCorrente(), .corse = {}};
+        paragrafi_->push_back(std::move(nuovo));
     }
 
     void ApriRiga() {
@@ -392,6 +422,12 @@ private:
         rigaAperta_ = false;
     }
 
+    // Text goes into table cells from here, which only a document holds.
+    void DefinisciRiga() {
+        rigaDefinita_ = true;
+        if (paragrafi_ != nullptr) leggibile_ = false;
+    }
+
     // Text after \pard is outside the table, until \intbl or \trowd; the
     // table is left when such text comes, since \pard\intbl goes on with it.
     void FineTabella() { rigaDefinita_ = false; }
@@ -403,10 +439,11 @@ private:
         cursore_.movePosition(QTextCursor::End);
     }
 
-    QTextDocument& documento_;
     std::string_view rtf_;
     std::size_t pos_ = 0;
     QTextCursor cursore_;
+    std::vector<ParagrafoRtf>* paragrafi_ = nullptr;  // reading into paragraphs alone
+    bool leggibile_ = true;
     std::vector<StatoGruppo> gruppi_;
     std::string testo_;  // bytes of the pending run
 
@@ -416,6 +453,7 @@ private:
     std::string nomeFont_;
     std::vector<std::optional<QColor>> colori_;
     std::optional<QColor> coloreInCorso_;
+    std::map<StatoGruppo, QTextCharFormat> formati_;
 
     QTextOption::TabType tipoTab_ = QTextOption::LeftTab;
 
@@ -436,7 +474,27 @@ double PixelDaTwip(double twip) {
 }
 
 void LeggiRtf(QTextDocument& documento, std::string_view rtf) {
-    Lettore(documento, rtf).Leggi();
+    documento.setUndoRedoEnabled(false);
+    // Setting the option lays the whole old text out again, even unchanged.
+    QTextOption opzione = documento.defaultTextOption();
+    if (opzione.tabStopDistance() != PixelDaTwip(TabPredefinito)) {
+        opzione.setTabStopDistance(PixelDaTwip(TabPredefinito));
+        documento.setDefaultTextOption(opzione);
+    }
+    QTextCursor blocco(&documento);
+    blocco.beginEditBlock();
+    blocco.select(QTextCursor::Document);
+    blocco.removeSelectedText();
+    blocco.setBlockFormat({});
+    blocco.setBlockCharFormat({});
+    Lettore(blocco, rtf).Leggi();
+    blocco.endEditBlock();
+}
+
+std::optional<std::vector<ParagrafoRtf>> ParagrafiRtf(std::string_view rtf) {
+    std::vector<ParagrafoRtf> paragrafi;
+    if (!Lettore(paragrafi, rtf).Leggi()) return std::nullopt;
+    return paragrafi;
 }
 
 void MostraRtf(QTextEdit& casella, std::string_view rtf) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ui/ParagrafiRtf.h"
+
+#include <optional>
 #include <string_view>
+#include <vector>
 
 class QTextDocument;
 class QTextEdit;
@@ -17,6 +21,11 @@ class QTextEdit;
 // is not UTF-8 is read as Windows-1252); a font missing from the table is
 // the default font; unknown control words and {\* } groups are skipped.
 void LeggiRtf(QTextDocument& documento, std::string_view rtf);
+
+// The paragraphs that LeggiRtf writes for rtf, read without a document;
+// nothing when rtf holds a table or a character that breaks a run into
+// paragraphs, which only a document read gives.
+[[nodiscard]] std::optional<std::vector<ParagrafoRtf>> ParagrafiRtf(std::string_view rtf);
 
 // LeggiRtf into a text box that the user can read but not edit, shown from
 // its first line.

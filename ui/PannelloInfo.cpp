@@ -15,7 +15,10 @@ PannelloInfo::PannelloInfo(QWidget* parent) : QTextEdit(parent) {
 void PannelloInfo::ImpostaRtf(const std::string& rtf) {
     if (rtf == rtf_) return;
     rtf_ = rtf;
-    MostraRtf(*this, rtf_);
+    std::optional<std::vector<ParagrafoRtf>> paragrafi = ParagrafiRtf(rtf_);
+    if (!paragrafi || !paragrafi_ || !RiscriviParagrafi(*document(), *paragrafi_, *paragrafi))
+        LeggiRtf(*document(), rtf_);
+    paragrafi_ = std::move(paragrafi);
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ui/ParagrafiRtf.h"
+
 #include <QTextEdit>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 struct Sessione;
 
@@ -22,6 +26,9 @@ public:
 
 private:
     std::string rtf_;
+    // The paragraphs of rtf_, when it has no table: a new text rewrites only
+    // the ones that differ, so that the box lays out only those.
+    std::optional<std::vector<ParagrafoRtf>> paragrafi_;
 };
 
 // The summary of the reinforcement provided by the open wall.
