@@ -2,8 +2,17 @@
 
 #include <cstdint>
 
+namespace {
+
+// Up to this many edges a scan of the earlier ones costs less than hashing.
+constexpr std::size_t LatiSenzaTabella = 32;
+
+}  // namespace
+
 void LatiCavita::Prepara(std::size_t quanti) {
     lati_.clear();
+    conTabella_ = quanti > LatiSenzaTabella;
+    if (!conTabella_) return;
     unsigned bit = 4;
     while ((std::size_t{1} << bit) < 2 * quanti) ++bit;
     if (bit > bit_) {
@@ -21,7 +30,7 @@ std::size_t LatiCavita::Posto(int inizio, int fine) const {
     return static_cast<std::size_t>((chiave * 0x9E3779B97F4A7C15ull) >> (64 - bit_));
 }
 
-void LatiCavita::Aggiungi(int inizio, int fine) {
+void LatiCavita::AggiungiConTabella(int inizio, int fine) {
     const std::size_t maschera = tabella_.size() - 1;
     // Linear probing without removals keeps the listings of one edge in the
     // order they came, so the first open one found is the earliest.
