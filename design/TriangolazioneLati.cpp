@@ -11,6 +11,7 @@ constexpr std::size_t LatiSenzaTabella = 32;
 
 void LatiCavita::Prepara(std::size_t quanti) {
     lati_.clear();
+    chiavi_.clear();
     conTabella_ = quanti > LatiSenzaTabella;
     if (!conTabella_) return;
     unsigned bit = 4;
@@ -25,9 +26,7 @@ void LatiCavita::Prepara(std::size_t quanti) {
 }
 
 std::size_t LatiCavita::Posto(int inizio, int fine) const {
-    const std::uint64_t chiave = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(inizio)) << 32) |
-                                 static_cast<std::uint32_t>(fine);
-    return static_cast<std::size_t>((chiave * 0x9E3779B97F4A7C15ull) >> (64 - bit_));
+    return static_cast<std::size_t>((Chiave(inizio, fine) * 0x9E3779B97F4A7C15ull) >> (64 - bit_));
 }
 
 void LatiCavita::AggiungiConTabella(int inizio, int fine) {
