@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 CerchioTriangolo CerchioCircoscritto(float x1, float y1, float x2, float y2, float x3, float y3) {
     constexpr float tolleranza = 0.0001f;
@@ -90,5 +91,13 @@ bool AngoliAllineati(std::span<const Punto> punti, const Triangolo& t) {
     const auto prodotto = [](float u, float v) { return static_cast<double>(u) * static_cast<double>(v); };
     const std::array<double, 6> termini = {prodotto(a.X, b.Y), -prodotto(a.X, c.Y), prodotto(b.X, c.Y),
                                            -prodotto(b.X, a.Y), prodotto(c.X, a.Y), -prodotto(c.X, b.Y)};
+    // A plain sum clear of zero by more than its roundings settles it; only
+    // nearly flat corners need the exact sign.
+    double somma = 0.0, grandezza = 0.0;
+    for (const double t : termini) {
+        somma += t;
+        grandezza += std::fabs(t);
+    }
+    if (std::fabs(somma) > 16.0 * std::numeric_limits<double>::epsilon() * grandezza) return false;
     return SegnoSommaEsatta(termini) == 0;
 }

@@ -2,8 +2,18 @@
 
 #include <cstdint>
 
+namespace {
+
+// Up to this many edges a scan of the earlier ones costs less than hashing.
+constexpr std::size_t LatiSenzaTabella = 32;
+
+}  // namespace
+
 void LatiCavita::Prepara(std::size_t quanti) {
     lati_.clear();
+    chiavi_.clear();
+    conTabella_ = quanti > LatiSenzaTabella;
+    if (!conTabella_) return;
     unsigned bit = 4;
     while ((std::size_t{1} << bit) < 2 * quanti) ++bit;
     if (bit > bit_) {
@@ -16,12 +26,10 @@ void LatiCavita::Prepara(std::size_t quanti) {
 }
 
 std::size_t LatiCavita::Posto(int inizio, int fine) const {
-    const std::uint64_t chiave = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(inizio)) << 32) |
-                                 static_cast<std::uint32_t>(fine);
-    return static_cast<std::size_t>((chiave * 0x9E3779B97F4A7C15ull) >> (64 - bit_));
+    return static_cast<std::size_t>((Chiave(inizio, fine) * 0x9E3779B97F4A7C15ull) >> (64 - bit_));
 }
 
-void LatiCavita::Aggiungi(int inizio, int fine) {
+void LatiCavita::AggiungiConTabella(int inizio, int fine) {
     const std::size_t maschera = tabella_.size() - 1;
     // Linear probing without removals keeps the listings of one edge in the
     // order they came, so the first open one found is the earliest.
