@@ -89,15 +89,16 @@ void RiempiUniforme(const Parete& parete, TelaSchermo& tela, const Vista& vista)
     }
 }
 
-void RiempiBande(const TriangoloMappa& angoli, std::span<const double> livelli,
+// Cuts the triangle into its bands and fills each piece; punti is the
+// pixel buffer the pieces share.
+void RiempiBande(const TriangoloMappa& angoli, TaglioBande& taglio, std::vector<PuntoPixel>& punti,
                  TelaSchermo& tela, const Vista& vista) {
     std::array<AngoloBanda, 3> perCento;
     for (int c = 0; c < 3; ++c)
         perCento[c] = {angoli[c].X, angoli[c].Y, 100.0 * angoli[c].Valore};
-    std::vector<PuntoPixel> punti;
-    for (const PezzoBanda& pezzo : TagliaBande(livelli, perCento)) {
+    for (const PezzoBandaFisso& pezzo : taglio.Taglia(perCento)) {
         punti.clear();
-        for (const PuntoBanda& p : pezzo.Vertici) punti.push_back(Pixel(vista, p.X, p.Y));
+        for (const PuntoBanda& p : pezzo.Vertici()) punti.push_back(Pixel(vista, p.X, p.Y));
         tela.Poligono(Strato, punti, ColoreClasse(pezzo.Banda - 1));
     }
 }
@@ -137,16 +138,18 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
     if (std::fabs(r.Min) <= RangeNullo && std::fabs(r.Max) <= RangeNullo) {
         RiempiUniforme(parete, tela, vista);
     } else {
-        const std::array<double, NumLivelliMappa> livelli = LivelliMappa(r.Min, r.Max);
+        TaglioBande taglio(LivelliMappa(r.Min, r.Max));
+        std::vector<PuntoPixel> punti;
         for (const Triangolo& t : TriangoliValidi(parete)) {
             const TriangoloMappa angoli = AngoliDi(parete, *tipo, t);
             // Missing areas lie within their own range and need no clipping.
             if (tipo->Grandezza == GrandezzaMappa::Carenza) {
-                RiempiBande(angoli, livelli, tela, vista);
+                RiempiBande(angoli, taglio, punti, tela, vista);
                 continue;
             }
-            for (const TriangoloMappa& parte : RitagliaAllIntervallo(angoli, r.Min, r.Max))
-                RiempiBande(parte, livelli, tela, vista);
+            const VentaglioMappa parti = VentaglioAllIntervallo(angoli, r.Min, r.Max);
+            for (const TriangoloMappa& parte : parti.Triangoli())
+                RiempiBande(parte, taglio, punti, tela, vista);
         }
     }
     if (ritagliata) tela.RimuoviRitaglio();
