@@ -5,8 +5,10 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -28,12 +30,22 @@ bool Intero(float v) { return v == std::floor(v); }
 // The pixels a 1-pixel solid outline of a box on whole pixels covers, as
 // the painter's own outline: its four edges, corners included. A box one
 // pixel wide or high is all edge.
-std::vector<QRect> BordiRiquadro(const QRect& r) {
-    if (r.width() <= 2 || r.height() <= 2) return {r};
-    return {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
-            QRect(r.left(), r.top() + 1, 1, r.height() - 2),
-            QRect(r.right(), r.top() + 1, 1, r.height() - 2)};
-}
+struct BordiRiquadro {
+    explicit BordiRiquadro(const QRect& r) {
+        if (r.width() <= 2 || r.height() <= 2) {
+            Bordi[N++] = r;
+            return;
+        }
+        Bordi[N++] = QRect(r.left(), r.top(), r.width(), 1);
+        Bordi[N++] = QRect(r.left(), r.bottom(), r.width(), 1);
+        Bordi[N++] = QRect(r.left(), r.top() + 1, 1, r.height() - 2);
+        Bordi[N++] = QRect(r.right(), r.top() + 1, 1, r.height() - 2);
+    }
+    std::span<const QRect> Elenco() const { return {Bordi.data(), N}; }
+
+    std::array<QRect, 4> Bordi;
+    std::size_t N = 0;
+};
 
 }  // namespace
 
@@ -90,12 +102,12 @@ void TelaQt::FineDisegno() {
     update();
 }
 
-template <typename Tratto>
-void TelaQt::Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto, Ritaglio ritaglio) {
+template <typename Ingombro, typename Tratto>
+void TelaQt::Disegna(StratoTela strato, Ingombro ingombro, Tratto tratto, Ritaglio ritaglio) {
     if (aperto_ && strato == StratoTela::Immagine) {
         const int margine = std::max(1, spessore_) + 2;
         if (!limite_.isEmpty() &&
-            !limite_.intersects(ingombro.normalized().toAlignedRect().adjusted(
+            !limite_.intersects(ingombro().normalized().toAlignedRect().adjusted(
                 -margine, -margine, margine, margine)))
             return;
         ApplicaRitaglio(*aperto_, ritaglio);
@@ -107,7 +119,7 @@ void TelaQt::Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto, R
         ApplicaRitaglio(p, ritaglio);
         tratto(p);
     }
-    Segna(strato, ingombro);
+    if (strato == StratoTela::Transitorio) Segna(ingombro());
     update();
 }
 
@@ -131,8 +143,7 @@ void TelaQt::Cancella(StratoTela strato) {
     update(zona);
 }
 
-void TelaQt::Segna(StratoTela strato, const QRectF& zona) {
-    if (strato != StratoTela::Transitorio) return;
+void TelaQt::Segna(const QRectF& zona) {
     const int margine = std::max(1, spessore_) + 2;
     segnato_ |= zona.normalized().toAlignedRect().adjusted(-margine, -margine, margine, margine);
 }
@@ -158,14 +169,25 @@ void TelaQt::ImpostaPenna(Pittore& p, int colore) const {
 void TelaQt::ImpostaPennello(Pittore& p, int colore) {
     if (p.Pennello == colore) return;
     p.Pennello = colore;
-    if (colore < 0)
+    if (colore < 0) {
         p.Disegno.setBrush(Qt::NoBrush);
-    else
-        p.Disegno.setBrush(ColoreQt(colore));
+        return;
+    }
+    // A map switches between a dozen colours at almost every piece: a brush
+    // made once a colour is shared rather than made anew at each switch.
+    const auto fatto = std::find_if(pennelli_.begin(), pennelli_.end(),
+                                    [colore](const auto& c) { return c.first == colore; });
+    if (fatto != pennelli_.end()) {
+        p.Disegno.setBrush(fatto->second);
+        return;
+    }
+    pennelli_.emplace_back(colore, QBrush(ColoreQt(colore)));
+    p.Disegno.setBrush(pennelli_.back().second);
 }
 
 void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) {
-    Disegna(strato, QRectF(QPointF(x1, y1), QPointF(x2, y2)), [&](Pittore& p) {
+    const auto ingombro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)); };
+    Disegna(strato, ingombro, [&](Pittore& p) {
         ImpostaPenna(p, colore);
         p.Disegno.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     });
@@ -173,29 +195,37 @@ void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, in
 
 void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                       bool pieno) {
-    const QRectF riquadro = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    const auto riquadro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); };
+    const bool interi = Intero(x1) && Intero(y1) && Intero(x2) && Intero(y2);
     // A thin solid outline on whole pixels is filled edge by edge, with the
     // same pixels as the pen would give and at a fraction of its cost.
-    const bool bordoPieno = !pieno && stile_ == StileTratto::Continuo && spessore_ <= 1 &&
-                            Intero(x1) && Intero(y1) && Intero(x2) && Intero(y2) &&
-                            riquadro.width() > 0 && riquadro.height() > 0;
+    const bool bordoPieno = !pieno && interi && stile_ == StileTratto::Continuo &&
+                            spessore_ <= 1 && x1 != x2 && y1 != y2;
+    // A box on whole pixels, filled or edged, covers the pixels from corner
+    // to corner, both included: worked out in whole numbers, as the maps
+    // mark every node with one.
+    const QRect pixel = QRect(QPoint(static_cast<int>(std::min(x1, x2)), static_cast<int>(std::min(y1, y2))),
+                              QPoint(static_cast<int>(std::max(x1, x2)), static_cast<int>(std::max(y1, y2))));
     Disegna(strato, riquadro, [&](Pittore& p) {
-        if (pieno) {
-            p.Disegno.fillRect(riquadro.adjusted(0, 0, 1, 1), ColoreQt(colore));
+        if (pieno && interi) {
+            p.Disegno.fillRect(pixel, ColoreQt(colore));
+        } else if (pieno) {
+            p.Disegno.fillRect(riquadro().adjusted(0, 0, 1, 1), ColoreQt(colore));
         } else if (bordoPieno) {
             const QColor c = ColoreQt(colore);
-            for (const QRect& bordo : BordiRiquadro(riquadro.toRect().adjusted(0, 0, 1, 1)))
-                p.Disegno.fillRect(bordo, c);
+            const BordiRiquadro bordi(pixel);
+            for (const QRect& bordo : bordi.Elenco()) p.Disegno.fillRect(bordo, c);
         } else {
             ImpostaPenna(p, colore);
             ImpostaPennello(p, -1);
-            p.Disegno.drawRect(riquadro);
+            p.Disegno.drawRect(riquadro());
         }
     });
 }
 
 void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
-    Disegna(strato, QRectF(xc - r, yc - r, 2 * r, 2 * r), [&](Pittore& p) {
+    const auto ingombro = [&] { return QRectF(xc - r, yc - r, 2 * r, 2 * r); };
+    Disegna(strato, ingombro, [&](Pittore& p) {
         ImpostaPenna(p, colore);
         ImpostaPennello(p, -1);
         p.Disegno.drawEllipse(QPointF(xc, yc), r, r);
@@ -211,7 +241,7 @@ void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, i
     // bands that share an edge tile the map without overlap, and a stroke
     // round each would cost more than its fill.
     Disegna(
-        strato, vertici_.boundingRect(),
+        strato, [&] { return QRectF(vertici_.boundingRect()); },
         [&](Pittore& p) {
             ImpostaPenna(p, -1);
             ImpostaPennello(p, colore);
@@ -259,7 +289,7 @@ void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, 
     }
     // A turned text's extent is not worth working out: the overlay rarely
     // holds one, and a redraw under a limit draws every text.
-    const QRectF ovunque(transitorio_.rect());
+    const auto ovunque = [&] { return QRectF(transitorio_.rect()); };
     Disegna(strato, ovunque, [&](Pittore& p) {
         p.Disegno.setRenderHint(QPainter::TextAntialiasing);
         p.Disegno.setFont(carattere);

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // Where the map fills may paint: inside the ring contorno and outside every
 // ring of fori, in pixels.
@@ -100,18 +102,20 @@ private:
     // Both layers at the widget's size, blank when they had to change; a
     // hidden widget gets no resize event.
     void AdattaStrati();
-    // One stroke on the layer, within the box in pixels: through the open
-    // painter of a redraw (skipped outside its limit), else through a
-    // painter of its own followed by a paint request.
-    template <typename Tratto>
-    void Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto,
+    // One stroke on the layer, within the box in pixels that ingombro()
+    // gives: through the open painter of a redraw (skipped outside its
+    // limit), else through a painter of its own followed by a paint request.
+    // The box is worked out only where it is used: the many fills of a map
+    // on a redraw without a limit never need it.
+    template <typename Ingombro, typename Tratto>
+    void Disegna(StratoTela strato, Ingombro ingombro, Tratto tratto,
                  Ritaglio ritaglio = Ritaglio::Nessuno);
     // Turns the map clip on the painter on or off, as the stroke asks.
     void ApplicaRitaglio(Pittore& p, Ritaglio ritaglio) const;
     void ImpostaPenna(Pittore& p, int colore) const;
-    static void ImpostaPennello(Pittore& p, int colore);
+    void ImpostaPennello(Pittore& p, int colore);
     // Notes where a stroke fell on the overlay (pixels; the pen's width is added).
-    void Segna(StratoTela strato, const QRectF& zona);
+    void Segna(const QRectF& zona);
     void Mostra();
 
     QImage immagine_;
@@ -122,6 +126,8 @@ private:
     QRegion limite_;
     // The vertices of the polygon being drawn, kept to spare an allocation a polygon.
     QPolygon vertici_;
+    // The brush of every colour filled so far.
+    std::vector<std::pair<int, QBrush>> pennelli_;
     int disegniCompleti_ = 0;
     int stratiRifatti_ = 0;
     // The part of the overlay drawn since it was last cleared: the overlay
