@@ -103,20 +103,25 @@ void RiempiBande(const TriangoloMappa& angoli, TaglioBande& taglio, std::vector<
     }
 }
 
+// The markers of the nodes, handed to the canvas at once.
 void Marcatori(const Parete& parete, const Impostazioni& imp, const TipoMappaColori& tipo,
                TelaSchermo& tela, const Vista& vista) {
     const int nodi = std::min(parete.NumNodi, static_cast<int>(parete.Nodi.size()));
+    const bool carenza = tipo.Grandezza == GrandezzaMappa::Carenza;
+    std::vector<RiquadroPixel> riquadri;
+    riquadri.reserve(static_cast<std::size_t>(std::max(nodi, 0)));
     for (int i = 0; i < nodi; ++i) {
         const PuntoPixel s = Pixel(vista, parete.Nodi[i].X, parete.Nodi[i].Y);
         const float x = static_cast<float>(s.X);
         const float y = static_cast<float>(s.Y);
-        if (tipo.Grandezza == GrandezzaMappa::Carenza) {
+        if (carenza) {
             const int colore = ColoreStatoNodo(StatoNodo(parete, imp, tipo.Strato, i));
-            tela.Riquadro(Strato, x - 1.0f, y - 1.0f, x + 2.0f, y + 2.0f, colore, true);
+            riquadri.push_back({x - 1.0f, y - 1.0f, x + 2.0f, y + 2.0f, colore});
         } else {
-            tela.Riquadro(Strato, x, y, x + 1.0f, y + 1.0f, 0, false);
+            riquadri.push_back({x, y, x + 1.0f, y + 1.0f, 0});
         }
     }
+    tela.Riquadri(Strato, riquadri, carenza);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <span>
@@ -26,26 +25,6 @@ QImage NuovoStrato(QSize dimensione, QColor colore) {
 }
 
 bool Intero(float v) { return v == std::floor(v); }
-
-// The pixels a 1-pixel solid outline of a box on whole pixels covers, as
-// the painter's own outline: its four edges, corners included. A box one
-// pixel wide or high is all edge.
-struct BordiRiquadro {
-    explicit BordiRiquadro(const QRect& r) {
-        if (r.width() <= 2 || r.height() <= 2) {
-            Bordi[N++] = r;
-            return;
-        }
-        Bordi[N++] = QRect(r.left(), r.top(), r.width(), 1);
-        Bordi[N++] = QRect(r.left(), r.bottom(), r.width(), 1);
-        Bordi[N++] = QRect(r.left(), r.top() + 1, 1, r.height() - 2);
-        Bordi[N++] = QRect(r.right(), r.top() + 1, 1, r.height() - 2);
-    }
-    std::span<const QRect> Elenco() const { return {Bordi.data(), N}; }
-
-    std::array<QRect, 4> Bordi;
-    std::size_t N = 0;
-};
 
 }  // namespace
 
@@ -193,34 +172,75 @@ void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, in
     });
 }
 
+std::optional<TelaQt::PixelRiquadro> TelaQt::PixelInteri(const RiquadroPixel& r,
+                                                        bool pieno) const {
+    if (!Intero(r.X1) || !Intero(r.Y1) || !Intero(r.X2) || !Intero(r.Y2)) return std::nullopt;
+    // Only a thin solid outline is one pixel wide, and only around a box of
+    // some size.
+    if (!pieno && (stile_ != StileTratto::Continuo || spessore_ > 1 || r.X1 == r.X2 || r.Y1 == r.Y2))
+        return std::nullopt;
+    const QRect tutto(QPoint(static_cast<int>(std::min(r.X1, r.X2)), static_cast<int>(std::min(r.Y1, r.Y2))),
+                      QPoint(static_cast<int>(std::max(r.X1, r.X2)), static_cast<int>(std::max(r.Y1, r.Y2))));
+    PixelRiquadro pixel;
+    if (pieno || tutto.width() <= 2 || tutto.height() <= 2) {
+        pixel.Rettangoli[pixel.N++] = tutto;
+        return pixel;
+    }
+    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.top(), tutto.width(), 1);
+    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.bottom(), tutto.width(), 1);
+    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.top() + 1, 1, tutto.height() - 2);
+    pixel.Rettangoli[pixel.N++] = QRect(tutto.right(), tutto.top() + 1, 1, tutto.height() - 2);
+    return pixel;
+}
+
 void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                       bool pieno) {
     const auto riquadro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); };
-    const bool interi = Intero(x1) && Intero(y1) && Intero(x2) && Intero(y2);
-    // A thin solid outline on whole pixels is filled edge by edge, with the
-    // same pixels as the pen would give and at a fraction of its cost.
-    const bool bordoPieno = !pieno && interi && stile_ == StileTratto::Continuo &&
-                            spessore_ <= 1 && x1 != x2 && y1 != y2;
-    // A box on whole pixels, filled or edged, covers the pixels from corner
-    // to corner, both included: worked out in whole numbers, as the maps
-    // mark every node with one.
-    const QRect pixel = QRect(QPoint(static_cast<int>(std::min(x1, x2)), static_cast<int>(std::min(y1, y2))),
-                              QPoint(static_cast<int>(std::max(x1, x2)), static_cast<int>(std::max(y1, y2))));
+    const std::optional<PixelRiquadro> pixel = PixelInteri({x1, y1, x2, y2, colore}, pieno);
     Disegna(strato, riquadro, [&](Pittore& p) {
-        if (pieno && interi) {
-            p.Disegno.fillRect(pixel, ColoreQt(colore));
+        if (pixel) {
+            const QColor c = ColoreQt(colore);
+            for (const QRect& r : pixel->Elenco()) p.Disegno.fillRect(r, c);
         } else if (pieno) {
             p.Disegno.fillRect(riquadro().adjusted(0, 0, 1, 1), ColoreQt(colore));
-        } else if (bordoPieno) {
-            const QColor c = ColoreQt(colore);
-            const BordiRiquadro bordi(pixel);
-            for (const QRect& bordo : bordi.Elenco()) p.Disegno.fillRect(bordo, c);
         } else {
             ImpostaPenna(p, colore);
             ImpostaPennello(p, -1);
             p.Disegno.drawRect(riquadro());
         }
     });
+}
+
+void TelaQt::Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri, bool pieno) {
+    // Under a limit each box is tested against it; on a painter of its own
+    // each would open one.
+    if (!aperto_ || strato != StratoTela::Immagine || !limite_.isEmpty()) {
+        TelaSchermo::Riquadri(strato, riquadri, pieno);
+        return;
+    }
+    Pittore& p = *aperto_;
+    std::size_t i = 0;
+    while (i < riquadri.size()) {
+        const RiquadroPixel& primo = riquadri[i];
+        std::optional<PixelRiquadro> pixel = PixelInteri(primo, pieno);
+        if (!pixel) {
+            Riquadro(strato, primo.X1, primo.Y1, primo.X2, primo.Y2, primo.Colore, pieno);
+            ++i;
+            continue;
+        }
+        // A run of boxes of one colour on whole pixels is filled in one
+        // call: the boxes are opaque, so the order within it does not show.
+        rettangoli_.clear();
+        do {
+            rettangoli_.insert(rettangoli_.end(), pixel->Elenco().begin(), pixel->Elenco().end());
+            ++i;
+        } while (i < riquadri.size() && riquadri[i].Colore == primo.Colore &&
+                 (pixel = PixelInteri(riquadri[i], pieno)));
+        ApplicaRitaglio(p, Ritaglio::Nessuno);
+        ImpostaPenna(p, -1);
+        ImpostaPennello(p, primo.Colore);
+        p.Disegno.drawRects(rettangoli_.data(), static_cast<int>(rettangoli_.size()));
+    }
 }
 
 void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {

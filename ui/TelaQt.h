@@ -8,9 +8,11 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -44,6 +46,7 @@ public:
     void Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) override;
     void Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                   bool pieno) override;
+    void Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri, bool pieno) override;
     void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) override;
     void Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, int colore) override;
     void RitagliaPoligoni(const std::vector<PuntoPixel>& contorno,
@@ -95,6 +98,19 @@ private:
         std::optional<int> Pennello;  // -1: no brush
         bool Ritagliato = false;      // the map clip is on
     };
+    // The pixels a box on whole pixels covers, as whole rectangles: the box
+    // from corner to corner, both included, when filled; when outlined, its
+    // four edges (corners included), the pixels of the painter's own 1-pixel
+    // solid outline, a box one pixel wide or high being all edge.
+    struct PixelRiquadro {
+        std::array<QRect, 4> Rettangoli;
+        std::size_t N = 0;
+        std::span<const QRect> Elenco() const { return {Rettangoli.data(), N}; }
+    };
+    // A box's pixels worked out in whole numbers, at a fraction of the
+    // painter's cost: none for a box off whole pixels or an outline other
+    // than thin and solid around a box of some size.
+    std::optional<PixelRiquadro> PixelInteri(const RiquadroPixel& r, bool pieno) const;
     // Whether a stroke keeps to the map clip (polygons only) or ignores it.
     enum class Ritaglio { Nessuno, Poligoni };
 
@@ -126,6 +142,8 @@ private:
     QRegion limite_;
     // The vertices of the polygon being drawn, kept to spare an allocation a polygon.
     QPolygon vertici_;
+    // The rectangles of a run of boxes, kept to spare an allocation a run.
+    std::vector<QRect> rettangoli_;
     // The brush of every colour filled so far.
     std::vector<std::pair<int, QBrush>> pennelli_;
     int disegniCompleti_ = 0;
