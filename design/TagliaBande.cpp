@@ -1,6 +1,7 @@
 #include "design/TagliaBande.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -68,6 +69,7 @@ void Pezzo(int banda, const Poligono& poligono, PezzoBandaFisso& pezzo) {
 TaglioBande::TaglioBande(std::span<const double> livelli)
     : limiti_(livelli.begin(), livelli.end()), pezzi_(livelli.size() + 1) {
     for (std::size_t i = 1; i < limiti_.size(); ++i) limiti_[i] = std::max(limiti_[i], limiti_[i - 1]);
+    ordinati_ = std::none_of(limiti_.begin(), limiti_.end(), [](double l) { return std::isnan(l); });
 }
 
 std::span<const PezzoBandaFisso> TaglioBande::Taglia(const std::array<AngoloBanda, 3>& angoli) {
@@ -88,6 +90,9 @@ std::span<const PezzoBandaFisso> TaglioBande::Taglia(const std::array<AngoloBand
     Poligono sotto;  // and of that, the part below its upper level
     for (int b = 0; b <= n; ++b) {
         const double basso = b > 0 ? limiti_[b - 1] : -infinito;
+        // Limits that are numbers never go down: no band above one the
+        // triangle stays below reaches it.
+        if (ordinati_ && !(zmax > basso)) break;
         const double alto = b < n ? limiti_[b] : infinito;
         // An empty band, or one the triangle only touches.
         if (!(basso < alto) || !(zmin < alto && zmax > basso)) continue;

@@ -58,6 +58,7 @@ public:
 
 private:
     std::vector<double> limiti_;         // the levels, never going down
+    bool ordinati_ = true;               // no limit is NaN: they ascend
     std::vector<PezzoBandaFisso> pezzi_;  // room for one piece a band
 };
 
