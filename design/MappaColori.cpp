@@ -50,14 +50,19 @@ std::vector<Triangolo> TriangoliValidi(const Parete& parete) {
     return validi;
 }
 
-TriangoloMappa AngoliDi(const Parete& parete, const TipoMappaColori& tipo, const Triangolo& t) {
-    TriangoloMappa angoli;
-    const int nodi[3] = {t.N1, t.N2, t.N3};
-    for (int c = 0; c < 3; ++c) {
-        const Nodo& n = parete.Nodi[nodi[c]];
-        angoli[c] = {n.X, n.Y, ValoreNodoMappa(parete, tipo, nodi[c])};
-    }
+// Position and value of every node of the wall, read once for the six or so
+// triangles that share each.
+std::vector<AngoloMappa> AngoliDeiNodi(const Parete& parete, const TipoMappaColori& tipo) {
+    const int nodi = std::min(parete.NumNodi, static_cast<int>(parete.Nodi.size()));
+    std::vector<AngoloMappa> angoli;
+    angoli.reserve(static_cast<std::size_t>(std::max(nodi, 0)));
+    for (int i = 0; i < nodi; ++i)
+        angoli.push_back({parete.Nodi[i].X, parete.Nodi[i].Y, ValoreNodoMappa(parete, tipo, i)});
     return angoli;
+}
+
+TriangoloMappa AngoliDi(const std::vector<AngoloMappa>& nodi, const Triangolo& t) {
+    return {nodi[t.N1], nodi[t.N2], nodi[t.N3]};
 }
 
 std::vector<PuntoPixel> AnelloInPixel(const Vista& vista, const std::vector<Punto>& anello) {
@@ -145,8 +150,9 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
     } else {
         TaglioBande taglio(LivelliMappa(r.Min, r.Max));
         std::vector<PuntoPixel> punti;
+        const std::vector<AngoloMappa> nodi = AngoliDeiNodi(parete, *tipo);
         for (const Triangolo& t : TriangoliValidi(parete)) {
-            const TriangoloMappa angoli = AngoliDi(parete, *tipo, t);
+            const TriangoloMappa angoli = AngoliDi(nodi, t);
             // Missing areas lie within their own range and need no clipping.
             if (tipo->Grandezza == GrandezzaMappa::Carenza) {
                 RiempiBande(angoli, taglio, punti, tela, vista);
