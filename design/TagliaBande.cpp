@@ -88,10 +88,14 @@ std::span<const PezzoBandaFisso> TaglioBande::Taglia(const std::array<AngoloBand
     std::size_t pezzi = 0;
     Poligono sopra;  // the part above the band's lower level
     Poligono sotto;  // and of that, the part below its upper level
-    for (int b = 0; b <= n; ++b) {
+    // Limits that are numbers never go down: the bands whose upper limit
+    // the triangle's lowest value reaches lie all below it, and no band
+    // above one whose lower limit the highest value fails to pass reaches it.
+    const int primo = ordinati_ ? static_cast<int>(std::upper_bound(limiti_.begin(), limiti_.end(), zmin) -
+                                                   limiti_.begin())
+                                : 0;
+    for (int b = primo; b <= n; ++b) {
         const double basso = b > 0 ? limiti_[b - 1] : -infinito;
-        // Limits that are numbers never go down: no band above one the
-        // triangle stays below reaches it.
         if (ordinati_ && !(zmax > basso)) break;
         const double alto = b < n ? limiti_[b] : infinito;
         // An empty band, or one the triangle only touches.
