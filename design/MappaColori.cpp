@@ -151,6 +151,7 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
         TaglioBande taglio(LivelliMappa(r.Min, r.Max));
         std::vector<PuntoPixel> punti;
         const std::vector<AngoloMappa> nodi = AngoliDeiNodi(parete, *tipo);
+        VentaglioMappa ventaglio;
         for (const Triangolo& t : TriangoliValidi(parete)) {
             const TriangoloMappa angoli = AngoliDi(nodi, t);
             // Missing areas lie within their own range and need no clipping.
@@ -158,8 +159,8 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
                 RiempiBande(angoli, taglio, punti, tela, vista);
                 continue;
             }
-            const VentaglioMappa parti = VentaglioAllIntervallo(angoli, r.Min, r.Max);
-            for (const TriangoloMappa& parte : parti.Triangoli())
+            for (const TriangoloMappa& parte :
+                 VentaglioAllIntervallo(angoli, r.Min, r.Max, ventaglio))
                 RiempiBande(parte, taglio, punti, tela, vista);
         }
     }

@@ -14,18 +14,19 @@ float InterpolaCoord(double ci, double cj, float l, float t) {
     return static_cast<float>(ci + (cj - ci) * t / l);
 }
 
-VentaglioMappa VentaglioAllIntervallo(const TriangoloMappa& angoli, float vmin, float vmax) {
-    VentaglioMappa ventaglio;
+std::span<const TriangoloMappa> VentaglioAllIntervallo(const TriangoloMappa& angoli, float vmin,
+                                                       float vmax, VentaglioMappa& ventaglio) {
+    ventaglio.N = 0;
     int sotto = 0;
     int sopra = 0;
     for (const AngoloMappa& a : angoli) {
         sotto += a.Valore < vmin;
         sopra += a.Valore > vmax;
     }
-    if (sotto == 3 || sopra == 3) return ventaglio;
+    if (sotto == 3 || sopra == 3) return ventaglio.Triangoli();
     if (sotto == 0 && sopra == 0) {
         ventaglio.T[ventaglio.N++] = angoli;
-        return ventaglio;
+        return ventaglio.Triangoli();
     }
 
     // Walk the edges from corner e to corner e2, keeping the corners in
@@ -53,15 +54,16 @@ VentaglioMappa VentaglioAllIntervallo(const TriangoloMappa& angoli, float vmin, 
         for (int k = 0; k < n; ++k) poligono[punti++] = incroci[k];
     }
 
-    if (punti < 3) return ventaglio;
+    if (punti < 3) return ventaglio.Triangoli();
     for (int j = 2; j + 1 < punti; ++j)
         ventaglio.T[ventaglio.N++] = {poligono[0], poligono[j], poligono[j + 1]};
     ventaglio.T[ventaglio.N++] = {poligono[0], poligono[1], poligono[2]};
-    return ventaglio;
+    return ventaglio.Triangoli();
 }
 
 std::vector<TriangoloMappa> RitagliaAllIntervallo(const TriangoloMappa& angoli, float vmin,
                                                   float vmax) {
-    const VentaglioMappa ventaglio = VentaglioAllIntervallo(angoli, vmin, vmax);
-    return {ventaglio.Triangoli().begin(), ventaglio.Triangoli().end()};
+    VentaglioMappa ventaglio;
+    const std::span<const TriangoloMappa> parti = VentaglioAllIntervallo(angoli, vmin, vmax, ventaglio);
+    return {parti.begin(), parti.end()};
 }

@@ -24,7 +24,7 @@ using TriangoloMappa = std::array<AngoloMappa, 3>;
 // length l towards cj; ci itself for a segment of length 0.
 [[nodiscard]] float InterpolaCoord(double ci, double cj, float l, float t);
 
-// The triangles a clipped map triangle is drawn as, held in place: a
+// Room for the triangles a clipped map triangle is drawn as: a
 // triangle has three edges, each giving at most its first corner and two
 // crossings, so the clipped polygon has at most nine points and its fan
 // seven triangles.
@@ -41,10 +41,12 @@ struct VentaglioMappa {
 // to draw: none when every corner lies below or every corner above; the
 // triangle itself when none lies outside; otherwise the fan from point 0 of
 // the clipped polygon, (0, 2, 3), (0, 3, 4), ... and last (0, 1, 2). A
-// clipped polygon of fewer than three points gives nothing. Allocates
-// nothing, as a map clips every triangle of the wall.
-[[nodiscard]] VentaglioMappa VentaglioAllIntervallo(const TriangoloMappa& angoli, float vmin,
-                                                    float vmax);
+// clipped polygon of fewer than three points gives nothing. The triangles
+// are written into ventaglio, which one map reuses for every triangle of
+// the wall.
+[[nodiscard]] std::span<const TriangoloMappa> VentaglioAllIntervallo(const TriangoloMappa& angoli,
+                                                                     float vmin, float vmax,
+                                                                     VentaglioMappa& ventaglio);
 
 // The same triangles in a list.
 [[nodiscard]] std::vector<TriangoloMappa> RitagliaAllIntervallo(const TriangoloMappa& angoli,
