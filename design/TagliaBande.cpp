@@ -94,6 +94,15 @@ std::span<const PezzoBandaFisso> TaglioBande::Taglia(const std::array<AngoloBand
     const int primo = ordinati_ ? static_cast<int>(std::upper_bound(limiti_.begin(), limiti_.end(), zmin) -
                                                    limiti_.begin())
                                 : 0;
+    // Most triangles of a map lie within one band: with values that are
+    // all finite, both cuts of that band keep every corner, and it is the
+    // only band the triangle reaches.
+    const bool finiti = std::isfinite(angoli[0].Z) && std::isfinite(angoli[1].Z) &&
+                        std::isfinite(angoli[2].Z);
+    if (ordinati_ && finiti && (primo == n || zmax <= limiti_[primo])) {
+        Pezzo(primo, triangolo, pezzi_[0]);
+        return {pezzi_.data(), 1};
+    }
     for (int b = primo; b <= n; ++b) {
         const double basso = b > 0 ? limiti_[b - 1] : -infinito;
         if (ordinati_ && !(zmax > basso)) break;
