@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <span>
@@ -172,35 +173,35 @@ void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, in
     });
 }
 
-std::optional<TelaQt::PixelRiquadro> TelaQt::PixelInteri(const RiquadroPixel& r,
-                                                        bool pieno) const {
-    if (!Intero(r.X1) || !Intero(r.Y1) || !Intero(r.X2) || !Intero(r.Y2)) return std::nullopt;
+std::size_t TelaQt::PixelInteri(const RiquadroPixel& r, bool pieno,
+                                std::span<QRect, 4> rettangoli) const {
+    if (!Intero(r.X1) || !Intero(r.Y1) || !Intero(r.X2) || !Intero(r.Y2)) return 0;
     // Only a thin solid outline is one pixel wide, and only around a box of
     // some size.
     if (!pieno && (stile_ != StileTratto::Continuo || spessore_ > 1 || r.X1 == r.X2 || r.Y1 == r.Y2))
-        return std::nullopt;
+        return 0;
     const QRect tutto(QPoint(static_cast<int>(std::min(r.X1, r.X2)), static_cast<int>(std::min(r.Y1, r.Y2))),
                       QPoint(static_cast<int>(std::max(r.X1, r.X2)), static_cast<int>(std::max(r.Y1, r.Y2))));
-    PixelRiquadro pixel;
     if (pieno || tutto.width() <= 2 || tutto.height() <= 2) {
-        pixel.Rettangoli[pixel.N++] = tutto;
-        return pixel;
+        rettangoli[0] = tutto;
+        return 1;
     }
-    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.top(), tutto.width(), 1);
-    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.bottom(), tutto.width(), 1);
-    pixel.Rettangoli[pixel.N++] = QRect(tutto.left(), tutto.top() + 1, 1, tutto.height() - 2);
-    pixel.Rettangoli[pixel.N++] = QRect(tutto.right(), tutto.top() + 1, 1, tutto.height() - 2);
-    return pixel;
+    rettangoli[0] = QRect(tutto.left(), tutto.top(), tutto.width(), 1);
+    rettangoli[1] = QRect(tutto.left(), tutto.bottom(), tutto.width(), 1);
+    rettangoli[2] = QRect(tutto.left(), tutto.top() + 1, 1, tutto.height() - 2);
+    rettangoli[3] = QRect(tutto.right(), tutto.top() + 1, 1, tutto.height() - 2);
+    return 4;
 }
 
 void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                       bool pieno) {
     const auto riquadro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); };
-    const std::optional<PixelRiquadro> pixel = PixelInteri({x1, y1, x2, y2, colore}, pieno);
+    std::array<QRect, 4> pixel;
+    const std::size_t n = PixelInteri({x1, y1, x2, y2, colore}, pieno, pixel);
     Disegna(strato, riquadro, [&](Pittore& p) {
-        if (pixel) {
+        if (n > 0) {
             const QColor c = ColoreQt(colore);
-            for (const QRect& r : pixel->Elenco()) p.Disegno.fillRect(r, c);
+            for (const QRect& r : std::span(pixel).first(n)) p.Disegno.fillRect(r, c);
         } else if (pieno) {
             p.Disegno.fillRect(riquadro().adjusted(0, 0, 1, 1), ColoreQt(colore));
         } else {
@@ -219,11 +220,12 @@ void TelaQt::Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri
         return;
     }
     Pittore& p = *aperto_;
+    std::array<QRect, 4> pixel;
     std::size_t i = 0;
     while (i < riquadri.size()) {
         const RiquadroPixel& primo = riquadri[i];
-        std::optional<PixelRiquadro> pixel = PixelInteri(primo, pieno);
-        if (!pixel) {
+        std::size_t n = PixelInteri(primo, pieno, pixel);
+        if (n == 0) {
             Riquadro(strato, primo.X1, primo.Y1, primo.X2, primo.Y2, primo.Colore, pieno);
             ++i;
             continue;
@@ -232,10 +234,10 @@ void TelaQt::Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri
         // call: the boxes are opaque, so the order within it does not show.
         rettangoli_.clear();
         do {
-            rettangoli_.insert(rettangoli_.end(), pixel->Elenco().begin(), pixel->Elenco().end());
+            rettangoli_.insert(rettangoli_.end(), pixel.begin(), pixel.begin() + static_cast<std::ptrdiff_t>(n));
             ++i;
         } while (i < riquadri.size() && riquadri[i].Colore == primo.Colore &&
-                 (pixel = PixelInteri(riquadri[i], pieno)));
+                 (n = PixelInteri(riquadri[i], pieno, pixel)) > 0);
         ApplicaRitaglio(p, Ritaglio::Nessuno);
         ImpostaPenna(p, -1);
         ImpostaPennello(p, primo.Colore);

@@ -98,19 +98,14 @@ private:
         std::optional<int> Pennello;  // -1: no brush
         bool Ritagliato = false;      // the map clip is on
     };
-    // The pixels a box on whole pixels covers, as whole rectangles: the box
-    // from corner to corner, both included, when filled; when outlined, its
-    // four edges (corners included), the pixels of the painter's own 1-pixel
-    // solid outline, a box one pixel wide or high being all edge.
-    struct PixelRiquadro {
-        std::array<QRect, 4> Rettangoli;
-        std::size_t N = 0;
-        std::span<const QRect> Elenco() const { return {Rettangoli.data(), N}; }
-    };
-    // A box's pixels worked out in whole numbers, at a fraction of the
-    // painter's cost: none for a box off whole pixels or an outline other
-    // than thin and solid around a box of some size.
-    std::optional<PixelRiquadro> PixelInteri(const RiquadroPixel& r, bool pieno) const;
+    // The pixels a box on whole pixels covers, worked out in whole numbers
+    // at a fraction of the painter's cost, as up to four rectangles written
+    // into rettangoli; returns how many. Filled, the box from corner to
+    // corner, both included; outlined, its four edges (corners included),
+    // the pixels of the painter's own 1-pixel solid outline, a box one pixel
+    // wide or high being all edge. None (0) for a box off whole pixels or an
+    // outline other than thin and solid around a box of some size.
+    std::size_t PixelInteri(const RiquadroPixel& r, bool pieno, std::span<QRect, 4> rettangoli) const;
     // Whether a stroke keeps to the map clip (polygons only) or ignores it.
     enum class Ritaglio { Nessuno, Poligoni };
 
