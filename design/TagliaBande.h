@@ -36,7 +36,9 @@ struct PezzoBandaFisso {
     int N = 0;
     std::array<PuntoBanda, 6> V{};
 
-    [[nodiscard]] std::span<const PuntoBanda> Vertici() const { return {V.data(), static_cast<std::size_t>(N)}; }
+    [[nodiscard]] std::span<const PuntoBanda> Vertici() const {
+        return {V.data(), static_cast<std::size_t>(N)};
+    }
 };
 
 // Cuts triangles whose value varies linearly between their corners into the

@@ -8,7 +8,6 @@
 #include <QRegion>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
