@@ -50,14 +50,19 @@ std::vector<Triangolo> TriangoliValidi(const Parete& parete) {
     return validi;
 }
 
-TriangoloMappa AngoliDi(const Parete& parete, const TipoMappaColori& tipo, const Triangolo& t) {
-    TriangoloMappa angoli;
-    const int nodi[3] = {t.N1, t.N2, t.N3};
-    for (int c = 0; c < 3; ++c) {
-        const Nodo& n = parete.Nodi[nodi[c]];
-        angoli[c] = {n.X, n.Y, ValoreNodoMappa(parete, tipo, nodi[c])};
-    }
+// Position and value of every node of the wall, read once for the six or so
+// triangles that share each.
+std::vector<AngoloMappa> AngoliDeiNodi(const Parete& parete, const TipoMappaColori& tipo) {
+    const int nodi = std::min(parete.NumNodi, static_cast<int>(parete.Nodi.size()));
+    std::vector<AngoloMappa> angoli;
+    angoli.reserve(static_cast<std::size_t>(std::max(nodi, 0)));
+    for (int i = 0; i < nodi; ++i)
+        angoli.push_back({parete.Nodi[i].X, parete.Nodi[i].Y, ValoreNodoMappa(parete, tipo, i)});
     return angoli;
+}
+
+TriangoloMappa AngoliDi(const std::vector<AngoloMappa>& nodi, const Triangolo& t) {
+    return {nodi[t.N1], nodi[t.N2], nodi[t.N3]};
 }
 
 std::vector<PuntoPixel> AnelloInPixel(const Vista& vista, const std::vector<Punto>& anello) {
@@ -89,33 +94,39 @@ void RiempiUniforme(const Parete& parete, TelaSchermo& tela, const Vista& vista)
     }
 }
 
-void RiempiBande(const TriangoloMappa& angoli, std::span<const double> livelli,
+// Cuts the triangle into its bands and fills each piece; punti is the
+// pixel buffer the pieces share.
+void RiempiBande(const TriangoloMappa& angoli, TaglioBande& taglio, std::vector<PuntoPixel>& punti,
                  TelaSchermo& tela, const Vista& vista) {
     std::array<AngoloBanda, 3> perCento;
     for (int c = 0; c < 3; ++c)
         perCento[c] = {angoli[c].X, angoli[c].Y, 100.0 * angoli[c].Valore};
-    std::vector<PuntoPixel> punti;
-    for (const PezzoBanda& pezzo : TagliaBande(livelli, perCento)) {
+    for (const PezzoBandaFisso& pezzo : taglio.Taglia(perCento)) {
         punti.clear();
-        for (const PuntoBanda& p : pezzo.Vertici) punti.push_back(Pixel(vista, p.X, p.Y));
+        for (const PuntoBanda& p : pezzo.Vertici()) punti.push_back(Pixel(vista, p.X, p.Y));
         tela.Poligono(Strato, punti, ColoreClasse(pezzo.Banda - 1));
     }
 }
 
+// The markers of the nodes, handed to the canvas at once.
 void Marcatori(const Parete& parete, const Impostazioni& imp, const TipoMappaColori& tipo,
                TelaSchermo& tela, const Vista& vista) {
     const int nodi = std::min(parete.NumNodi, static_cast<int>(parete.Nodi.size()));
+    const bool carenza = tipo.Grandezza == GrandezzaMappa::Carenza;
+    std::vector<RiquadroPixel> riquadri;
+    riquadri.reserve(static_cast<std::size_t>(std::max(nodi, 0)));
     for (int i = 0; i < nodi; ++i) {
         const PuntoPixel s = Pixel(vista, parete.Nodi[i].X, parete.Nodi[i].Y);
         const float x = static_cast<float>(s.X);
         const float y = static_cast<float>(s.Y);
-        if (tipo.Grandezza == GrandezzaMappa::Carenza) {
+        if (carenza) {
             const int colore = ColoreStatoNodo(StatoNodo(parete, imp, tipo.Strato, i));
-            tela.Riquadro(Strato, x - 1.0f, y - 1.0f, x + 2.0f, y + 2.0f, colore, true);
+            riquadri.push_back({x - 1.0f, y - 1.0f, x + 2.0f, y + 2.0f, colore});
         } else {
-            tela.Riquadro(Strato, x, y, x + 1.0f, y + 1.0f, 0, false);
+            riquadri.push_back({x, y, x + 1.0f, y + 1.0f, 0});
         }
     }
+    tela.Riquadri(Strato, riquadri, carenza);
 }
 
 }  // namespace
@@ -137,16 +148,20 @@ void MappaColori(const Parete& parete, const Impostazioni& imp, StatoInterfaccia
     if (std::fabs(r.Min) <= RangeNullo && std::fabs(r.Max) <= RangeNullo) {
         RiempiUniforme(parete, tela, vista);
     } else {
-        const std::array<double, NumLivelliMappa> livelli = LivelliMappa(r.Min, r.Max);
+        TaglioBande taglio(LivelliMappa(r.Min, r.Max));
+        std::vector<PuntoPixel> punti;
+        const std::vector<AngoloMappa> nodi = AngoliDeiNodi(parete, *tipo);
+        VentaglioMappa ventaglio;
         for (const Triangolo& t : TriangoliValidi(parete)) {
-            const TriangoloMappa angoli = AngoliDi(parete, *tipo, t);
+            const TriangoloMappa angoli = AngoliDi(nodi, t);
             // Missing areas lie within their own range and need no clipping.
             if (tipo->Grandezza == GrandezzaMappa::Carenza) {
-                RiempiBande(angoli, livelli, tela, vista);
+                RiempiBande(angoli, taglio, punti, tela, vista);
                 continue;
             }
-            for (const TriangoloMappa& parte : RitagliaAllIntervallo(angoli, r.Min, r.Max))
-                RiempiBande(parte, livelli, tela, vista);
+            for (const TriangoloMappa& parte :
+                 VentaglioAllIntervallo(angoli, r.Min, r.Max, ventaglio))
+                RiempiBande(parte, taglio, punti, tela, vista);
         }
     }
     if (ritagliata) tela.RimuoviRitaglio();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,15 @@
 struct PuntoPixel {
     int X = 0;
     int Y = 0;
+};
+
+// A box of the canvas from two opposite corners, in pixels, and its colour.
+struct RiquadroPixel {
+    float X1 = 0.0f;
+    float Y1 = 0.0f;
+    float X2 = 0.0f;
+    float Y2 = 0.0f;
+    int Colore = 0;
 };
 
 enum class StileTratto { Continuo, Punteggiato };
@@ -47,6 +57,11 @@ public:
     // A box from two opposite corners: its outline, or filled when pieno.
     virtual void Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                           bool pieno) = 0;
+    // Many boxes, all outlined or all filled, with the pixels of one Riquadro
+    // each in turn; a canvas may draw them more cheaply at once.
+    virtual void Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri, bool pieno) {
+        for (const RiquadroPixel& r : riquadri) Riquadro(strato, r.X1, r.Y1, r.X2, r.Y2, r.Colore, pieno);
+    }
     // A circle outline.
     virtual void Cerchio(StratoTela strato, float xc, float yc, float r, int colore) = 0;
     // A polygon filled in one colour: the pixels whose centres it covers.

@@ -5,8 +5,10 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -24,16 +26,6 @@ QImage NuovoStrato(QSize dimensione, QColor colore) {
 }
 
 bool Intero(float v) { return v == std::floor(v); }
-
-// The pixels a 1-pixel solid outline of a box on whole pixels covers, as
-// the painter's own outline: its four edges, corners included. A box one
-// pixel wide or high is all edge.
-std::vector<QRect> BordiRiquadro(const QRect& r) {
-    if (r.width() <= 2 || r.height() <= 2) return {r};
-    return {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
-            QRect(r.left(), r.top() + 1, 1, r.height() - 2),
-            QRect(r.right(), r.top() + 1, 1, r.height() - 2)};
-}
 
 }  // namespace
 
@@ -90,12 +82,12 @@ void TelaQt::FineDisegno() {
     update();
 }
 
-template <typename Tratto>
-void TelaQt::Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto, Ritaglio ritaglio) {
+template <typename Ingombro, typename Tratto>
+void TelaQt::Disegna(StratoTela strato, Ingombro ingombro, Tratto tratto, Ritaglio ritaglio) {
     if (aperto_ && strato == StratoTela::Immagine) {
         const int margine = std::max(1, spessore_) + 2;
         if (!limite_.isEmpty() &&
-            !limite_.intersects(ingombro.normalized().toAlignedRect().adjusted(
+            !limite_.intersects(ingombro().normalized().toAlignedRect().adjusted(
                 -margine, -margine, margine, margine)))
             return;
         ApplicaRitaglio(*aperto_, ritaglio);
@@ -107,7 +99,7 @@ void TelaQt::Disegna(StratoTela strato, const QRectF& ingombro, Tratto tratto, R
         ApplicaRitaglio(p, ritaglio);
         tratto(p);
     }
-    Segna(strato, ingombro);
+    if (strato == StratoTela::Transitorio) Segna(ingombro());
     update();
 }
 
@@ -131,8 +123,7 @@ void TelaQt::Cancella(StratoTela strato) {
     update(zona);
 }
 
-void TelaQt::Segna(StratoTela strato, const QRectF& zona) {
-    if (strato != StratoTela::Transitorio) return;
+void TelaQt::Segna(const QRectF& zona) {
     const int margine = std::max(1, spessore_) + 2;
     segnato_ |= zona.normalized().toAlignedRect().adjusted(-margine, -margine, margine, margine);
 }
@@ -158,44 +149,105 @@ void TelaQt::ImpostaPenna(Pittore& p, int colore) const {
 void TelaQt::ImpostaPennello(Pittore& p, int colore) {
     if (p.Pennello == colore) return;
     p.Pennello = colore;
-    if (colore < 0)
+    if (colore < 0) {
         p.Disegno.setBrush(Qt::NoBrush);
-    else
-        p.Disegno.setBrush(ColoreQt(colore));
+        return;
+    }
+    // A map switches between a dozen colours at almost every piece: a brush
+    // made once a colour is shared rather than made anew at each switch.
+    const auto fatto = std::find_if(pennelli_.begin(), pennelli_.end(),
+                                    [colore](const auto& c) { return c.first == colore; });
+    if (fatto != pennelli_.end()) {
+        p.Disegno.setBrush(fatto->second);
+        return;
+    }
+    pennelli_.emplace_back(colore, QBrush(ColoreQt(colore)));
+    p.Disegno.setBrush(pennelli_.back().second);
 }
 
 void TelaQt::Linea(StratoTela strato, float x1, float y1, float x2, float y2, int colore) {
-    Disegna(strato, QRectF(QPointF(x1, y1), QPointF(x2, y2)), [&](Pittore& p) {
+    const auto ingombro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)); };
+    Disegna(strato, ingombro, [&](Pittore& p) {
         ImpostaPenna(p, colore);
         p.Disegno.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     });
 }
 
+std::size_t TelaQt::PixelInteri(const RiquadroPixel& r, bool pieno,
+                                std::span<QRect, 4> rettangoli) const {
+    if (!Intero(r.X1) || !Intero(r.Y1) || !Intero(r.X2) || !Intero(r.Y2)) return 0;
+    // Only a thin solid outline is one pixel wide, and only around a box of
+    // some size.
+    if (!pieno && (stile_ != StileTratto::Continuo || spessore_ > 1 || r.X1 == r.X2 || r.Y1 == r.Y2))
+        return 0;
+    const QRect tutto(QPoint(static_cast<int>(std::min(r.X1, r.X2)), static_cast<int>(std::min(r.Y1, r.Y2))),
+                      QPoint(static_cast<int>(std::max(r.X1, r.X2)), static_cast<int>(std::max(r.Y1, r.Y2))));
+    if (pieno || tutto.width() <= 2 || tutto.height() <= 2) {
+        rettangoli[0] = tutto;
+        return 1;
+    }
+    rettangoli[0] = QRect(tutto.left(), tutto.top(), tutto.width(), 1);
+    rettangoli[1] = QRect(tutto.left(), tutto.bottom(), tutto.width(), 1);
+    rettangoli[2] = QRect(tutto.left(), tutto.top() + 1, 1, tutto.height() - 2);
+    rettangoli[3] = QRect(tutto.right(), tutto.top() + 1, 1, tutto.height() - 2);
+    return 4;
+}
+
 void TelaQt::Riquadro(StratoTela strato, float x1, float y1, float x2, float y2, int colore,
                       bool pieno) {
-    const QRectF riquadro = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    // A thin solid outline on whole pixels is filled edge by edge, with the
-    // same pixels as the pen would give and at a fraction of its cost.
-    const bool bordoPieno = !pieno && stile_ == StileTratto::Continuo && spessore_ <= 1 &&
-                            Intero(x1) && Intero(y1) && Intero(x2) && Intero(y2) &&
-                            riquadro.width() > 0 && riquadro.height() > 0;
+    const auto riquadro = [&] { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); };
+    std::array<QRect, 4> pixel;
+    const std::size_t n = PixelInteri({x1, y1, x2, y2, colore}, pieno, pixel);
     Disegna(strato, riquadro, [&](Pittore& p) {
-        if (pieno) {
-            p.Disegno.fillRect(riquadro.adjusted(0, 0, 1, 1), ColoreQt(colore));
-        } else if (bordoPieno) {
+        if (n > 0) {
             const QColor c = ColoreQt(colore);
-            for (const QRect& bordo : BordiRiquadro(riquadro.toRect().adjusted(0, 0, 1, 1)))
-                p.Disegno.fillRect(bordo, c);
+            for (const QRect& r : std::span(pixel).first(n)) p.Disegno.fillRect(r, c);
+        } else if (pieno) {
+            p.Disegno.fillRect(riquadro().adjusted(0, 0, 1, 1), ColoreQt(colore));
         } else {
             ImpostaPenna(p, colore);
             ImpostaPennello(p, -1);
-            p.Disegno.drawRect(riquadro);
+            p.Disegno.drawRect(riquadro());
         }
     });
 }
 
+void TelaQt::Riquadri(StratoTela strato, std::span<const RiquadroPixel> riquadri, bool pieno) {
+    // Under a limit each box is tested against it; on a painter of its own
+    // each would open one.
+    if (!aperto_ || strato != StratoTela::Immagine || !limite_.isEmpty()) {
+        TelaSchermo::Riquadri(strato, riquadri, pieno);
+        return;
+    }
+    Pittore& p = *aperto_;
+    std::array<QRect, 4> pixel;
+    std::size_t i = 0;
+    while (i < riquadri.size()) {
+        const RiquadroPixel& primo = riquadri[i];
+        std::size_t n = PixelInteri(primo, pieno, pixel);
+        if (n == 0) {
+            Riquadro(strato, primo.X1, primo.Y1, primo.X2, primo.Y2, primo.Colore, pieno);
+            ++i;
+            continue;
+        }
+        // A run of boxes of one colour on whole pixels is filled in one
+        // call: the boxes are opaque, so the order within it does not show.
+        rettangoli_.clear();
+        do {
+            rettangoli_.insert(rettangoli_.end(), pixel.begin(), pixel.begin() + static_cast<std::ptrdiff_t>(n));
+            ++i;
+        } while (i < riquadri.size() && riquadri[i].Colore == primo.Colore &&
+                 (n = PixelInteri(riquadri[i], pieno, pixel)) > 0);
+        ApplicaRitaglio(p, Ritaglio::Nessuno);
+        ImpostaPenna(p, -1);
+        ImpostaPennello(p, primo.Colore);
+        p.Disegno.drawRects(rettangoli_.data(), static_cast<int>(rettangoli_.size()));
+    }
+}
+
 void TelaQt::Cerchio(StratoTela strato, float xc, float yc, float r, int colore) {
-    Disegna(strato, QRectF(xc - r, yc - r, 2 * r, 2 * r), [&](Pittore& p) {
+    const auto ingombro = [&] { return QRectF(xc - r, yc - r, 2 * r, 2 * r); };
+    Disegna(strato, ingombro, [&](Pittore& p) {
         ImpostaPenna(p, colore);
         ImpostaPennello(p, -1);
         p.Disegno.drawEllipse(QPointF(xc, yc), r, r);
@@ -211,7 +263,7 @@ void TelaQt::Poligono(StratoTela strato, const std::vector<PuntoPixel>& punti, i
     // bands that share an edge tile the map without overlap, and a stroke
     // round each would cost more than its fill.
     Disegna(
-        strato, vertici_.boundingRect(),
+        strato, [&] { return QRectF(vertici_.boundingRect()); },
         [&](Pittore& p) {
             ImpostaPenna(p, -1);
             ImpostaPennello(p, colore);
@@ -259,7 +311,7 @@ void TelaQt::Testo(StratoTela strato, int x, int y, int altezza, int larghezza, 
     }
     // A turned text's extent is not worth working out: the overlay rarely
     // holds one, and a redraw under a limit draws every text.
-    const QRectF ovunque(transitorio_.rect());
+    const auto ovunque = [&] { return QRectF(transitorio_.rect()); };
     Disegna(strato, ovunque, [&](Pittore& p) {
         p.Disegno.setRenderHint(QPainter::TextAntialiasing);
         p.Disegno.setFont(carattere);
