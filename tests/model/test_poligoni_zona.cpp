@@ -86,7 +86,9 @@ TEST(PuntoInZona, NearTheOutlineTheRayDecidesFartherOutNothingIsInside) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(PuntoInZona(c.zona, c.x, c.y), c.atteso);
-        if (c.vicino) EXPECT_EQ(PuntoInZona(c.zona, c.x, c.y), RaggioInZona(c.zona, c.x, c.y));
+        if (c.vicino) {
+            EXPECT_EQ(PuntoInZona(c.zona, c.x, c.y), RaggioInZona(c.zona, c.x, c.y));
+        }
     }
 }
 
