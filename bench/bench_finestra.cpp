@@ -332,17 +332,27 @@ void Panoramica(benchmark::State& stato, const std::string& file, Veduta veduta)
     });
 }
 
+// Before every round but the first, the change of the round before undone,
+// so that each round makes the same change.
+struct AnnullaGiroPrecedente {
+    BancoFinestra& b;
+    bool primo = true;
+    void operator()() {
+        if (!primo) b.Comando(b.Ids().IdAnnulla);
+        primo = false;
+    }
+};
+
 // The release of a zone drawn in the missing-area map (the plain view: the
 // zone view "lato +"), its dialog answered "Ok"; undone between rounds.
 void ConfermaZona(benchmark::State& stato, const std::string& file, Veduta veduta) {
     BancoFinestra b;
     if (!b.Apri(stato, file, veduta)) return;
     b.Comando(veduta == Veduta::Mappa ? b.Ids().IdDisponiIntegrative : b.Ids().IdVisIntegrativa);
-    bool prima = true;
+    AnnullaGiroPrecedente annulla{b};
     Misura(stato, b,
            [&] {
-               if (!prima) b.Comando(b.Ids().IdAnnulla);
-               prima = false;
+               annulla();
                b.IniziaZona();
            },
            [&] { b.RilasciaZona(); });
@@ -354,13 +364,8 @@ void ConfermaZona(benchmark::State& stato, const std::string& file, Veduta vedut
 void ProgettoAutomatico(benchmark::State& stato, const std::string& file, Veduta veduta) {
     BancoFinestra b;
     if (!b.Apri(stato, file, veduta)) return;
-    bool prima = true;
-    Misura(stato, b,
-           [&] {
-               if (!prima) b.Comando(b.Ids().IdAnnulla);
-               prima = false;
-           },
-           [&] { b.finestra->Comandi()->Esegui(b.Ids().IdProgetto); });
+    AnnullaGiroPrecedente annulla{b};
+    Misura(stato, b, annulla, [&] { b.finestra->Comandi()->Esegui(b.Ids().IdProgetto); });
 }
 
 void AnnullaRipeti(benchmark::State& stato, const std::string& file, Veduta veduta) {
