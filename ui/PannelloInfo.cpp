@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QScrollBar>
 
-PannelloInfo::PannelloInfo(QWidget* parent) : QTextEdit(parent) {
+PannelloInfo::PannelloInfo(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
 }
 

@@ -2,7 +2,7 @@
 
 #include "ui/ParagrafiRtf.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <optional>
 #include <string>
@@ -13,7 +13,13 @@ struct Sessione;
 // The information panel ("RichTextBox1" of the side column): a read-only box
 // that shows one rich-text document at a time. The window places it in the
 // side column and calls InfoArm / InfoNodo / RichiestaNodo below.
-class PannelloInfo : public QTextEdit {
+// A plain-text box lays out only the lines in view, where a rich-text box
+// lays out every changed line at once: a new zone renumbers the positions
+// after it, so every later line of the summary changes on each change and
+// each undo. Its layout draws the runs' fonts, sizes and colours but no
+// paragraph alignment, tab stop or table, so the panel's texts use none of
+// them (the default tab stops serve).
+class PannelloInfo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit PannelloInfo(QWidget* parent = nullptr);

@@ -5,8 +5,12 @@
 #include <QApplication>
 #include <QLocale>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -97,3 +101,54 @@ TEST_F(Pannello, ThePromptOfTheNodeInformationMode) {
     RichiestaNodo(pannello);
     EXPECT_EQ(pannello.toPlainText(), "Clicca sui nodi per ottenere le informazioni di progetto\n");
 }
+
+namespace {
+
+// The panel's box draws no paragraph alignment, tab stop or table: every
+// text the panel shows must do without them.
+struct TestoDelPannello {
+    const char* nome;
+    void (*mostra)(const Sessione&, PannelloInfo&);
+};
+
+void PrintTo(const TestoDelPannello& t, std::ostream* os) { *os << t.nome; }
+
+Sessione SessioneConPosizioni(int magliaUnica) {
+    Sessione s = SessioneNodo();
+    s.parete.MagliaUnica = magliaUnica;
+    for (int i = 0; i < 4; ++i) {
+        PosizioneArm pos;
+        pos.Tipo = i % 2 == 0 ? IntegrativaPiu : IntegrativaMeno;
+        pos.Diametro = 12;
+        pos.Passo = 20.0f;
+        s.parete.Posizioni.resize(++s.parete.UltPosizione + 1);
+        s.parete.Posizioni[s.parete.UltPosizione] = pos;
+    }
+    return s;
+}
+
+class TestiDelPannello : public Pannello, public ::testing::WithParamInterface<TestoDelPannello> {};
+
+}  // namespace
+
+TEST_P(TestiDelPannello, UseNoParagraphAlignmentTabStopOrTable) {
+    for (const int magliaUnica : {0, 1}) {
+        PannelloInfo pannello;
+        GetParam().mostra(SessioneConPosizioni(magliaUnica), pannello);
+        const QTextDocument& documento = *pannello.document();
+        ASSERT_FALSE(documento.isEmpty());
+        EXPECT_TRUE(documento.rootFrame()->childFrames().isEmpty());
+        for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
+            EXPECT_FALSE(b.blockFormat().hasProperty(QTextFormat::BlockAlignment)) << b.text().toStdString();
+            EXPECT_TRUE(b.blockFormat().tabPositions().isEmpty()) << b.text().toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Testi, TestiDelPannello,
+    ::testing::Values(
+        TestoDelPannello{.nome = "InfoArm", .mostra = [](const Sessione& s, PannelloInfo& p) { InfoArm(s, p); }},
+        TestoDelPannello{.nome = "InfoNodo", .mostra = [](const Sessione& s, PannelloInfo& p) { InfoNodo(s, p, 0); }},
+        TestoDelPannello{.nome = "RichiestaNodo", .mostra = [](const Sessione&, PannelloInfo& p) { RichiestaNodo(p); }}),
+    [](const ::testing::TestParamInfo<TestoDelPannello>& info) { return std::string(info.param.nome); });
