@@ -72,6 +72,12 @@ std::string Utf8ACp1252(const std::string& testo) {
     return uscita;
 }
 
+bool SoloAscii(std::string_view testo) {
+    for (const char c : testo)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 bool LeggiRiga(std::istream& ingresso, std::string& riga) {
     if (!std::getline(ingresso, riga)) return false;
     if (!riga.empty() && riga.back() == '\r') riga.pop_back();
