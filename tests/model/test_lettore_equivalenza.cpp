@@ -108,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLettura{.nome = "RigaVuotaInfine", .contenuto = "1\n\n", .letture = "ilcl"},
         CasoLettura{.nome = "Cp1252InUnaRigaSola", .contenuto = "5\r\n\xD8 12, \x80 \x81\r\n6\r\n",
                     .letture = "ittti"},
+        CasoLettura{.nome = "SoloIlPrimoByteAlto", .contenuto = "\x80\n", .letture = "l"},
         CasoLettura{.nome = "Cp1252NelNumero", .contenuto = "1\n2\n12\xB0\n", .letture = "iir"},
         CasoLettura{.nome = "Cp1252NellaRigaIntera", .contenuto = "\x93quota\x94 \xE0\n9\n",
                     .letture = "li"},
