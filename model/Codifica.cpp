@@ -72,10 +72,12 @@ std::string Utf8ACp1252(const std::string& testo) {
     return uscita;
 }
 
+// No early exit: a plain OR over every byte runs several bytes a step, and
+// the texts asked about are ASCII nearly always.
 bool SoloAscii(std::string_view testo) {
-    for (const char c : testo)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
+    unsigned char tutti = 0;
+    for (const char c : testo) tutti |= static_cast<unsigned char>(c);
+    return tutti < 0x80;
 }
 
 bool LeggiRiga(std::istream& ingresso, std::string& riga) {
