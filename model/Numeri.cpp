@@ -6,7 +6,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -99,6 +103,41 @@ void AggiungiParteIntera(std::string& testo, const Decimale& d) {
     for (int i = 0; i < d.Punto; ++i) testo.push_back(CifraAlPosto(d, i));
 }
 
+// FormatoDec rounds the shortest text of x, which lies within half a unit of
+// x's last binary place from x (|x| 2^-24 at most, far less for subnormals).
+// Where x's own value, scaled by 10^n, lies farther than that and than the
+// error of the product from every half of a unit, both round to the same
+// integer k: the text is k's digits, without the shortest text. Elsewhere
+// (ties, values close to one, huge values, many decimals) no value.
+std::optional<std::string> FormatoDecDiretto(float x, int n) {
+    constexpr std::array<double, 10> Potenze = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                1e5, 1e6, 1e7, 1e8, 1e9};
+    if (n >= static_cast<int>(Potenze.size())) return std::nullopt;
+    const double modulo = std::fabs(static_cast<double>(x) * Potenze[n]);
+    if (!(modulo < 0x1p52)) return std::nullopt;  // then modulo + 0.5 is exact
+    const double dalMezzo = std::fabs(modulo - std::floor(modulo) - 0.5);
+    if (!(dalMezzo > modulo * 0x1p-22 + 0x1p-60)) return std::nullopt;
+    const auto k = static_cast<std::uint64_t>(std::floor(modulo + 0.5));
+
+    std::array<char, 24> cifre{};
+    const char* fine = std::to_chars(cifre.data(), cifre.data() + cifre.size(), k).ptr;
+    const int quante = static_cast<int>(fine - cifre.data());
+    // A value that rounds to zero loses its sign, as in the exact path.
+    std::string testo = x < 0.0f && k != 0 ? "-" : "";
+    if (quante <= n) {
+        testo += "0.";
+        testo.append(n - quante, '0');
+        testo.append(cifre.data(), quante);
+    } else {
+        testo.append(cifre.data(), quante - n);
+        if (n > 0) {
+            testo.push_back('.');
+            testo.append(fine - n, n);
+        }
+    }
+    return testo;
+}
+
 // Text of a non-finite value; formatting has nothing to round there.
 std::string TestoNonFinito(float x) {
     std::array<char, 16> testo{};
@@ -157,6 +196,7 @@ float ArrotondaMezzo(float x) { return AlMezzo(x, {0.0f, 0.0f, 0.5f, 0.5f, 1.0f}
 std::string FormatoDec(float x, int n) {
     if (!std::isfinite(x)) return TestoNonFinito(x);
     if (n < 0) n = 0;
+    if (std::optional<std::string> diretto = FormatoDecDiretto(x, n)) return std::move(*diretto);
     Decimale d = DecimaleDi(x);
     ArrotondaCifre(d, n, Pareggio::LontanoDaZero);
     // A value that rounds to zero loses its sign: "-0.00" would only puzzle.
