@@ -285,7 +285,8 @@ std::string TestoArmature(const Parete& parete) {
     for (int i = 0; i < parete.NumQuoteLivello; ++i) {
         const QuotaLivello& q = parete.QuoteLivello[i];
         const std::size_t inizio = testo.size();
-        for (float valore : {q.X, q.Y, q.Valore}) AggiungiInZona(testo, inizio, FormatoDec(valore, 3));
+        for (float valore : {q.X, q.Y, q.Valore})
+            AggiungiInZona(testo, inizio, FormatoDec(valore, 3));
         AggiungiInZona(testo, inizio, InteroFile(q.Vista));
         AggiungiRiga(testo, {});
     }

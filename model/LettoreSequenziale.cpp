@@ -57,7 +57,8 @@ std::optional<LettoreSequenziale> LettoreSequenziale::Apri(const std::string& pe
     file.read(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
     contenuto.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad()) return std::nullopt;
-    if (file) contenuto.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file)
+        contenuto.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (file.bad()) return std::nullopt;
     return LettoreSequenziale(std::move(contenuto));
 }
@@ -166,7 +167,8 @@ double LettoreSequenziale::Intero(double minimo, double massimo) {
     }
     valore = std::nearbyint(valore);
     if (valore < minimo || valore > massimo) {
-        SegnalaErroreRiga("il valore " + std::string(token) + " è fuori dall'intervallo ammesso.");
+        SegnalaErroreRiga("il valore " + std::string(token) +
+                          " è fuori dall'intervallo ammesso.");
         return 0.0;
     }
     DopoElemento();
@@ -207,7 +209,8 @@ std::string LettoreSequenziale::LeggiCommento() {
 std::string LettoreSequenziale::LeggiRiga() {
     if (errore_) return {};
     const int totale = static_cast<int>(righe_.size());
-    if (riga_ < totale && colonna_ > 0 && colonna_ >= static_cast<int>(righe_[riga_].Lunghezza)) {
+    if (riga_ < totale && colonna_ > 0 &&
+        colonna_ >= static_cast<int>(righe_[riga_].Lunghezza)) {
         ++riga_;
         colonna_ = 0;
     }
