@@ -104,11 +104,12 @@ void AggiungiParteIntera(std::string& testo, const Decimale& d) {
 }
 
 // FormatoDec rounds the shortest text of x, which lies within half a unit of
-// x's last binary place from x (|x| 2^-24 at most, far less for subnormals).
-// Where x's own value, scaled by 10^n, lies farther than that and than the
-// error of the product from every half of a unit, both round to the same
-// integer k: the text is k's digits, without the shortest text. Elsewhere
-// (ties, values close to one, huge values, many decimals) no value.
+// x's last binary place from x: |x| 2^-24 at most, 2^-150 for a subnormal.
+// Where x's own value, scaled by 10^n, lies farther than that (2^-22 of it,
+// plus 2^-60 for subnormals) and than the error of the product in double
+// from every half of a unit, both round to the same integer k: the text is
+// k's digits, without the shortest text. Elsewhere (ties, values close to
+// one, huge values, more decimals than the float holds) no value.
 std::optional<std::string> FormatoDecDiretto(float x, int n) {
     constexpr std::array<double, 10> Potenze = {1e0, 1e1, 1e2, 1e3, 1e4,
                                                 1e5, 1e6, 1e7, 1e8, 1e9};
