@@ -72,6 +72,14 @@ std::string Utf8ACp1252(const std::string& testo) {
     return uscita;
 }
 
+// No early exit: a plain OR over every byte runs several bytes a step, and
+// the texts asked about are ASCII nearly always.
+bool SoloAscii(std::string_view testo) {
+    unsigned char tutti = 0;
+    for (const char c : testo) tutti |= static_cast<unsigned char>(c);
+    return tutti < 0x80;
+}
+
 bool LeggiRiga(std::istream& ingresso, std::string& riga) {
     if (!std::getline(ingresso, riga)) return false;
     if (!riga.empty() && riga.back() == '\r') riga.pop_back();

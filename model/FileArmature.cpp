@@ -19,16 +19,17 @@ namespace {
 // Positions with a zone polygon: the rows of PoligoniPos.
 constexpr int UltimaPosizioneAmmessa = MaxPosizioniZona - 1;
 
+// The lines of values go straight into the file's text, zoned in place.
 void RigaReali(std::string& testo, std::initializer_list<float> valori, int decimali) {
-    RigaZone riga;
-    for (float valore : valori) riga << FormatoDec(valore, decimali);
-    AggiungiRiga(testo, riga.Testo());
+    const std::size_t inizio = testo.size();
+    for (float valore : valori) AggiungiInZona(testo, inizio, FormatoDec(valore, decimali));
+    AggiungiRiga(testo, {});
 }
 
 void RigaInteri(std::string& testo, std::initializer_list<int> valori) {
-    RigaZone riga;
-    for (int valore : valori) riga << InteroFile(valore);
-    AggiungiRiga(testo, riga.Testo());
+    const std::size_t inizio = testo.size();
+    for (int valore : valori) AggiungiInZona(testo, inizio, InteroFile(valore));
+    AggiungiRiga(testo, {});
 }
 
 void ScriviPosizione(std::string& testo, const PosizioneArm& p, const std::vector<Punto>& zona) {
@@ -40,10 +41,12 @@ void ScriviPosizione(std::string& testo, const PosizioneArm& p, const std::vecto
     RigaReali(testo, {p.EstDir[0].X, p.EstDir[0].Y, p.EstDir[1].X, p.EstDir[1].Y}, 3);
     RigaReali(testo, {p.EstDir[2].X, p.EstDir[2].Y, p.EstDir[3].X, p.EstDir[3].Y}, 3);
     RigaInteri(testo, {p.Diametro, p.DiamCorrenti, p.Direzione});
-    RigaZone riga;
-    riga << InteroFile(p.Tipo) << InteroFile(p.NumBracci) << FormatoDec(p.Larghezza, 1)
-         << InteroFile(p.UltVerticeZona);
-    AggiungiRiga(testo, riga.Testo());
+    const std::size_t inizio = testo.size();
+    AggiungiInZona(testo, inizio, InteroFile(p.Tipo));
+    AggiungiInZona(testo, inizio, InteroFile(p.NumBracci));
+    AggiungiInZona(testo, inizio, FormatoDec(p.Larghezza, 1));
+    AggiungiInZona(testo, inizio, InteroFile(p.UltVerticeZona));
+    AggiungiRiga(testo, {});
     for (int j = 0; j <= p.UltVerticeZona; ++j) RigaReali(testo, {zona[j].X, zona[j].Y}, 3);
 }
 
@@ -281,13 +284,15 @@ std::string TestoArmature(const Parete& parete) {
     RigaInteri(testo, {parete.NumQuoteLivello});
     for (int i = 0; i < parete.NumQuoteLivello; ++i) {
         const QuotaLivello& q = parete.QuoteLivello[i];
-        RigaZone riga;
-        riga << FormatoDec(q.X, 3) << FormatoDec(q.Y, 3) << FormatoDec(q.Valore, 3)
-             << InteroFile(q.Vista);
-        AggiungiRiga(testo, riga.Testo());
+        const std::size_t inizio = testo.size();
+        for (float valore : {q.X, q.Y, q.Valore})
+            AggiungiInZona(testo, inizio, FormatoDec(valore, 3));
+        AggiungiInZona(testo, inizio, InteroFile(q.Vista));
+        AggiungiRiga(testo, {});
     }
 
     ScriviSolai(testo, parete);
+    if (SoloAscii(testo)) return testo;  // the same bytes in both encodings
     return Utf8ACp1252(testo);
 }
 

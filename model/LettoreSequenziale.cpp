@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <system_error>
 
 namespace {
@@ -17,7 +16,7 @@ bool Spazio(char c) { return c == ' ' || c == '\t'; }
 
 // Parses the whole token as T; false when any of it is not part of the number.
 template <typename T>
-bool Converti(const std::string& token, T& valore) {
+bool Converti(std::string_view token, T& valore) {
     const char* inizio = token.data();
     const char* fine = token.data() + token.size();
     if (inizio != fine && *inizio == '+') {
@@ -30,20 +29,42 @@ bool Converti(const std::string& token, T& valore) {
 
 }  // namespace
 
-LettoreSequenziale::LettoreSequenziale(const std::string& contenuto) {
-    std::istringstream ingresso(contenuto);
-    std::string riga;
-    while (::LeggiRiga(ingresso, riga)) righe_.push_back(Cp1252AUtf8(riga));
+// The conversion goes byte by byte and never makes a line end, so the whole
+// file converts at once as its lines would one by one.
+LettoreSequenziale::LettoreSequenziale(std::string contenuto)
+    : testo_(SoloAscii(contenuto) ? std::move(contenuto) : Cp1252AUtf8(contenuto)) {
+    // Lines as std::getline splits them: after every LF, with no empty line
+    // after a final LF; one CR before the LF belongs to the line end.
+    for (std::size_t inizio = 0; inizio < testo_.size();) {
+        const std::size_t accapo = testo_.find('\n', inizio);
+        const std::size_t fine = accapo == std::string::npos ? testo_.size() : accapo;
+        std::size_t lunghezza = fine - inizio;
+        if (lunghezza > 0 && testo_[fine - 1] == '\r') --lunghezza;
+        righe_.push_back({inizio, lunghezza});
+        inizio = fine + 1;
+    }
 }
 
 std::optional<LettoreSequenziale> LettoreSequenziale::Apri(const std::string& percorso) {
     std::error_code errore;
     if (!std::filesystem::is_regular_file(percorso, errore)) return std::nullopt;
-    std::ifstream file(percorso, std::ios::binary);
+    std::ifstream file(percorso, std::ios::binary | std::ios::ate);
     if (!file) return std::nullopt;
-    std::string contenuto((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // One read of the size the file has now, then whatever it grew by since.
+    const std::streamoff dimensione = file.tellg();
+    file.seekg(0);
+    std::string contenuto(dimensione > 0 ? static_cast<std::size_t>(dimensione) : 0, '\0');
+    file.read(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
+    contenuto.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad()) return std::nullopt;
-    return LettoreSequenziale(contenuto);
+    if (file)
+        contenuto.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) return std::nullopt;
+    return LettoreSequenziale(std::move(contenuto));
+}
+
+std::string_view LettoreSequenziale::TestoRiga(int riga) const {
+    return std::string_view(testo_).substr(righe_[riga].Inizio, righe_[riga].Lunghezza);
 }
 
 int LettoreSequenziale::NumeroRiga() const {
@@ -70,7 +91,7 @@ void LettoreSequenziale::FineInattesa() {
 }
 
 bool LettoreSequenziale::ColonnaVuota(int riga, int colonna) const {
-    const std::string& testo = righe_[riga];
+    const std::string_view testo = TestoRiga(riga);
     for (std::size_t c = colonna; c < testo.size(); ++c)
         if (!Spazio(testo[c])) return false;
     return true;
@@ -89,7 +110,7 @@ bool LettoreSequenziale::InizioElemento() {
     if (errore_) return false;
     const int totale = static_cast<int>(righe_.size());
     while (riga_ < totale) {
-        const std::string& testo = righe_[riga_];
+        const std::string_view testo = TestoRiga(riga_);
         while (colonna_ < static_cast<int>(testo.size()) && Spazio(testo[colonna_])) ++colonna_;
         if (colonna_ < static_cast<int>(testo.size())) return true;
         ++riga_;
@@ -101,30 +122,30 @@ bool LettoreSequenziale::InizioElemento() {
 
 // Blanks after an item and one comma that separates it from the next belong to it.
 void LettoreSequenziale::DopoElemento() {
-    const std::string& testo = righe_[riga_];
+    const std::string_view testo = TestoRiga(riga_);
     while (colonna_ < static_cast<int>(testo.size()) && Spazio(testo[colonna_])) ++colonna_;
     if (colonna_ < static_cast<int>(testo.size()) && testo[colonna_] == ',') ++colonna_;
 }
 
-std::string LettoreSequenziale::ElementoNumerico() {
+std::string_view LettoreSequenziale::ElementoNumerico() {
     if (!InizioElemento()) return {};
-    const std::string& testo = righe_[riga_];
+    const std::string_view testo = TestoRiga(riga_);
     const int inizio = colonna_;
     while (colonna_ < static_cast<int>(testo.size()) && !Spazio(testo[colonna_]) &&
            testo[colonna_] != ',')
         ++colonna_;
-    std::string token = testo.substr(inizio, colonna_ - inizio);
+    const std::string_view token = testo.substr(inizio, colonna_ - inizio);
     if (token.empty()) SegnalaErroreRiga("manca un valore numerico.");
     return token;
 }
 
 template <typename T>
 T LettoreSequenziale::Numero() {
-    const std::string token = ElementoNumerico();
+    const std::string_view token = ElementoNumerico();
     if (errore_) return T{};
     T valore{};
     if (!Converti(token, valore)) {
-        SegnalaErroreRiga("\"" + token + "\" non è un numero valido.");
+        SegnalaErroreRiga("\"" + std::string(token) + "\" non è un numero valido.");
         return T{};
     }
     DopoElemento();
@@ -137,16 +158,17 @@ float LettoreSequenziale::LeggiReale() { return Numero<float>(); }
 
 // Integer fields take a decimal value as a whole number, halves to even.
 double LettoreSequenziale::Intero(double minimo, double massimo) {
-    const std::string token = ElementoNumerico();
+    const std::string_view token = ElementoNumerico();
     if (errore_) return 0.0;
     double valore = 0.0;
     if (!Converti(token, valore)) {
-        SegnalaErroreRiga("\"" + token + "\" non è un numero valido.");
+        SegnalaErroreRiga("\"" + std::string(token) + "\" non è un numero valido.");
         return 0.0;
     }
     valore = std::nearbyint(valore);
     if (valore < minimo || valore > massimo) {
-        SegnalaErroreRiga("il valore " + token + " è fuori dall'intervallo ammesso.");
+        SegnalaErroreRiga("il valore " + std::string(token) +
+                          " è fuori dall'intervallo ammesso.");
         return 0.0;
     }
     DopoElemento();
@@ -161,22 +183,22 @@ std::int32_t LettoreSequenziale::LeggiIntero32() {
 
 std::string LettoreSequenziale::LeggiTesto() {
     if (!InizioElemento()) return {};
-    const std::string& testo = righe_[riga_];
-    std::string valore;
+    const std::string_view testo = TestoRiga(riga_);
+    std::string_view valore;
     if (testo[colonna_] == '"') {
         const std::size_t chiusura = testo.find('"', colonna_ + 1);
-        const std::size_t fine = chiusura == std::string::npos ? testo.size() : chiusura;
+        const std::size_t fine = chiusura == std::string_view::npos ? testo.size() : chiusura;
         valore = testo.substr(colonna_ + 1, fine - colonna_ - 1);
-        colonna_ = static_cast<int>(chiusura == std::string::npos ? fine : fine + 1);
+        colonna_ = static_cast<int>(chiusura == std::string_view::npos ? fine : fine + 1);
     } else {
         std::size_t fine = testo.find(',', colonna_);
-        if (fine == std::string::npos) fine = testo.size();
+        if (fine == std::string_view::npos) fine = testo.size();
         valore = testo.substr(colonna_, fine - colonna_);
-        while (!valore.empty() && Spazio(valore.back())) valore.pop_back();
+        while (!valore.empty() && Spazio(valore.back())) valore.remove_suffix(1);
         colonna_ = static_cast<int>(fine);
     }
     DopoElemento();
-    return valore;
+    return std::string(valore);
 }
 
 std::string LettoreSequenziale::LeggiCommento() {
@@ -187,7 +209,8 @@ std::string LettoreSequenziale::LeggiCommento() {
 std::string LettoreSequenziale::LeggiRiga() {
     if (errore_) return {};
     const int totale = static_cast<int>(righe_.size());
-    if (riga_ < totale && colonna_ > 0 && colonna_ >= static_cast<int>(righe_[riga_].size())) {
+    if (riga_ < totale && colonna_ > 0 &&
+        colonna_ >= static_cast<int>(righe_[riga_].Lunghezza)) {
         ++riga_;
         colonna_ = 0;
     }
@@ -195,7 +218,7 @@ std::string LettoreSequenziale::LeggiRiga() {
         FineInattesa();
         return {};
     }
-    std::string valore = righe_[riga_].substr(colonna_);
+    std::string valore(TestoRiga(riga_).substr(colonna_));
     ++riga_;
     colonna_ = 0;
     return valore;

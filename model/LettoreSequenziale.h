@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a sequential text file item by item, as the program's files are laid
@@ -19,7 +21,7 @@
 class LettoreSequenziale {
 public:
     // contenuto: the bytes of the file as stored on disk.
-    explicit LettoreSequenziale(const std::string& contenuto);
+    explicit LettoreSequenziale(std::string contenuto);
 
     // No value when the file cannot be opened.
     static std::optional<LettoreSequenziale> Apri(const std::string& percorso);
@@ -59,17 +61,27 @@ public:
     void SegnalaErroreRiga(const std::string& dettaglio);
 
 private:
-    std::vector<std::string> righe_;
+    // Where a line lies in testo_, without its line end. Offsets rather than
+    // views: a moved reader may move its text.
+    struct Riga {
+        std::size_t Inizio = 0;
+        std::size_t Lunghezza = 0;
+    };
+
+    std::string testo_;  // the whole file, in UTF-8
+    std::vector<Riga> righe_;
     int riga_ = 0;
     int colonna_ = 0;
     std::optional<std::string> errore_;
 
+    std::string_view TestoRiga(int riga) const;
     bool ColonnaVuota(int riga, int colonna) const;
     // False, with the reader in error, at the end of the file.
     bool InizioElemento();
     void DopoElemento();
-    // Empty, with the reader in error, when no number stands there.
-    std::string ElementoNumerico();
+    // Empty, with the reader in error, when no number stands there; a view
+    // into the current line.
+    std::string_view ElementoNumerico();
     template <typename T>
     T Numero();
     double Intero(double minimo, double massimo);

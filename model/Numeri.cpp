@@ -6,22 +6,29 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace {
 
 // A number as decimal digits: value = 0.Cifre x 10^Punto, sign apart.
 // Formatting rounds these digits, the shortest that read back as the same
 // float, so 2.675 prints as typed and not as its binary 2.67499995...
+// A float's shortest text has at most nine digits, and a rounding that
+// carries a digit in front has dropped one first: the digits fit an array.
 struct Decimale {
     bool Negativo = false;
-    std::string Cifre;  // no leading or trailing zeros; empty for zero
-    int Punto = 0;      // digits before the decimal point
+    std::array<char, 9> Cifre{};  // no leading or trailing zeros
+    int NumCifre = 0;             // 0 for zero
+    int Punto = 0;                // digits before the decimal point
 };
 
 void TogliZeriFinali(Decimale& d) {
-    while (!d.Cifre.empty() && d.Cifre.back() == '0') d.Cifre.pop_back();
-    if (d.Cifre.empty()) d = Decimale{};
+    while (d.NumCifre > 0 && d.Cifre[d.NumCifre - 1] == '0') --d.NumCifre;
+    if (d.NumCifre == 0) d = Decimale{};
 }
 
 Decimale DecimaleDi(float x) {
@@ -38,7 +45,7 @@ Decimale DecimaleDi(float x) {
         ++c;
     }
     for (; c != fine && *c != 'e'; ++c)
-        if (*c != '.') d.Cifre.push_back(*c);
+        if (*c != '.') d.Cifre[d.NumCifre++] = *c;
     int esponente = 0;
     if (c != fine) {
         ++c;
@@ -55,25 +62,30 @@ enum class Pareggio { LontanoDaZero, AlPari };
 // Keeps n decimals; a dropped part of exactly one half goes by `pareggio`.
 void ArrotondaCifre(Decimale& d, int n, Pareggio pareggio) {
     const int tenute = d.Punto + n;
-    if (tenute >= static_cast<int>(d.Cifre.size())) return;
+    if (tenute >= d.NumCifre) return;
     if (tenute < 0) {
         d = Decimale{};
         return;
     }
-    const char primaTolta = d.Cifre[tenute];
-    const bool restoNonNullo = d.Cifre.find_first_not_of('0', tenute + 1) != std::string::npos;
-    const bool ultimaDispari = tenute > 0 && (d.Cifre[tenute - 1] - '0') % 2 == 1;
+    const char* cifre = d.Cifre.data();
+    const char primaTolta = cifre[tenute];
+    const bool restoNonNullo =
+        std::any_of(cifre + tenute + 1, cifre + d.NumCifre, [](char c) { return c != '0'; });
+    const bool ultimaDispari = tenute > 0 && (cifre[tenute - 1] - '0') % 2 == 1;
     bool suPiu = primaTolta > '5' || (primaTolta == '5' && restoNonNullo);
     if (primaTolta == '5' && !restoNonNullo)
         suPiu = pareggio == Pareggio::LontanoDaZero || ultimaDispari;
-    d.Cifre.resize(tenute);
+    d.NumCifre = tenute;
     if (suPiu) {
         int i = tenute - 1;
         for (; i >= 0 && d.Cifre[i] == '9'; --i) d.Cifre[i] = '0';
         if (i >= 0) {
             ++d.Cifre[i];
         } else {
-            d.Cifre.insert(d.Cifre.begin(), '1');
+            std::copy_backward(d.Cifre.begin(), d.Cifre.begin() + d.NumCifre,
+                               d.Cifre.begin() + d.NumCifre + 1);
+            d.Cifre[0] = '1';
+            ++d.NumCifre;
             ++d.Punto;
         }
     }
@@ -83,13 +95,47 @@ void ArrotondaCifre(Decimale& d, int n, Pareggio pareggio) {
 // Digit i of Cifre, with the zeros beyond either end (leading zeros after the
 // point below 0, trailing zeros past the last digit).
 char CifraAlPosto(const Decimale& d, int indice) {
-    return indice >= 0 && indice < static_cast<int>(d.Cifre.size()) ? d.Cifre[indice] : '0';
+    return indice >= 0 && indice < d.NumCifre ? d.Cifre[indice] : '0';
 }
 
-// The digits before the point, empty when there are none.
-std::string ParteIntera(const Decimale& d) {
-    std::string testo;
+// Appends the digits before the point, none when there are none.
+void AggiungiParteIntera(std::string& testo, const Decimale& d) {
     for (int i = 0; i < d.Punto; ++i) testo.push_back(CifraAlPosto(d, i));
+}
+
+// FormatoDec rounds the shortest text of x, which lies within half a unit of
+// x's last binary place from x: |x| 2^-24 at most, 2^-150 for a subnormal.
+// Where x's own value, scaled by 10^n, lies farther than that (2^-22 of it,
+// plus 2^-60 for subnormals) and than the error of the product in double
+// from every half of a unit, both round to the same integer k: the text is
+// k's digits, without the shortest text. Elsewhere (ties, values close to
+// one, huge values, more decimals than the float holds) no value.
+std::optional<std::string> FormatoDecDiretto(float x, int n) {
+    constexpr std::array<double, 10> Potenze = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                1e5, 1e6, 1e7, 1e8, 1e9};
+    if (n >= static_cast<int>(Potenze.size())) return std::nullopt;
+    const double modulo = std::fabs(static_cast<double>(x) * Potenze[n]);
+    if (!(modulo < 0x1p52)) return std::nullopt;  // then modulo + 0.5 is exact
+    const double dalMezzo = std::fabs(modulo - std::floor(modulo) - 0.5);
+    if (!(dalMezzo > modulo * 0x1p-22 + 0x1p-60)) return std::nullopt;
+    const auto k = static_cast<std::uint64_t>(std::floor(modulo + 0.5));
+
+    std::array<char, 24> cifre{};
+    const char* fine = std::to_chars(cifre.data(), cifre.data() + cifre.size(), k).ptr;
+    const int quante = static_cast<int>(fine - cifre.data());
+    // A value that rounds to zero loses its sign, as in the exact path.
+    std::string testo = x < 0.0f && k != 0 ? "-" : "";
+    if (quante <= n) {
+        testo += "0.";
+        testo.append(n - quante, '0');
+        testo.append(cifre.data(), quante);
+    } else {
+        testo.append(cifre.data(), quante - n);
+        if (n > 0) {
+            testo.push_back('.');
+            testo.append(fine - n, n);
+        }
+    }
     return testo;
 }
 
@@ -151,12 +197,15 @@ float ArrotondaMezzo(float x) { return AlMezzo(x, {0.0f, 0.0f, 0.5f, 0.5f, 1.0f}
 std::string FormatoDec(float x, int n) {
     if (!std::isfinite(x)) return TestoNonFinito(x);
     if (n < 0) n = 0;
+    if (std::optional<std::string> diretto = FormatoDecDiretto(x, n)) return std::move(*diretto);
     Decimale d = DecimaleDi(x);
     ArrotondaCifre(d, n, Pareggio::LontanoDaZero);
     // A value that rounds to zero loses its sign: "-0.00" would only puzzle.
     std::string testo = d.Negativo ? "-" : "";
-    const std::string intera = ParteIntera(d);
-    testo += intera.empty() ? "0" : intera;
+    if (d.Punto > 0)
+        AggiungiParteIntera(testo, d);
+    else
+        testo.push_back('0');
     if (n > 0) {
         testo.push_back('.');
         for (int i = 0; i < n; ++i) testo.push_back(CifraAlPosto(d, d.Punto + i));
@@ -180,13 +229,12 @@ std::string ArrotondaStr(float x, int n) {
     if (!std::isfinite(x)) return TestoNonFinito(x);
     Decimale d = DecimaleDi(x);
     ArrotondaCifre(d, n, Pareggio::AlPari);
-    if (d.Cifre.empty()) return "0";
+    if (d.NumCifre == 0) return "0";
     std::string testo = d.Negativo ? "-" : "";
-    testo += ParteIntera(d);
-    const int cifre = static_cast<int>(d.Cifre.size());
-    if (cifre > d.Punto) {
+    AggiungiParteIntera(testo, d);
+    if (d.NumCifre > d.Punto) {
         testo.push_back('.');
-        for (int i = d.Punto; i < cifre; ++i) testo.push_back(CifraAlPosto(d, i));
+        for (int i = d.Punto; i < d.NumCifre; ++i) testo.push_back(CifraAlPosto(d, i));
     }
     return testo;
 }

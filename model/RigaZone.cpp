@@ -4,12 +4,17 @@ namespace {
 constexpr std::size_t LarghezzaZona = 14;
 }
 
-RigaZone& RigaZone::operator<<(std::string_view valore) {
-    if (!testo_.empty()) {
-        const std::size_t zona = testo_.size() / LarghezzaZona + 1;
-        testo_.resize(zona * LarghezzaZona, ' ');
+void AggiungiInZona(std::string& testo, std::size_t inizioRiga, std::string_view valore) {
+    const std::size_t occupato = testo.size() - inizioRiga;
+    if (occupato > 0) {
+        const std::size_t zona = occupato / LarghezzaZona + 1;
+        testo.resize(inizioRiga + zona * LarghezzaZona, ' ');
     }
-    testo_ += valore;
+    testo += valore;
+}
+
+RigaZone& RigaZone::operator<<(std::string_view valore) {
+    AggiungiInZona(testo_, 0, valore);
     return *this;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ public:
 private:
     std::string testo_;
 };
+
+// Appends valore to the line that begins at inizioRiga of testo, as
+// RigaZone does to a line of its own: so a file's text takes its lines
+// without a string for each.
+void AggiungiInZona(std::string& testo, std::size_t inizioRiga, std::string_view valore);
 
 // A 16-bit integer as the files hold it: a blank in the sign position when it
 // is not negative, the digits, one trailing blank (" 7 ", "-1 ").

@@ -4,10 +4,12 @@
 
 #include "Fixture.h"
 #include "PareteDiProva.h"
+#include "ProgettoCasuale.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdint>
 #include <filesystem>
 #include <ostream>
 
@@ -344,5 +346,40 @@ TEST(FileArmature, NumeriConIlPuntoInOgniLocale) {
     EXPECT_TRUE(esito.Riuscito());
     EXPECT_EQ(riletta.Progetto(), p.Progetto());
 }
+
+struct CasoProgettoCasuale {
+    const char* nome;
+    std::uint32_t seme;
+    const char* fixture;  // written from the same design before the writer
+                          // built its lines in place
+};
+
+void PrintTo(const CasoProgettoCasuale& c, std::ostream* os) { *os << c.nome; }
+
+class ProgettoCasualeScritto : public testing::TestWithParam<CasoProgettoCasuale> {};
+
+// Every number kind, Windows-1252 texts and lines of one to four zoned values:
+// the bytes stay those the file always had.
+TEST_P(ProgettoCasualeScritto, StessiByteDiSempre) {
+    const CasoProgettoCasuale& caso = GetParam();
+    const std::string atteso = Contenuto(PercorsoFixture(caso.fixture));
+    const Parete p = PareteConProgettoCasuale(caso.seme);
+    EXPECT_EQ(TestoArmature(p), atteso);
+
+    CartellaTemporanea cartella;
+    const std::string copia = (cartella.Percorso() / "COPIA.ARS").string();
+    ASSERT_TRUE(ScriviArmature(p, copia).Riuscito());
+    EXPECT_EQ(Contenuto(copia), atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ProgettoCasualeScritto,
+    testing::Values(CasoProgettoCasuale{.nome = "Seme1", .seme = 1,
+                                        .fixture = "PROGETTO_CASUALE_1.ARS"},
+                    CasoProgettoCasuale{.nome = "Seme2", .seme = 2,
+                                        .fixture = "PROGETTO_CASUALE_2.ARS"}),
+    [](const testing::TestParamInfo<CasoProgettoCasuale>& info) {
+        return std::string(info.param.nome);
+    });
 
 }  // namespace
