@@ -2,7 +2,8 @@
 // reinforcement zones: the save (missing areas, the "VERIFICA" block of every
 // node, the reinforcement file, both replaced atomically), the reopening of
 // the saved project (wall file, reinforcement file, areas, extents, view fit,
-// quantities) and one undo snapshot of the design.
+// quantities), one undo snapshot of the design and its reading back, as an
+// undo does it.
 
 #include "design/CaricaProgetto.h"
 #include "design/SalvaParete.h"
@@ -94,6 +95,24 @@ void Istantanea(benchmark::State& stato, const std::string& file) {
     SvuotaAnnulla(s.storia);
 }
 
+void RileggiIstantanea(benchmark::State& stato, const std::string& file) {
+    Sessione s;
+    Vista vista;
+    if (!Prepara(stato, s, vista, file)) return;
+    const std::string nome = NomeFileTmp(0, PrefissoIstantanee);
+    if (!SalvaStatoTmp(s, nome).Riuscito()) {
+        stato.SkipWithError("istantanea non scritta");
+        return;
+    }
+    for (auto _ : stato) {
+        if (!CaricaStatoTmp(s, nome).Riuscito() || s.parete.UltPosizione != 199) {
+            stato.SkipWithError("istantanea non letta");
+            return;
+        }
+    }
+    SvuotaAnnulla(s.storia);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,6 +125,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark("RiapriProgetto_200zone/16000", Riapri, file)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("IstantaneaAnnulla_200zone/16000", Istantanea, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("RileggiIstantanea_200zone/16000", RileggiIstantanea, file)
             ->Unit(benchmark::kMillisecond);
         benchmark::RunSpecifiedBenchmarks();
     } catch (const std::exception& e) {
