@@ -70,7 +70,9 @@ TEST(DisEtichettaPos, RichiamoCerchioNumeroETesti) {
             EXPECT_FLOAT_EQ(testi[i].Valori[0], 2 * c.posizioniTesti[i][0]) << c.nome;
             EXPECT_FLOAT_EQ(testi[i].Valori[1], 2 * c.posizioniTesti[i][1]) << c.nome;
         }
-        if (testi.size() > 1) EXPECT_EQ(testi[1].Interi.at(0), c.allineaTesti) << c.nome;
+        if (testi.size() > 1) {
+            EXPECT_EQ(testi[1].Interi.at(0), c.allineaTesti) << c.nome;
+        }
     }
 }
 
