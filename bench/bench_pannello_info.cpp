@@ -1,7 +1,9 @@
 // The information panel of the side column (its size in the window) showing
 // the reinforcement summary of a wall with 200 positions, refreshed after the
 // changes a user makes: one position altered (a zone edited, undone, redone)
-// and one position added and taken away again (a zone confirmed, undone).
+// one position added and taken away again at the end (a zone confirmed,
+// undone), and one added and taken away in the second place, which
+// renumbers the positions after it.
 // Each round is the panel's new text and its paint.
 
 #include "model/Sessione.h"
@@ -79,6 +81,23 @@ void PosizioneAggiuntaETolta(benchmark::State& stato) {
     });
 }
 
+// A zone that takes the second place renumbers every position after it, as
+// a zone confirmed, undone or redone does.
+void PosizioneInseritaETolta(benchmark::State& stato) {
+    Aggiorna(stato, [](Sessione& s, int passo) {
+        Parete& p = s.parete;
+        if (passo % 2 == 0) {
+            PosizioneArm pos = p.Posizioni[0];
+            pos.Diametro = 16;
+            p.Posizioni.insert(p.Posizioni.begin() + 1, pos);
+            ++p.UltPosizione;
+        } else {
+            p.Posizioni.erase(p.Posizioni.begin() + 1);
+            --p.UltPosizione;
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,6 +107,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Pannello_posizione_cambiata/200", PosizioneCambiata)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Pannello_posizione_aggiunta_e_tolta/200", PosizioneAggiuntaETolta)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Pannello_posizione_inserita_e_tolta/200", PosizioneInseritaETolta)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -52,6 +52,19 @@ std::vector<std::string> Inserita(std::vector<std::string> righe, int i, const s
     return righe;
 }
 
+// The summary's lines for the zones with these ids, numbered from 1 as the list shows
+// them: a zone added or taken away renumbers every line after it.
+std::vector<std::string> Numerate(const std::vector<int>& ids) {
+    std::vector<std::string> righe;
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        righe.push_back(" Pos." + std::to_string(i + 1) + " dir " + std::to_string(ids[i] % 2 + 1) +
+                        ":\\tab 1\\'d8" + std::to_string(10 + 2 * (ids[i] % 4)) + "/20  (Af=5.65)");
+    return righe;
+}
+
+const std::vector<int> Zone = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+const std::vector<int> ZoneConUnaInPiu = {11, 12, 13, 99, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+
 const std::string Tabella = RtfInizio() + " Computo\\par " + RtfRiga() + RtfCella(1500) + RtfCella(3000) +
                             "A\\cell B\\cell \\row \\pard dopo\\par " + Righe(3)[0] + RtfFine();
 
@@ -171,6 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRighe{.nome = "UltimoParagrafoTolto",
                   .prima = Testo(Righe(20)),
                   .dopo = Testo(Righe(20)).substr(0, Testo(Righe(20)).size() - RtfFine().size()) + "}",
+                  .parziale = true},
+        CasoRighe{.nome = "PosizioniRinumerateDopoUnaNuova",
+                  .prima = Testo(Numerate(Zone)),
+                  .dopo = Testo(Numerate(ZoneConUnaInPiu)),
+                  .parziale = true},
+        CasoRighe{.nome = "PosizioniRinumerateDopoUnaTolta",
+                  .prima = Testo(Numerate(ZoneConUnaInPiu)),
+                  .dopo = Testo(Numerate(Zone)),
                   .parziale = true},
         CasoRighe{.nome = "TabellaPrima", .prima = Tabella, .dopo = Testo(Righe(20)), .parziale = false},
         CasoRighe{.nome = "TabellaDopo", .prima = Testo(Righe(20)), .dopo = Tabella, .parziale = false},
