@@ -229,8 +229,9 @@ TEST(MacchinaTela, NuovaZona) {
         EXPECT_EQ(b.s().parete.UltPosizione + 1, c.posizioni) << c.nome;
         EXPECT_EQ(b.PassiAnnulla(), c.passi) << c.nome;
         EXPECT_EQ(b.s().stato.Modo, c.modo) << c.nome;
-        if (c.posizioni == 2)
+        if (c.posizioni == 2) {
             EXPECT_NE(b.s().parete.Posizioni[0].Tipo, b.s().parete.Posizioni[1].Tipo) << c.nome;
+        }
     }
 }
 

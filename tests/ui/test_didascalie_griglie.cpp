@@ -49,9 +49,10 @@ void ControllaGriglia(GrigliaProprieta& g, const std::string& dove) {
             const int spazio = inizioValori - g.visualItemRect(&voce).left();
             EXPECT_LE(LarghezzaNecessaria(g, voce, 0), spazio) << dove << ": " << didascalia;
             EXPECT_EQ(voce.toolTip(0).toStdString(), didascalia) << dove;
-            if (GrigliaProprieta::Tipo(voce) != TipoVoce::Booleano)
+            if (GrigliaProprieta::Tipo(voce) != TipoVoce::Booleano) {
                 EXPECT_LE(LarghezzaNecessaria(g, voce, 1), fineValori - inizioValori)
                     << dove << ": value of " << didascalia;
+            }
         }
     }
     EXPECT_GT(voci, 0) << dove;

@@ -244,7 +244,9 @@ TEST_F(FinestraViste, LaGrigliaDopoAnnullaERipeti) {
         for (const VoceDiffusa& v : VociDiffusa(sessione.parete)) {
             const QTreeWidgetItem* voce = finestra->Griglia().VoceConId(v.Id);
             EXPECT_NE(voce, nullptr) << v.Id;
-            if (voce != nullptr) EXPECT_EQ(GrigliaProprieta::Valore(*voce).toStdString(), v.Valore) << v.Id;
+            if (voce != nullptr) {
+                EXPECT_EQ(GrigliaProprieta::Valore(*voce).toStdString(), v.Valore) << v.Id;
+            }
             valori.push_back(v.Valore);
         }
         return valori;

@@ -113,8 +113,9 @@ TEST_P(PromptAlFont, TheFourLinePromptOfTheZoneEditFitsItsBoxAtTheLeastSizeToo) 
     EXPECT_LE(prompt.heightForWidth(prompt.width()), prompt.height());
     const int progetto = (MisureColonna::AltezzaPrompt + finestra->TwipPerPixel() / 2) /
                          finestra->TwipPerPixel();
-    if (prompt.heightForWidth(prompt.width()) <= progetto)
+    if (prompt.heightForWidth(prompt.width()) <= progetto) {
         EXPECT_EQ(prompt.height(), progetto) << "the design height while the text fits it";
+    }
     EXPECT_GE(finestra->Griglia().height(), conPromptLungo);
 }
 
