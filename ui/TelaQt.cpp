@@ -377,7 +377,11 @@ void TelaQt::paintEvent(QPaintEvent* evento) {
     QPainter pittore(this);
     const QRect zona = evento->rect();
     pittore.drawImage(zona, immagine_, zona);
-    pittore.drawImage(zona, transitorio_, zona);
+    // The overlay is clear outside what it was drawn on since its last clear;
+    // blending the rest of it would change nothing.
+    const QRect sopra = zona & segnato_;
+    if (sopra.isEmpty()) return;
+    pittore.drawImage(sopra, transitorio_, sopra);
 }
 
 void TelaQt::resizeEvent(QResizeEvent* evento) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,14 +50,14 @@ bool OverlayVuoto(TelaQt& tela) {
     return true;
 }
 
-// A clear blanks only where the overlay was drawn: every kind of stroke,
-// thick pens and strokes running off the canvas must leave nothing behind.
-TEST_F(Tela, ClearingTheOverlayLeavesNoPixelOfAnyStroke) {
-    struct Tratto {
-        const char* Nome;
-        std::function<void(TelaQt&)> Disegna;
-    };
-    const Tratto tratti[] = {
+struct Tratto {
+    const char* Nome;
+    std::function<void(TelaQt&)> Disegna;
+};
+
+// One stroke of every kind, thick pens and strokes running off the canvas.
+const std::vector<Tratto>& Tratti() {
+    static const std::vector<Tratto> tratti = {
         {.Nome = "linea spessa", .Disegna = [](TelaQt& t) {
              t.ImpostaSpessoreTratto(3);
              t.Linea(StratoTela::Transitorio, 5, 5, 60, 90, Giallo);
@@ -72,11 +73,40 @@ TEST_F(Tela, ClearingTheOverlayLeavesNoPixelOfAnyStroke) {
          }},
         {.Nome = "testo", .Disegna = [](TelaQt& t) { t.Testo(StratoTela::Transitorio, 20, 20, 12, 0, 30, "Pos. 1"); }},
     };
-    for (const Tratto& t : tratti) {
+    return tratti;
+}
+
+// A clear blanks only where the overlay was drawn: every kind of stroke,
+// thick pens and strokes running off the canvas must leave nothing behind.
+TEST_F(Tela, ClearingTheOverlayLeavesNoPixelOfAnyStroke) {
+    for (const Tratto& t : Tratti()) {
         t.Disegna(tela);
         EXPECT_FALSE(OverlayVuoto(tela)) << t.Nome;
         tela.Cancella(StratoTela::Transitorio);
         EXPECT_TRUE(OverlayVuoto(tela)) << t.Nome;
+        tela.ImpostaSpessoreTratto(1);
+        tela.ImpostaStileTratto(StileTratto::Continuo);
+    }
+}
+
+QImage Schermo(TelaQt& tela) { return tela.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The widget copies the image and blends only the part of the overlay drawn
+// since its last clear: what it shows must still be the image with the whole
+// overlay on top, for every kind of stroke, and the bare image once cleared.
+TEST_F(Tela, TheWidgetShowsTheImageWithTheOverlayOnTop) {
+    // Soft edges and a text on the image, so that a blend gone wrong shows.
+    tela.Poligono(StratoTela::Immagine, {{10, 10}, {190, 30}, {60, 95}}, Giallo);
+    tela.ImpostaColorePrimoPiano(0xFFFFFF);
+    tela.Testo(StratoTela::Immagine, 120, 60, 14, 0, 15, "Pos. 2");
+    tela.Scorri(3, -2);
+    const QImage immagine = tela.Immagine().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(Schermo(tela), immagine);
+    for (const Tratto& t : Tratti()) {
+        t.Disegna(tela);
+        EXPECT_EQ(Schermo(tela), tela.Composizione().convertToFormat(QImage::Format_RGB32)) << t.Nome;
+        tela.Cancella(StratoTela::Transitorio);
+        EXPECT_EQ(Schermo(tela), immagine) << t.Nome;
         tela.ImpostaSpessoreTratto(1);
         tela.ImpostaStileTratto(StileTratto::Continuo);
     }
