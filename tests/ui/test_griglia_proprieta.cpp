@@ -4,6 +4,7 @@
 #include "ui/PannelloDiffusa.h"
 #include "FinestraRegistrata.h"
 #include "PareteDiProva.h"
+#include "ProvaQt.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,13 +25,7 @@ namespace {
 
 class Griglia : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char nome[] = "test";
-        static char* argv[] = {nome, nullptr};
-        // Never destroyed: widgets of the platform may outlive the tests.
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
 };
 
 Sessione SessioneDiProva(int magliaUnica = 0) {

@@ -6,6 +6,7 @@
 #include "ui/LettoreRtf.h"
 
 #include "FinestraRegistrata.h"
+#include "ProvaQt.h"
 #include "SessionePosizioni.h"
 
 #include <QApplication>
@@ -81,13 +82,7 @@ QString Testo(const std::string& rtf) {
 
 class LettoreRtf : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char nome[] = "test";
-        static char* argv[] = {nome, nullptr};
-        // Never destroyed: widgets of the platform may outlive the tests.
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "model/Sessione.h"
 #include "ui/PannelloInfo.h"
 
+#include "ProvaQt.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QScrollBar>
@@ -17,13 +19,7 @@ namespace {
 
 class Pannello : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char nome[] = "test";
-        static char* argv[] = {nome, nullptr};
-        // Never destroyed: widgets of the platform may outlive the tests.
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 };
 

@@ -2,6 +2,8 @@
 #include "ui/LettoreRtf.h"
 #include "ui/PannelloInfo.h"
 
+#include "ProvaQt.h"
+
 #include <QApplication>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -79,13 +81,7 @@ void PrintTo(const CasoRighe& c, std::ostream* os) { *os << c.nome; }
 
 class PannelloRighe : public ::testing::TestWithParam<CasoRighe> {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char nome[] = "test";
-        static char* argv[] = {nome, nullptr};
-        // Never destroyed: widgets of the platform may outlive the tests.
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ui/SelettoriVista.h"
 #include "ui/SelezioneVistaQt.h"
 #include "FinestraRegistrata.h"
+#include "ProvaQt.h"
 #include "RiquadroRegistrato.h"
 #include "TelaRegistrata.h"
 
@@ -63,12 +64,7 @@ struct Banco {
 
 class SelezioneVistaQtTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char nome[] = "test";
-        static char* argv[] = {nome, nullptr};
-        if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ApplicazioneDiProva(); }
 };
 
 }  // namespace
