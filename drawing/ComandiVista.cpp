@@ -1,5 +1,7 @@
 #include "drawing/ComandiVista.h"
 
+#include "model/LimitiValori.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,6 +43,41 @@ void CentraFinestra(Vista& v, const Rettangolo& Estensione) {
 
 namespace {
 
+// The widest window is this many times the larger side of the extents.
+constexpr float MultiploEstensione = 100.0f;
+// Extents not yet computed (no wall) count as this large, cm.
+constexpr float LatoMinimoEstensione = 100.0f;
+// A widening below this is only the rounding left by the step that reached
+// the widest window: further steps change nothing, as at the narrowest.
+constexpr float CrescitaMinima = 1e-4f;
+
+}  // namespace
+
+float CampataMassimaZoom(const Rettangolo& Estensione) {
+    // fmax and fmin pass over a NaN side.
+    const float lato = std::fmax(std::fmax(Estensione.Xmax - Estensione.Xmin,
+                                           Estensione.Ymax - Estensione.Ymin),
+                                 LatoMinimoEstensione);
+    return std::fmin(MultiploEstensione * lato, 2.0f * CoordinataMassima);
+}
+
+float CrescitaAmmessa(const Vista& v, float crescita, const Rettangolo& Estensione) {
+    const float campata = std::fmax(v.FinXmax - v.FinXmin, v.FinYmax - v.FinYmin);
+    const float margine = CampataMassimaZoom(Estensione) / campata - 1.0f;
+    if (!(margine >= CrescitaMinima)) return 0.0f;
+    return std::fmin(crescita, margine);
+}
+
+void ScalaFinestra(Vista& v, float crescita, float fx, float fy) {
+    const float dx = crescita * (v.FinXmax - v.FinXmin);
+    v.FinXmin -= dx * fx;
+    v.FinXmax += dx * (1.0f - fx);
+    const float dy = crescita * (v.FinYmax - v.FinYmin);
+    v.FinYmin -= dy * fy;
+    v.FinYmax += dy * (1.0f - fy);
+    v.Scala = CalcolaScala(v, v.FinXmin, v.FinYmin, v.FinXmax, v.FinYmax);
+}
+
 void SalvaVistaPrecedente(Vista& v) {
     v.FinPrecXmin = v.FinXmin;
     v.FinPrecYmin = v.FinYmin;
@@ -48,33 +85,21 @@ void SalvaVistaPrecedente(Vista& v) {
     v.FinPrecYmax = v.FinYmax;
 }
 
-// Moves each edge of the window by passo times its span (outwards when positive).
-void AllargaFinestra(Vista& v, float passo) {
-    const float dx = passo * (v.FinXmax - v.FinXmin);
-    v.FinXmin -= dx;
-    v.FinXmax += dx;
-    const float dy = passo * (v.FinYmax - v.FinYmin);
-    v.FinYmin -= dy;
-    v.FinYmax += dy;
-    v.Scala = CalcolaScala(v, v.FinXmin, v.FinYmin, v.FinXmax, v.FinYmax);
-}
-
-}  // namespace
-
 void VistaTotale(Vista& v, const Rettangolo& Estensione) {
     SalvaVistaPrecedente(v);
     AdattaFinestra(v, Estensione);
 }
 
-void ZoomAllontana(Vista& v) {
+void ZoomAllontana(Vista& v, const Rettangolo& Estensione) {
     SalvaVistaPrecedente(v);
-    AllargaFinestra(v, 0.05f);
+    const float crescita = CrescitaAmmessa(v, PassoZoom, Estensione);
+    if (crescita > 0.0f) ScalaFinestra(v, crescita, 0.5f, 0.5f);
 }
 
 void ZoomAvvicina(Vista& v) {
     SalvaVistaPrecedente(v);
     // Below this span the window would soon collapse to nothing.
-    if (v.FinXmax - v.FinXmin > 0.3f) AllargaFinestra(v, -0.05f);
+    if (v.FinXmax - v.FinXmin > 0.3f) ScalaFinestra(v, -PassoZoom, 0.5f, 0.5f);
 }
 
 void VistaPrecedente(Vista& v) {

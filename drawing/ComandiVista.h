@@ -11,11 +11,33 @@ void AdattaFinestra(Vista& v, const Rettangolo& Estensione);
 // Centres the extents on the canvas along the axis that has room to spare.
 void CentraFinestra(Vista& v, const Rettangolo& Estensione);
 
-// The view commands; none of them redraws.
-void VistaTotale(Vista& v, const Rettangolo& Estensione);  // "Vista totale"
-void ZoomAllontana(Vista& v);                              // "Allontana"
-void ZoomAvvicina(Vista& v);                               // "Avvicina"
-void VistaPrecedente(Vista& v);                            // "Vista precedente"
+// One zoom step widens or narrows each span of the window by this fraction.
+inline constexpr float PassoZoom = 0.1f;
+
+// The widest a zoom out takes the window, cm on either axis: a fixed multiple
+// of the extents of the view, and never wider than the whole range of
+// coordinates on both sides of the wall's origin. Past it the window's
+// coordinates would in the end overflow and the view could not come back.
+[[nodiscard]] float CampataMassimaZoom(const Rettangolo& Estensione);
+// How much of a widening by crescita (PassoZoom: each span 10 % wider) the
+// window may take: all of it, less on the last step to the widest window,
+// 0 once there.
+[[nodiscard]] float CrescitaAmmessa(const Vista& v, float crescita, const Rettangolo& Estensione);
+// Changes each span of the window by crescita times itself (a narrowing when
+// negative), the fractions fx and fy of the change at the left and bottom
+// edges, so that the point at that relative place stays where it is; then the
+// scale of the new window.
+void ScalaFinestra(Vista& v, float crescita, float fx, float fy);
+// The current window becomes the previous one ("Vista precedente").
+void SalvaVistaPrecedente(Vista& v);
+
+// The view commands; none of them redraws. "Allontana" stops at the widest
+// window of the extents, "Avvicina" at an x span of 0.3 cm; both keep the
+// window's centre.
+void VistaTotale(Vista& v, const Rettangolo& Estensione);    // "Vista totale"
+void ZoomAllontana(Vista& v, const Rettangolo& Estensione);  // "Allontana"
+void ZoomAvvicina(Vista& v);                                 // "Avvicina"
+void VistaPrecedente(Vista& v);                              // "Vista precedente"
 
 // "Zoom" and "Trascina" only arm an input mode; the canvas mouse handlers finish them.
 void AvviaZoomFinestra(Vista& v, int& Modo, int& ModoPrec);

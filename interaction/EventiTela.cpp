@@ -113,25 +113,16 @@ void MacchinaTela::MouseWheel(int delta) {
     const float w = v.FinXmax - v.FinXmin, h = v.FinYmax - v.FinYmin;
     // A window of nothing (no wall) gives no place for the cursor in it.
     if (!(w > 0.0f) || !(h > 0.0f)) return;
-    v.FinPrecXmin = v.FinXmin;
-    v.FinPrecYmin = v.FinYmin;
-    v.FinPrecXmax = v.FinXmax;
-    v.FinPrecYmax = v.FinYmax;
-    const float dx = 0.1f * w, dy = 0.1f * h;
-    const float fx = (st.XMouse - v.FinXmin) / w, fy = (st.YMouse - v.FinYmin) / h;
+    SalvaVistaPrecedente(v);
+    float crescita = -PassoZoom;
     if (delta < 0) {
-        v.FinXmin -= dx * fx;
-        v.FinXmax += dx * (1.0f - fx);
-        v.FinYmin -= dy * fy;
-        v.FinYmax += dy * (1.0f - fy);
-    } else {
-        if (w <= SpanMinimoZoom) return;
-        v.FinXmin += dx * fx;
-        v.FinXmax -= dx * (1.0f - fx);
-        v.FinYmin += dy * fy;
-        v.FinYmax -= dy * (1.0f - fy);
+        crescita = CrescitaAmmessa(v, PassoZoom, c_.sessione.parete.Estensione);
+        if (crescita == 0.0f) return;
+    } else if (w <= SpanMinimoZoom) {
+        return;
     }
-    v.Scala = CalcolaScala(v, v.FinXmin, v.FinYmin, v.FinXmax, v.FinYmax);
+    // The model point under the cursor keeps its relative place in the window.
+    ScalaFinestra(v, crescita, (st.XMouse - v.FinXmin) / w, (st.YMouse - v.FinYmin) / h);
     AggiornaManiglie();
     c_.porta.Ridisegna();
 }

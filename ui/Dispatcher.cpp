@@ -143,7 +143,7 @@ bool ComandiPropri(int id, ContestoComandi& c) {
         s.stato.InfoNodiAttivo = 0;
         AvviaZoomFinestra(c.vista, s.stato.Modo, s.stato.ModoPrec);
     } else if (id == ids.IdAllontana) {
-        ZoomAllontana(c.vista);
+        ZoomAllontana(c.vista, s.parete.Estensione);
         c.azioni.Ridisegna();
     } else if (id == ids.IdAvvicina) {
         ZoomAvvicina(c.vista);

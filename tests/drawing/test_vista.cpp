@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 Vista TelaDi(float larghezza, float altezza) {
@@ -74,7 +76,7 @@ TEST(Vista, AvvicinaEAllontanaNonSiAnnullano) {
     const float campata = v.FinXmax - v.FinXmin;
     for (int i = 0; i < 3; ++i) ZoomAvvicina(v);
     EXPECT_NEAR(v.FinXmax - v.FinXmin, campata * 0.729f, 0.01f);
-    for (int i = 0; i < 3; ++i) ZoomAllontana(v);
+    for (int i = 0; i < 3; ++i) ZoomAllontana(v, Est(0, 0, 800, 600));
     EXPECT_NEAR(v.FinXmax - v.FinXmin, campata * 0.970299f, 0.01f);
     EXPECT_NEAR(v.Scala, 800.0f / (campata * 0.970299f), 0.001f);
 }
@@ -90,6 +92,63 @@ TEST(Vista, AvvicinaRifiutatoSottoTreMillimetri) {
     EXPECT_FLOAT_EQ(v.FinXmax, 0.3f);
     EXPECT_FLOAT_EQ(v.FinYmax, 0.2f);
     EXPECT_FLOAT_EQ(v.FinPrecXmin, 0.0f);  // the previous view is overwritten all the same
+}
+
+// The widest window is 100 times the larger side of the extents, and never
+// wider than the coordinate range on both sides of the origin (200,000 cm).
+TEST(Vista, CampataMassimaZoom) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        const char* nome;
+        Rettangolo estensione;
+        float campata;
+    } casi[] = {
+        {.nome = "wide extents: 100 x 1360", .estensione = Est(-480, -70, 880, 470),
+         .campata = 136000.0f},
+        {.nome = "tall extents: the height counts", .estensione = Est(0, 0, 200, 1500),
+         .campata = 150000.0f},
+        {.nome = "wall without outline: its frame, 100 x 560",
+         .estensione = Est(-480, -70, 80, 70), .campata = 56000.0f},
+        {.nome = "no extents yet: 100 x 100 cm", .estensione = Est(0, 0, 0, 0),
+         .campata = 10000.0f},
+        {.nome = "unknown extents: as none", .estensione = Est(nan, nan, nan, nan),
+         .campata = 10000.0f},
+        {.nome = "extents near the range: the range", .estensione = Est(-480, -70, 100080, 470),
+         .campata = 200000.0f},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_FLOAT_EQ(CampataMassimaZoom(c.estensione), c.campata);
+    }
+}
+
+// 800 x 600 extents allow 80,000 cm: a window 5 % short of it takes only
+// that 5 % (not 10 %) about its centre, and the next "Allontana" changes
+// nothing but the previous view, as a refused "Avvicina" does.
+TEST(Vista, AllontanaSiFermaAllaCampataMassima) {
+    const Rettangolo estensione = Est(0, 0, 800, 600);
+    Vista v = TelaDi(800, 600);
+    const float larghezza = 80000.0f / 1.05f, altezza = 0.75f * larghezza;
+    v.FinXmin = 400.0f - larghezza / 2;
+    v.FinXmax = 400.0f + larghezza / 2;
+    v.FinYmin = 300.0f - altezza / 2;
+    v.FinYmax = 300.0f + altezza / 2;
+    ZoomAllontana(v, estensione);
+    EXPECT_NEAR(v.FinXmax - v.FinXmin, 80000.0f, 0.01f);
+    EXPECT_NEAR(v.FinYmax - v.FinYmin, 60000.0f, 0.01f);
+    EXPECT_NEAR((v.FinXmin + v.FinXmax) / 2, 400.0f, 0.01f);
+    EXPECT_NEAR((v.FinYmin + v.FinYmax) / 2, 300.0f, 0.01f);
+    EXPECT_FLOAT_EQ(v.Scala, 0.01f);
+
+    const Vista limite = v;
+    v.FinPrecXmin = 99.0f;
+    ZoomAllontana(v, estensione);
+    EXPECT_EQ(v.FinXmin, limite.FinXmin);
+    EXPECT_EQ(v.FinXmax, limite.FinXmax);
+    EXPECT_EQ(v.FinYmin, limite.FinYmin);
+    EXPECT_EQ(v.FinYmax, limite.FinYmax);
+    EXPECT_EQ(v.Scala, limite.Scala);
+    EXPECT_EQ(v.FinPrecXmin, limite.FinXmin);
 }
 
 TEST(Vista, VistaPrecedenteDopoVistaTotale) {

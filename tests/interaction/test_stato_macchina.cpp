@@ -201,6 +201,37 @@ TEST(MacchinaTela, RotellaDentroEFuori) {
     EXPECT_FLOAT_EQ(vuota.vista.FinXmax, 0.0f);
 }
 
+// A notch out 5 % short of the widest window takes only that 5 %, the point
+// under the cursor keeping its place; the next notch changes nothing, asks no
+// redraw and leaves the previous view the current one, as a refused zoom in.
+TEST(MacchinaTela, RotellaFuoriSiFermaAlLimite) {
+    Banco b;
+    const float limite = CampataMassimaZoom(b.s().parete.Estensione);
+    b.vista.FinXmax = limite / 1.05f;
+    b.vista.FinYmax = 0.75f * b.vista.FinXmax;
+    b.vista.Scala = 800.0f / b.vista.FinXmax;
+    b.m.Picture1_MouseMove(0, 200.0f, 300.0f);  // a quarter across, half way up
+    const float x = b.s().stato.XMouse, y = b.s().stato.YMouse;
+    b.m.MouseWheel(-120);
+    const float larghezza = b.vista.FinXmax - b.vista.FinXmin;
+    EXPECT_NEAR(larghezza, limite, 1e-5f * limite);
+    EXPECT_NEAR(b.vista.FinYmax - b.vista.FinYmin, 0.75f * limite, 1e-5f * limite);
+    EXPECT_NEAR((x - b.vista.FinXmin) / larghezza, 0.25f, 1e-5f);
+    EXPECT_NEAR((y - b.vista.FinYmin) / (b.vista.FinYmax - b.vista.FinYmin), 0.5f, 1e-5f);
+    EXPECT_EQ(b.porta.Ridisegni, 1);
+
+    const Vista prima = b.vista;
+    b.m.MouseWheel(-120);
+    EXPECT_EQ(b.vista.FinXmin, prima.FinXmin);
+    EXPECT_EQ(b.vista.FinXmax, prima.FinXmax);
+    EXPECT_EQ(b.vista.FinYmin, prima.FinYmin);
+    EXPECT_EQ(b.vista.FinYmax, prima.FinYmax);
+    EXPECT_EQ(b.vista.Scala, prima.Scala);
+    EXPECT_EQ(b.vista.FinPrecXmin, prima.FinXmin);
+    EXPECT_EQ(b.vista.FinPrecYmax, prima.FinYmax);
+    EXPECT_EQ(b.porta.Ridisegni, 1);
+}
+
 TEST(MacchinaTela, NuovaZona) {
     struct Caso {
         const char* nome;

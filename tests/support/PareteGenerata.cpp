@@ -18,11 +18,15 @@ std::filesystem::path Generatore() {
 
 }  // namespace
 
-void LeggiPareteGenerata(Sessione& sessione, const std::filesystem::path& cartella, int nodi) {
-    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
+void ScriviPareteGenerata(const std::string& file, int nodi) {
     const std::string comando = "\"" + Generatore().string() + "\" --nodi " + std::to_string(nodi) +
                                 " --uscita \"" + file + "\"";
     ASSERT_EQ(std::system(comando.c_str()), 0) << comando;
+}
+
+void LeggiPareteGenerata(Sessione& sessione, const std::filesystem::path& cartella, int nodi) {
+    const std::string file = (cartella / ("parete_" + std::to_string(nodi) + ".set")).string();
+    ASSERT_NO_FATAL_FAILURE(ScriviPareteGenerata(file, nodi));
     FinestraRegistrata finestra;
     const Esito esito = LeggiParete(sessione, file, finestra);
     ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
