@@ -42,7 +42,9 @@ std::string TestoArmature(const Parete& parete);
 // version line) into the design and the origin of parete. The design is read
 // into a copy and taken over only when the whole file has been read and it
 // belongs to parete's wall number; otherwise parete is left untouched and the
-// outcome names the file and the fault.
+// outcome names the file and the fault. Coordinates and lengths must lie in
+// the ranges of LimitiFile.h: the geometry within CoordinataMassima of the
+// origin, what the drawing places beside it within CoordinataDisegnoMassima.
 [[nodiscard]] Esito LeggiArmature(Parete& parete, const std::string& percorso, int versione);
 // The same from the file's bytes; percorso only names the file in messages.
 [[nodiscard]] Esito LeggiArmatureDaTesto(Parete& parete, const std::string& contenuto,

@@ -82,7 +82,11 @@ void LettoreSequenziale::SegnalaErrore(const std::string& motivo) {
 }
 
 void LettoreSequenziale::SegnalaErroreRiga(const std::string& dettaglio) {
-    SegnalaErrore("Riga " + std::to_string(NumeroRiga()) + ": " + dettaglio);
+    SegnalaErroreRiga(NumeroRiga(), dettaglio);
+}
+
+void LettoreSequenziale::SegnalaErroreRiga(int riga, const std::string& dettaglio) {
+    SegnalaErrore("Riga " + std::to_string(riga) + ": " + dettaglio);
 }
 
 void LettoreSequenziale::FineInattesa() {

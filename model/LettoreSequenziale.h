@@ -59,6 +59,8 @@ public:
     void SegnalaErrore(const std::string& motivo);
     // The same, prefixed with "Riga n: ".
     void SegnalaErroreRiga(const std::string& dettaglio);
+    // The same for a value read earlier at line riga.
+    void SegnalaErroreRiga(int riga, const std::string& dettaglio);
 
 private:
     // Where a line lies in testo_, without its line end. Offsets rather than
