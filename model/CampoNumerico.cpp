@@ -3,9 +3,14 @@
 #include "model/InteroGriglia.h"
 #include "model/Numeri.h"
 
+#include <cmath>
+
 namespace {
 
-bool NeiLimiti(const CampoNumerico& campo, float x) { return x >= campo.Minimo && x <= campo.Massimo; }
+// No file keeps an infinite value, whatever the field's own limits.
+bool NeiLimiti(const CampoNumerico& campo, float x) {
+    return std::isfinite(x) && x >= campo.Minimo && x <= campo.Massimo;
+}
 
 }  // namespace
 
