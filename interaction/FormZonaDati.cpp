@@ -30,9 +30,11 @@ std::optional<CampoNumerico> CampoVoceZona(int id, const DatiFormZona& dati, con
         case VoceZona::Passo: return CampoLunghezza(DecimaliPassoPosizione, 4.0f, 200.0f);
         case VoceZona::XCentro:
         case VoceZona::YCentro: return CampoCoordinata(SenzaFile);
-        case VoceZona::LungFerri:
+        case VoceZona::LungFerri: {
             // Two anchorages or less would leave the zone no length (inverted).
-            return CampoLunghezza(SenzaFile, std::max(p.Passo, std::nextafter(2.0f * dati.Ancoraggio, SenzaLimite)));
+            const float oltreAncoraggi = std::nextafter(2.0f * dati.Ancoraggio, SenzaLimite);
+            return CampoLunghezza(SenzaFile, std::max(p.Passo, oltreAncoraggi));
+        }
         case VoceZona::LarghezzaTratto: return CampoLunghezza(SenzaFile, p.Passo);
         default: return std::nullopt;
     }

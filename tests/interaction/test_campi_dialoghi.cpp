@@ -193,7 +193,8 @@ void ApriBanda(Banco& b, int modo, float coordinata) {
 Valori ValoriBanda(const Sessione& s) {
     const Parete& p = s.parete;
     Valori v;
-    for (const auto& [elenco, ultimo] : {std::pair{&p.Solai, p.UltSolaio}, std::pair{&p.ParetiTrasversali, p.UltParete}})
+    for (const auto& [elenco, ultimo] :
+         {std::pair{&p.Solai, p.UltSolaio}, std::pair{&p.ParetiTrasversali, p.UltParete}})
         for (int i = 0; i <= ultimo; ++i) {
             const SolaioParete& e = (*elenco)[i];
             v.insert(v.end(), {e.Coordinata, e.Spessore1, e.Spessore2, e.Rientro1, e.Rientro2});
@@ -351,14 +352,24 @@ std::ostream& operator<<(std::ostream& os, const CampoDialogo& c) { return os <<
 
 double PassoDiffusa0(const Sessione& s) { return PassoStrato(s.parete, 0); }
 double DiamDiffusa3(const Sessione& s) { return DiamStrato(s.parete, 3); }
-double PosizioneZero(const Sessione& s, double (*campo)(const PosizioneArm&)) {
-    return s.parete.UltPosizione < 0 ? -1.0 : campo(s.parete.Posizioni[0]);
+// A field of the first position, -1 when none is stored.
+template <auto Campo>
+double Posizione0(const Sessione& s) {
+    return s.parete.UltPosizione < 0 ? -1.0 : static_cast<double>(s.parete.Posizioni[0].*Campo);
 }
-double Solaio0(const Sessione& s, float SolaioParete::*campo) {
-    return s.parete.UltSolaio < 0 ? -1.0 : s.parete.Solai[0].*campo;
+// A setting.
+template <auto Campo>
+double Impostazione(const Sessione& s) {
+    return static_cast<double>(s.imp.*Campo);
 }
-double Parete0(const Sessione& s, float SolaioParete::*campo) {
-    return s.parete.UltParete < 0 ? -1.0 : s.parete.ParetiTrasversali[0].*campo;
+// A field of the first slab or transverse wall, -1 when none is stored.
+template <auto Campo>
+double Solaio0(const Sessione& s) {
+    return s.parete.UltSolaio < 0 ? -1.0 : s.parete.Solai[0].*Campo;
+}
+template <auto Campo>
+double Parete0(const Sessione& s) {
+    return s.parete.UltParete < 0 ? -1.0 : s.parete.ParetiTrasversali[0].*Campo;
 }
 
 const std::vector<CampoDialogo> Campi = {
@@ -374,10 +385,10 @@ const std::vector<CampoDialogo> Campi = {
 
     // Zone dialog.
     {.nome = "ZonaDiametro", .dialogo = &Zona, .id = VoceZona::Diametro, .piuDecimali = "13.5", .atteso = 14,
-     .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.Diametro; }); },
+     .valore = Posizione0<&PosizioneArm::Diametro>,
      .minimo = "6", .massimo = "32767", .fuori = {"5.9", "32767.5", "1e20"}},
-    {.nome = "ZonaPasso", .dialogo = &Zona, .id = VoceZona::Passo, .piuDecimali = "12.3456", .atteso = 12.346f,
-     .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.Passo; }); },
+    {.nome = "ZonaPasso", .dialogo = &Zona, .id = VoceZona::Passo, .piuDecimali = "12.3456",
+     .atteso = 12.346f, .valore = Posizione0<&PosizioneArm::Passo>,
      .minimo = "4", .massimo = "200", .fuori = {"3.9996", "200.0004", "1e20"}},
     {.nome = "ZonaXCentro1e20", .dialogo = &Zona, .id = VoceZona::XCentro, .piuDecimali = "250.5678",
      .minimo = "-100000", .massimo = "100000", .fuori = {"1e20", "100000.01", "-100000.01"}},
@@ -391,48 +402,43 @@ const std::vector<CampoDialogo> Campi = {
     // Ring-beam dialog: the width with 1 decimal, the cover (recovered from
     // the band on reading) with 2.
     {.nome = "CordoloDiametroStaffe", .dialogo = &Cordolo, .id = VoceCordolo::Diametro, .piuDecimali = "6.5",
-     .atteso = 6, .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.Diametro; }); },
+     .atteso = 6, .valore = Posizione0<&PosizioneArm::Diametro>,
      .minimo = "6", .massimo = "32767", .fuori = {"5.9", "32768"}},
     {.nome = "CordoloPassoStaffe", .dialogo = &Cordolo, .id = VoceCordolo::Passo, .piuDecimali = "12.3456",
-     .atteso = 12.346f, .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.Passo; }); },
+     .atteso = 12.346f, .valore = Posizione0<&PosizioneArm::Passo>,
      .minimo = "4", .massimo = "50", .fuori = {"3.9", "50.0004", "1e30"}},
-    {.nome = "CordoloCopriferroMille39", .dialogo = &Cordolo, .id = VoceCordolo::Copriferro, .piuDecimali = "3.125",
-     .atteso = 3.13f, .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.CopriferroCordolo; }); },
+    {.nome = "CordoloCopriferro1e39", .dialogo = &Cordolo, .id = VoceCordolo::Copriferro,
+     .piuDecimali = "3.125", .atteso = 3.13f, .valore = Posizione0<&PosizioneArm::CopriferroCordolo>,
      .minimo = "2", .massimo = "100", .fuori = {"1.99", "100.01", "1e39"}},
-    {.nome = "CordoloDiametroCorrenti", .dialogo = &Cordolo, .id = VoceCordolo::DiamCorrenti, .piuDecimali = "14.5",
-     .atteso = 14, .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.DiamCorrenti; }); },
+    {.nome = "CordoloDiametroCorrenti", .dialogo = &Cordolo, .id = VoceCordolo::DiamCorrenti,
+     .piuDecimali = "14.5", .atteso = 14, .valore = Posizione0<&PosizioneArm::DiamCorrenti>,
      .minimo = "2", .massimo = "32767", .fuori = {"1.9", "32768"}},
     {.nome = "CordoloLarghezzaDieciPuntoZeroCinque", .dialogo = &Cordolo, .id = VoceCordolo::Larghezza,
-     .piuDecimali = "10.05", .atteso = 10.1f,
-     .valore = [](const Sessione& s) { return PosizioneZero(s, [](const PosizioneArm& p) -> double { return p.Larghezza; }); },
+     .piuDecimali = "10.05", .atteso = 10.1f, .valore = Posizione0<&PosizioneArm::Larghezza>,
      .minimo = "10", .massimo = "1000", .fuori = {"9.9", "1000.05", "1e30"}},
 
     // Slab and transverse-wall dialog: 3 decimals; the band's faces within
     // the coordinate range.
     {.nome = "SolaioQuota", .dialogo = &Solaio, .id = VoceSolaio::Coordinata, .piuDecimali = "150.12345",
-     .atteso = 150.123f, .valore = [](const Sessione& s) { return Solaio0(s, &SolaioParete::Coordinata); },
+     .atteso = 150.123f, .valore = Solaio0<&SolaioParete::Coordinata>,
      .minimo = "0", .massimo = "300", .fuori = {"-0.01", "300.01", "1e20"}},
     {.nome = "SolaioSpessoreSuperiore", .dialogo = &Solaio, .id = VoceSolaio::Spessore1,
-     .piuDecimali = "12.3456", .atteso = 12.346f,
-     .valore = [](const Sessione& s) { return Solaio0(s, &SolaioParete::Spessore1); },
+     .piuDecimali = "12.3456", .atteso = 12.346f, .valore = Solaio0<&SolaioParete::Spessore1>,
      .minimo = "0", .massimo = "99700", .fuori = {"-0.5", "99701", "1e20"}},
     {.nome = "SolaioSpessoreInferiore", .dialogo = &Solaio, .id = VoceSolaio::Spessore2,
-     .piuDecimali = "7.0005", .atteso = 7.001f,
-     .valore = [](const Sessione& s) { return Solaio0(s, &SolaioParete::Spessore2); },
+     .piuDecimali = "7.0005", .atteso = 7.001f, .valore = Solaio0<&SolaioParete::Spessore2>,
      .minimo = "0", .massimo = "100000", .fuori = {"100000.01", "1e30"}},
-    {.nome = "SolaioRientroSinistro", .dialogo = &Solaio, .id = VoceSolaio::Rientro1, .piuDecimali = "10.2525",
-     .atteso = 10.253f, .valore = [](const Sessione& s) { return Solaio0(s, &SolaioParete::Rientro1); },
+    {.nome = "SolaioRientroSinistro", .dialogo = &Solaio, .id = VoceSolaio::Rientro1,
+     .piuDecimali = "10.2525", .atteso = 10.253f, .valore = Solaio0<&SolaioParete::Rientro1>,
      .minimo = "0", .massimo = "100000", .fuori = {"-1", "100000.01"}},
     {.nome = "SolaioRientroDestro", .dialogo = &Solaio, .id = VoceSolaio::Rientro2, .piuDecimali = "0.0005",
-     .atteso = 0.001f, .valore = [](const Sessione& s) { return Solaio0(s, &SolaioParete::Rientro2); },
+     .atteso = 0.001f, .valore = Solaio0<&SolaioParete::Rientro2>,
      .minimo = "0", .massimo = "100000", .fuori = {"1e20"}},
     {.nome = "PareteAscissa", .dialogo = &PareteTrasversale, .id = VoceSolaio::Coordinata,
-     .piuDecimali = "250.0004", .atteso = 250.0f,
-     .valore = [](const Sessione& s) { return Parete0(s, &SolaioParete::Coordinata); },
+     .piuDecimali = "250.0004", .atteso = 250.0f, .valore = Parete0<&SolaioParete::Coordinata>,
      .minimo = "0", .massimo = "500", .fuori = {"500.01", "-1e20"}},
     {.nome = "PareteSpessoreDestro", .dialogo = &PareteTrasversale, .id = VoceSolaio::Spessore2,
-     .piuDecimali = "20.0015", .atteso = 20.002f,
-     .valore = [](const Sessione& s) { return Parete0(s, &SolaioParete::Spessore2); },
+     .piuDecimali = "20.0015", .atteso = 20.002f, .valore = Parete0<&SolaioParete::Spessore2>,
      .minimo = "0", .massimo = "99500", .fuori = {"99501", "1e20"}},
 
     // Perimeter vertex editor: 1 decimal, within the coordinate range.
@@ -444,68 +450,69 @@ const std::vector<CampoDialogo> Campi = {
      .minimo = "-100000", .massimo = "100000", .fuori = {"-1e12", "100000.1"}},
 
     // Settings grid: the spacings with 3 decimals, the longest bar whole.
-    {.nome = "ImpostazioniLMin", .dialogo = &GrigliaImpostazioni, .id = 1, .piuDecimali = "40.5", .atteso = 40,
-     .valore = [](const Sessione& s) -> double { return s.imp.SovrappMin; },
+    {.nome = "ImpostazioniLMin", .dialogo = &GrigliaImpostazioni, .id = 1, .piuDecimali = "40.5",
+     .atteso = 40, .valore = Impostazione<&Impostazioni::SovrappMin>,
      .minimo = "20", .massimo = "32767", .fuori = {"19.9", "32768"}},
-    {.nome = "ImpostazioniLMax", .dialogo = &GrigliaImpostazioni, .id = 2, .piuDecimali = "101.5", .atteso = 102,
-     .valore = [](const Sessione& s) -> double { return s.imp.SovrappMax; },
+    {.nome = "ImpostazioniLMax", .dialogo = &GrigliaImpostazioni, .id = 2, .piuDecimali = "101.5",
+     .atteso = 102, .valore = Impostazione<&Impostazioni::SovrappMax>,
      .minimo = "-32768", .massimo = "200", .fuori = {"200.1", "-32769"}},
     {.nome = "ImpostazioniDiametroStaffe", .dialogo = &GrigliaImpostazioni, .id = 7, .piuDecimali = "10.4",
-     .atteso = 10, .valore = [](const Sessione& s) -> double { return s.imp.DiamStaffeCordolo; },
+     .atteso = 10, .valore = Impostazione<&Impostazioni::DiamStaffeCordolo>,
      .minimo = "6", .massimo = "32767", .fuori = {"5.9", "1e9"}},
     {.nome = "ImpostazioniPassoStaffe", .dialogo = &GrigliaImpostazioni, .id = 9, .piuDecimali = "12.3456",
-     .atteso = 12.346f, .valore = [](const Sessione& s) -> double { return s.imp.PassoStaffeCordolo; },
+     .atteso = 12.346f, .valore = Impostazione<&Impostazioni::PassoStaffeCordolo>,
      .minimo = "5", .massimo = "100000", .fuori = {"4.9996", "100000.01", "1e30"}},
     {.nome = "ImpostazioniPassoMassimo", .dialogo = &GrigliaImpostazioni, .id = 14, .piuDecimali = "30.0005",
-     .atteso = 30.001f, .valore = [](const Sessione& s) -> double { return s.imp.PassoMaxIntegrativa; },
+     .atteso = 30.001f, .valore = Impostazione<&Impostazioni::PassoMaxIntegrativa>,
      .minimo = "5", .massimo = "100000", .fuori = {"4.9", "1e20"}},
-    {.nome = "ImpostazioniDiametroReggistaffa", .dialogo = &GrigliaImpostazioni, .id = 15, .piuDecimali = "14.5",
-     .atteso = 14, .valore = [](const Sessione& s) -> double { return s.imp.DiamReggistaffa; },
+    {.nome = "ImpostazioniDiametroReggistaffa", .dialogo = &GrigliaImpostazioni, .id = 15,
+     .piuDecimali = "14.5", .atteso = 14, .valore = Impostazione<&Impostazioni::DiamReggistaffa>,
      .minimo = "6", .massimo = "32767", .fuori = {"5.5", "32767.5"}},
-    {.nome = "ImpostazioniLunghezzaMaxFerri", .dialogo = &GrigliaImpostazioni, .id = 20, .piuDecimali = "600.5",
-     .atteso = 601, .valore = [](const Sessione& s) -> double { return s.imp.LungMaxFerri; },
+    {.nome = "ImpostazioniLunghezzaMaxFerri", .dialogo = &GrigliaImpostazioni, .id = 20,
+     .piuDecimali = "600.5", .atteso = 601, .valore = Impostazione<&Impostazioni::LungMaxFerri>,
      .minimo = "300", .massimo = "100000", .fuori = {"299.9", "100000.5", "7e10"}},
     {.nome = "ImpostazioniPassoGrigliaX", .dialogo = &GrigliaNonSalvata, .id = 90, .piuDecimali = "12.5",
-     .atteso = 12, .valore = [](const Sessione& s) -> double { return s.imp.PassoGrigliaX; },
+     .atteso = 12, .valore = Impostazione<&Impostazioni::PassoGrigliaX>,
      .minimo = "1", .massimo = "500", .fuori = {"0.9", "500.1"}},
     {.nome = "ImpostazioniPassoGrigliaY", .dialogo = &GrigliaNonSalvata, .id = 91, .piuDecimali = "7.5",
-     .atteso = 8, .valore = [](const Sessione& s) -> double { return s.imp.PassoGrigliaY; },
+     .atteso = 8, .valore = Impostazione<&Impostazioni::PassoGrigliaY>,
      .minimo = "1", .massimo = "500", .fuori = {"0", "1e9"}},
-    {.nome = "ImpostazioniDiametroIntegrativa", .dialogo = &GrigliaNonSalvata, .id = 13, .piuDecimali = "16.5",
+    {.nome = "ImpostazioniDiametroIntegrativa", .dialogo = &GrigliaNonSalvata, .id = 13,
+     .piuDecimali = "16.5",
      .atteso = 16, .valore = [](const Sessione& s) -> double { return s.parete.DiamIntegrativa; },
      .minimo = "6", .massimo = "32767", .fuori = {"5", "32768"}},
 
     // Settings dialog's tolerance boxes: 5 decimals, no limit of their own.
     {.nome = "TolleranzaPercentuale", .dialogo = &Tolleranze, .id = 0, .piuDecimali = "2.123456",
-     .atteso = 2.12346f, .valore = [](const Sessione& s) -> double { return s.imp.TolleranzaPerc; },
+     .atteso = 2.12346f, .valore = Impostazione<&Impostazioni::TolleranzaPerc>,
      .minimo = "0", .massimo = "1e30"},
     {.nome = "TolleranzaFissa", .dialogo = &Tolleranze, .id = 1, .piuDecimali = "0.000005",
-     .atteso = 0.00001f, .valore = [](const Sessione& s) -> double { return s.imp.TolleranzaFissa; },
+     .atteso = 0.00001f, .valore = Impostazione<&Impostazioni::TolleranzaFissa>,
      .minimo = "-1", .massimo = "1e39"},
 
     // Design parameters: whole numbers.
     {.nome = "ParametriDiametroMassimo", .dialogo = &ParametriProgetto, .id = 1, .piuDecimali = "26.5",
-     .atteso = 26, .valore = [](const Sessione& s) -> double { return s.imp.DiamMaxPiu; },
+     .atteso = 26, .valore = Impostazione<&Impostazioni::DiamMaxPiu>,
      .minimo = "4", .massimo = "32767", .fuori = {"3.9", "32768"}},
     {.nome = "ParametriDiametroMinimoLatoMeno", .dialogo = &ParametriProgetto, .id = 4, .piuDecimali = "7.5",
-     .atteso = 8, .valore = [](const Sessione& s) -> double { return s.imp.DiamMinMeno; },
+     .atteso = 8, .valore = Impostazione<&Impostazioni::DiamMinMeno>,
      .minimo = "4", .massimo = "32767", .fuori = {"-4"}},
     {.nome = "ParametriPassoMinimo", .dialogo = &ParametriProgetto, .id = 6, .piuDecimali = "12.5",
-     .atteso = 12, .valore = [](const Sessione& s) -> double { return s.imp.PassoMinPiu; },
+     .atteso = 12, .valore = Impostazione<&Impostazioni::PassoMinPiu>,
      .minimo = "2", .massimo = "32767", .fuori = {"1.9", "1e20"}},
     {.nome = "ParametriPassoMassimoLatoMeno", .dialogo = &ParametriProgetto, .id = 7, .piuDecimali = "13.5",
-     .atteso = 14, .valore = [](const Sessione& s) -> double { return s.imp.PassoMaxMeno; },
+     .atteso = 14, .valore = Impostazione<&Impostazioni::PassoMaxMeno>,
      .minimo = "2", .massimo = "32767", .fuori = {"32767.5"}},
     {.nome = "ParametriCopertura", .dialogo = &ParametriProgetto, .id = 10, .piuDecimali = "60.5",
-     .atteso = 60, .valore = [](const Sessione& s) -> double { return s.imp.CoperturaMin; },
+     .atteso = 60, .valore = Impostazione<&Impostazioni::CoperturaMin>,
      .minimo = "1", .massimo = "100", .fuori = {"0", "100.1"}},
 
     // DXF export dialog: the print scale with 3 decimals, above 0.
     {.nome = "DxfScalaMm", .dialogo = &ScalaDxf, .id = 0, .piuDecimali = "2.5005", .atteso = 2.501f,
-     .valore = [](const Sessione& s) -> double { return s.imp.ScalaMm; },
+     .valore = Impostazione<&Impostazioni::ScalaMm>,
      .minimo = "0.001", .massimo = "1000", .fuori = {"0", "0.0004", "-2"}},
     {.nome = "DxfScalaUnita", .dialogo = &ScalaDxf, .id = 1, .piuDecimali = "10.0625", .atteso = 10.063f,
-     .valore = [](const Sessione& s) -> double { return s.imp.ScalaUnita; },
+     .valore = Impostazione<&Impostazioni::ScalaUnita>,
      .minimo = "0.001", .massimo = "1000", .fuori = {"0.0004", "abc"}},
 };
 
@@ -585,6 +592,8 @@ TEST_P(CampiDialoghi, OltreILimitiRifiutatoConIlValoreDiPrima) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Campi, CampiDialoghi, testing::ValuesIn(Campi),
-                         [](const testing::TestParamInfo<CampoDialogo>& info) { return std::string(info.param.nome); });
+                         [](const testing::TestParamInfo<CampoDialogo>& info) {
+                             return std::string(info.param.nome);
+                         });
 
 }  // namespace
