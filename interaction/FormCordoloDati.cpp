@@ -57,19 +57,19 @@ void RiprendiBanda(StatoInterfaccia& stato, const Parete& parete) {
 constexpr int DecimaliCopriferro = 2;
 // Far from the side a float no longer holds that hundredth of the band's far
 // edge, so the width and the cover stay well within a few thousand cm.
-constexpr float LarghezzaMassima = 1000.0f;
-constexpr float CopriferroMassimo = 100.0f;
+constexpr float LarghezzaMassimaCordolo = 1000.0f;
+constexpr float CopriferroMassimoCordolo = 100.0f;
 
 // The limits of each number item, and the decimals its file keeps.
 std::optional<CampoNumerico> CampoVoceCordolo(int id) {
     switch (id) {
         case VoceCordolo::Diametro: return CampoIntero(6.0f);
         case VoceCordolo::Passo: return CampoLunghezza(DecimaliPassoPosizione, 4.0f, 50.0f);
-        case VoceCordolo::Copriferro: return CampoLunghezza(DecimaliCopriferro, 2.0f, CopriferroMassimo);
+        case VoceCordolo::Copriferro: return CampoLunghezza(DecimaliCopriferro, 2.0f, CopriferroMassimoCordolo);
         // The longitudinal bars may be thinner than the stirrups.
         case VoceCordolo::DiamCorrenti: return CampoIntero(2.0f);
         case VoceCordolo::Larghezza:
-            return CampoLunghezza(DecimaliLarghezzaCordolo, 10.0f, LarghezzaMassima);
+            return CampoLunghezza(DecimaliLarghezzaCordolo, 10.0f, LarghezzaMassimaCordolo);
         default: return std::nullopt;  // the legs go through their list
     }
 }
