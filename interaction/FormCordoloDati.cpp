@@ -65,7 +65,8 @@ std::optional<CampoNumerico> CampoVoceCordolo(int id) {
     switch (id) {
         case VoceCordolo::Diametro: return CampoIntero(6.0f);
         case VoceCordolo::Passo: return CampoLunghezza(DecimaliPassoPosizione, 4.0f, 50.0f);
-        case VoceCordolo::Copriferro: return CampoLunghezza(DecimaliCopriferro, 2.0f, CopriferroMassimoCordolo);
+        case VoceCordolo::Copriferro:
+            return CampoLunghezza(DecimaliCopriferro, 2.0f, CopriferroMassimoCordolo);
         // The longitudinal bars may be thinner than the stirrups.
         case VoceCordolo::DiamCorrenti: return CampoIntero(2.0f);
         case VoceCordolo::Larghezza:
