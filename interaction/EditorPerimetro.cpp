@@ -1,6 +1,7 @@
 #include "interaction/EditorPerimetro.h"
 
 #include "design/Modifica.h"
+#include "model/CampoNumerico.h"
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -87,8 +89,15 @@ bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra) {
                            IconaMessaggio::Esclamazione);
         return false;
     }
-    const Punto p{ValoreTesto(stato.Text1[0]), ValoreTesto(stato.Text1[1])};
-    stato.OrdineVertici[stato.VerticeSelezionato] = AggiungiVertice(stato, p);
+    constexpr CampoNumerico campo = CampoCoordinata(DecimaliPerimetro);
+    const std::optional<float> x = ValoreCampo(campo, ValoreTesto(stato.Text1[0]));
+    const std::optional<float> y = ValoreCampo(campo, ValoreTesto(stato.Text1[1]));
+    if (!x || !y) {
+        finestra.Messaggio(MessaggioFuoriCampo(), TitoloAvviso(), IconaMessaggio::Esclamazione);
+        SelezionaVertice(stato, stato.VerticeSelezionato);
+        return false;
+    }
+    stato.OrdineVertici[stato.VerticeSelezionato] = AggiungiVertice(stato, Punto{*x, *y});
     SelezionaVertice(stato, stato.VerticeSelezionato);
     return true;
 }

@@ -39,8 +39,10 @@ void CaricaEditorPerimetro(Sessione& sessione, int perimetro);
 void SelezionaVertice(StatoInterfaccia& stato, int i);
 
 // "Assegna coordinate al vertice": moves the selected position to the point
-// typed in Text1. A box holding no number tells "Coordinate non valide." and
-// changes nothing. True when moved.
+// typed in Text1, as the reinforcement file keeps it. A box holding no
+// number tells "Coordinate non valide." and changes nothing; a coordinate
+// beyond the range is refused with a message and Text1 shows the vertex
+// again. True when moved.
 bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
 
 // The two handlers the window builds but never shows. Both ask first

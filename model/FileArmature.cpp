@@ -44,7 +44,7 @@ void ScriviPosizione(std::string& testo, const PosizioneArm& p, const std::vecto
     const std::size_t inizio = testo.size();
     AggiungiInZona(testo, inizio, InteroFile(p.Tipo));
     AggiungiInZona(testo, inizio, InteroFile(p.NumBracci));
-    AggiungiInZona(testo, inizio, FormatoDec(p.Larghezza, 1));
+    AggiungiInZona(testo, inizio, FormatoDec(p.Larghezza, DecimaliLarghezzaCordolo));
     AggiungiInZona(testo, inizio, InteroFile(p.UltVerticeZona));
     AggiungiRiga(testo, {});
     for (int j = 0; j <= p.UltVerticeZona; ++j) RigaReali(testo, {zona[j].X, zona[j].Y}, 3);

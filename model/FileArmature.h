@@ -14,10 +14,12 @@ struct Parete;
 inline constexpr int VersioneArmature = 7;
 
 // Decimals the file keeps of the distributed spacings, of a position's
-// spacing and of the perimeter vertices: a value read must survive them.
+// spacing, of the perimeter vertices and of a ring beam's width: a value read
+// must survive them.
 inline constexpr int DecimaliPassoDiffusa = 2;
 inline constexpr int DecimaliPassoPosizione = 3;
 inline constexpr int DecimaliPerimetro = 1;
+inline constexpr int DecimaliLarghezzaCordolo = 1;
 
 // A perimeter vertex as the file gives it back (DecimaliPerimetro decimals).
 [[nodiscard]] Punto VerticeScritto(Punto p);

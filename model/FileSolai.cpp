@@ -15,13 +15,13 @@ void ScriviElenco(std::string& testo, const std::vector<SolaioParete>& elenco, i
     for (int i = 0; i <= ultimo; ++i) {
         const SolaioParete& s = elenco[i];
         for (float valore : {s.Coordinata, s.Spessore1, s.Spessore2})
-            AggiungiRiga(testo, FormatoDec(valore, 3));
+            AggiungiRiga(testo, FormatoDec(valore, DecimaliSolai));
         for (int valore : {s.LatoMeno, s.LatoPiu, s.ConStaffe, s.DiamStaffe})
             AggiungiRiga(testo, InteroFile(valore));
-        AggiungiRiga(testo, FormatoDec(s.PassoStaffe, 3));
+        AggiungiRiga(testo, FormatoDec(s.PassoStaffe, DecimaliSolai));
         AggiungiRiga(testo, InteroFile(s.DiamCorrenti));
         for (float valore : {s.LarghezzaStaffe, s.Rientro1, s.Rientro2})
-            AggiungiRiga(testo, FormatoDec(valore, 3));
+            AggiungiRiga(testo, FormatoDec(valore, DecimaliSolai));
     }
 }
 
