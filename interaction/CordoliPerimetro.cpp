@@ -32,9 +32,9 @@ void SegueLato(Parete& parete, int i, int lato) {
     buffer.NuovoElemento = 0;  // the label keeps its place across the side
     buffer.PosCorrente = parete.Posizioni[i];
     buffer.PosCorrente.LatoPerimetro = lato;
-    const PosizioneArm& prima = buffer.PosCorrente;
-    if (!LatoCordoloEsiste(parete, prima)) return;
-    if (BandaUguale(prima, parete.PoligoniPos[i], CalcolaBandaCordolo(parete, prima))) {
+    const PosizioneArm& pos = buffer.PosCorrente;
+    if (!LatoCordoloEsiste(parete, pos)) return;
+    if (BandaUguale(pos, parete.PoligoniPos[i], CalcolaBandaCordolo(parete, pos))) {
         parete.Posizioni[i].LatoPerimetro = lato;
         return;
     }

@@ -15,6 +15,7 @@
 
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
+#include "LatoEstremo.h"
 
 #include <gtest/gtest.h>
 
@@ -46,20 +47,6 @@ struct CasoLato {
 };
 
 void PrintTo(const CasoLato& c, std::ostream* os) { *os << c.nome; }
-
-int LatoEstremo(const Parete& p, bool alto) {
-    const int n = p.NumPuntiEst;
-    int scelto = 0;
-    float migliore = 0.0f;
-    for (int j = 0; j < n; ++j) {
-        const float y = (p.PerimetroEsterno[j].Y + p.PerimetroEsterno[j + 1].Y) / 2.0f * (alto ? 1.0f : -1.0f);
-        if (j == 0 || y > migliore) {
-            migliore = y;
-            scelto = j;
-        }
-    }
-    return scelto;
-}
 
 class CordoloSegueLato : public ::testing::TestWithParam<CasoLato> {
 protected:
@@ -128,7 +115,7 @@ protected:
 
 TEST_P(CordoloSegueLato, TheSavedFileReopensToTheSameRingBeamAndCheck) {
     const CasoLato& caso = GetParam();
-    const int lato = LatoEstremo(s.parete, caso.alto);
+    const int lato = LatoEstremo(s.parete, -1, caso.alto);
     const int i = MettiCordolo(lato);
     const PosizioneArm prima = s.parete.Posizioni[i];
     const std::vector<Punto> poligonoPrima = s.parete.PoligoniPos[i];
@@ -143,8 +130,10 @@ TEST_P(CordoloSegueLato, TheSavedFileReopensToTheSameRingBeamAndCheck) {
         ASSERT_TRUE(LatoCordoloEsiste(s.parete, dopo));
         EXPECT_TRUE(BandaUguale(dopo, s.parete.PoligoniPos[i], CalcolaBandaCordolo(s.parete, dopo)));
     } else {
-        // Left where it was, as reopening finds a ring beam whose side is gone.
+        // Left where it was, as reopening finds a ring beam whose side is
+        // gone, with the cover its band and polygon still hold.
         EXPECT_EQ(dopo.LatoPerimetro, -1);
+        EXPECT_FLOAT_EQ(dopo.CopriferroCordolo, 3.0f);
         EXPECT_EQ(dopo.Vertici, prima.Vertici);
         EXPECT_EQ(s.parete.PoligoniPos[i], poligonoPrima);
     }
@@ -182,7 +171,7 @@ TEST_P(CordoloSegueLato, TheSavedFileReopensToTheSameRingBeamAndCheck) {
 
 TEST_P(CordoloSegueLato, OneUndoBringsBackThePerimeterAndTheRingBeamTogether) {
     const CasoLato& caso = GetParam();
-    const int lato = LatoEstremo(s.parete, caso.alto);
+    const int lato = LatoEstremo(s.parete, -1, caso.alto);
     const int i = MettiCordolo(lato);
     const PosizioneArm prima = s.parete.Posizioni[i];
     const std::vector<Punto> esterno = s.parete.PerimetroEsterno;
