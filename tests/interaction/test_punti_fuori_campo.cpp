@@ -63,9 +63,19 @@ struct Banco {
     float Px(float x) const { return XSchermo(vista, x); }
     float Py(float y) const { return YSchermo(vista, y); }
     void Premi(float x, float y) { m.Picture1_MouseDown(Pulsante::Sinistro, x, y); }
-    void Trascina(float x, float y) {
-        m.Picture1_MouseMove(Pulsante::Sinistro, x, y);
-        m.Picture1_MouseUp(Pulsante::Sinistro, x, y);
+    // Pressed at (x1, y1), moved and released at (x2, y2).
+    void Trascina(float x1, float y1, float x2, float y2) {
+        Premi(x1, y1);
+        m.Picture1_MouseMove(Pulsante::Sinistro, x2, y2);
+        m.Picture1_MouseUp(Pulsante::Sinistro, x2, y2);
+    }
+    // The measured points of a dimension being placed, given in cm.
+    void PuntiMisurati(Punto a, Punto b) {
+        StatoInterfaccia& st = s().stato;
+        st.XQuota1 = Px(a.X);
+        st.YQuota1 = Py(a.Y);
+        st.XQuota2 = Px(b.X);
+        st.YQuota2 = Py(b.Y);
     }
 
     SessionePosizioni sp;
@@ -147,84 +157,50 @@ INSTANTIATE_TEST_SUITE_P(
     Tabella, PuntoFuoriCampo,
     ::testing::Values(
         CasoModo{.nome = "NuovaZonaPrimoAngolo", .modo = ModoInput::NuovaZona,
-                 .eventi = [](Banco& b) {
-                     b.Premi(Lontano, Lontano);
-                     b.Trascina(b.Px(200), b.Py(150));
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(Lontano, Lontano, b.Px(200), b.Py(150)); },
                  .modoAtteso = ModoInput::NuovaZona},
         CasoModo{.nome = "NuovaZonaSecondoAngolo", .modo = ModoInput::NuovaZona,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), b.Py(150));
-                     b.Trascina(Lontano, Lontano);
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), b.Py(150), Lontano, Lontano); },
                  .modoAtteso = ModoInput::NuovaZona},
         CasoModo{.nome = "ManigliaDellaZonaInModifica", .modo = ModoInput::ModificaZona,
                  .prepara = ZonaInModifica,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(100), b.Py(100));
-                     b.Trascina(Lontano, b.Py(100));
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(100), b.Py(100), Lontano, b.Py(100)); },
                  .modoAtteso = ModoInput::ModificaZona},
         CasoModo{.nome = "PosizioneSpostata", .modo = ModoInput::SpostaPosizione,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), b.Py(150));
-                     b.Trascina(b.Px(200), Lontano);
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), b.Py(150), b.Px(200), Lontano); },
                  .modoAtteso = ModoInput::SpostaPosizione},
         CasoModo{.nome = "PosizioneCopiata", .modo = ModoInput::CopiaPosizione,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), b.Py(150));
-                     b.Trascina(Lontano, b.Py(150));
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), b.Py(150), Lontano, b.Py(150)); },
                  .modoAtteso = ModoInput::CopiaPosizione},
         // The label move takes its undo step at the pick; the drag far off
         // leaves the label where it was, and the release ends the move.
         CasoModo{.nome = "EtichettaSpostata", .modo = ModoInput::SpostaEtichetta,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), b.Py(150));
-                     b.Trascina(Lontano, Lontano);
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), b.Py(150), Lontano, Lontano); },
                  .modoAtteso = ModoInput::Inattivo, .passiAnnulla = 1},
         CasoModo{.nome = "EtichettaPresaLontano", .modo = ModoInput::SpostaEtichetta,
                  .eventi = [](Banco& b) { b.Premi(Lontano, Lontano); },
                  .modoAtteso = ModoInput::SpostaEtichetta},
         CasoModo{.nome = "SezionePremutaLontano", .modo = ModoInput::NuovaSezioneOrizzontale,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), Lontano);
-                     b.Trascina(b.Px(200), Lontano);
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), Lontano, b.Px(200), Lontano); },
                  .modoAtteso = ModoInput::NuovaSezioneOrizzontale},
         // The press in range takes the mode's undo step; the release far off
         // crosses no side.
         CasoModo{.nome = "SezioneRilasciataLontano", .modo = ModoInput::NuovaSezioneVerticale,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), b.Py(150));
-                     b.Trascina(Lontano, b.Py(150));
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), b.Py(150), Lontano, b.Py(150)); },
                  .modoAtteso = ModoInput::Inattivo, .passiAnnulla = 1,
                  .messaggi = {"la sezione non interseca la parete.\nOperazione annullata."}},
         CasoModo{.nome = "QuotaPrimoPunto", .modo = ModoInput::QuotaOrizzontale,
                  .eventi = [](Banco& b) { b.Premi(Lontano, Lontano); },
                  .modoAtteso = ModoInput::QuotaOrizzontale},
         CasoModo{.nome = "QuotaLineaLontana", .modo = LineaQuota(ModoInput::QuotaOrizzontale),
-                 .prepara = [](Banco& b) {
-                     StatoInterfaccia& st = b.s().stato;
-                     st.XQuota1 = b.Px(0);
-                     st.YQuota1 = b.Py(0);
-                     st.XQuota2 = b.Px(400);
-                     st.YQuota2 = b.Py(0);
-                 },
+                 .prepara = [](Banco& b) { b.PuntiMisurati({0, 0}, {400, 0}); },
                  .eventi = [](Banco& b) { b.Premi(b.Px(200), Lontano); },
                  .modoAtteso = LineaQuota(ModoInput::QuotaOrizzontale)},
         CasoModo{.nome = "QuotaAllineataLontana", .modo = LineaQuota(ModoInput::QuotaAllineata),
                  .prepara = [](Banco& b) {
-                     StatoInterfaccia& st = b.s().stato;
-                     st.XQuota1 = b.Px(0);
-                     st.YQuota1 = b.Py(0);
-                     st.XQuota2 = b.Px(400);
-                     st.YQuota2 = b.Py(300);
-                     st.CosQuota = 0.8f;
-                     st.SinQuota = 0.6f;
+                     b.PuntiMisurati({0, 0}, {400, 300});
+                     b.s().stato.CosQuota = 0.8f;
+                     b.s().stato.SinQuota = 0.6f;
                  },
                  // The cursor at (-99000, 99000) lies within the range, the
                  // line's end square to (0, 0) at y = 110880 does not.
@@ -236,16 +212,10 @@ INSTANTIATE_TEST_SUITE_P(
                  .modoAtteso = ModoInput::SpostaQuotaInCorso},
         // A slab or wall line already lies within the wall's extents.
         CasoModo{.nome = "SolaioLontano", .modo = ModoInput::NuovoSolaio,
-                 .eventi = [](Banco& b) {
-                     b.Premi(b.Px(200), Lontano);
-                     b.Trascina(b.Px(200), Lontano);
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(b.Px(200), Lontano, b.Px(200), Lontano); },
                  .modoAtteso = ModoInput::Inattivo},
         CasoModo{.nome = "PareteLontana", .modo = ModoInput::NuovaParete,
-                 .eventi = [](Banco& b) {
-                     b.Premi(Lontano, b.Py(150));
-                     b.Trascina(Lontano, b.Py(150));
-                 },
+                 .eventi = [](Banco& b) { b.Trascina(Lontano, b.Py(150), Lontano, b.Py(150)); },
                  .modoAtteso = ModoInput::Inattivo},
         CasoModo{.nome = "VerticeDelPerimetro", .modo = ModoInput::Inattivo,
                  .prepara = [](Banco& b) { CaricaEditorPerimetro(b.s(), 0); },
@@ -268,8 +238,7 @@ TEST(PuntoFuoriCampo, TheSameClicksWithinTheRangeAreTaken) {
     {
         Banco b;
         b.s().stato.Modo = ModoInput::SpostaEtichetta;
-        b.Premi(b.Px(200), b.Py(150));
-        b.Trascina(b.Px(0), b.Py(0));
+        b.Trascina(b.Px(200), b.Py(150), b.Px(0), b.Py(0));
         EXPECT_NE(b.s().parete.Posizioni[0].XEtichetta, 200.0f);
     }
     {
@@ -282,8 +251,7 @@ TEST(PuntoFuoriCampo, TheSameClicksWithinTheRangeAreTaken) {
     {
         Banco b;
         b.s().stato.Modo = ModoInput::SpostaPosizione;
-        b.Premi(b.Px(200), b.Py(150));
-        b.Trascina(b.Px(200), b.Py(1000));
+        b.Trascina(b.Px(200), b.Py(150), b.Px(200), b.Py(1000));
         EXPECT_EQ(b.s().stato.Modo, ModoInput::ModificaZona);
         EXPECT_GT(b.s().stato.PosCorrente.YMax, 900.0f);
     }
