@@ -1,11 +1,13 @@
 #include "interaction/EditorPerimetro.h"
 
 #include "design/Modifica.h"
+#include "interaction/CordoliPerimetro.h"
 #include "model/CampoNumerico.h"
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
+#include "model/PuntiCoincidenti.h"
 #include "model/Sessione.h"
 #include "model/TestoNumerico.h"
 
@@ -15,10 +17,6 @@
 #include <string_view>
 
 namespace {
-
-bool Uguali(Punto a, Punto b) {
-    return std::fabs(a.X - b.X) < 0.0001f && std::fabs(a.Y - b.Y) < 0.0001f;
-}
 
 bool PosizioneValida(const StatoInterfaccia& stato, int i) {
     return i >= 0 && i <= stato.UltVerticeLista && i < static_cast<int>(stato.OrdineVertici.size());
@@ -31,7 +29,7 @@ std::string TitoloAvviso() { return "Attenzione!"; }
 int AggiungiVertice(StatoInterfaccia& stato, Punto p) {
     std::vector<Punto>& pool = stato.PoolVertici;
     for (std::size_t k = 0; k < pool.size(); ++k)
-        if (Uguali(pool[k], p)) return static_cast<int>(k);
+        if (PuntiCoincidenti(pool[k], p)) return static_cast<int>(k);
     pool.push_back(p);
     return static_cast<int>(pool.size()) - 1;
 }
@@ -152,12 +150,15 @@ void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra) {
     for (int i = 0; i < n; ++i) poligono.push_back(VerticeScritto(PuntoVertice(stato, i)));
     if (n > 0) poligono.push_back(poligono.front());
     const bool esterno = stato.PerimetroInModifica == 0;
+    const std::vector<Punto> esternoPrima = p.PerimetroEsterno;
+    const int numPrima = p.NumPuntiEst;
     (esterno ? p.PerimetroEsterno : p.PerimetroInterno) = poligono;
     if (n != (esterno ? p.NumPuntiEst : p.NumPuntiInt)) {
         p.NumPuntiEst = p.NumPuntiInt = p.NumPuntiContorno = n;
         (esterno ? p.PerimetroInterno : p.PerimetroEsterno) = poligono;
         p.Contorno = poligono;
     }
+    CordoliSeguonoPerimetro(p, esternoPrima, numPrima);
     stato.ModificaPoligono = 0;
     modifica.Conferma();
 }

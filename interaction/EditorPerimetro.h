@@ -60,7 +60,8 @@ bool EliminaVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
 // "Assegna perimetro": writes the list into the perimeter it was loaded from
 // as one change (an undo step even when unchanged; geometry and
 // reinforcement tails); a changed vertex count makes the other perimeter and
-// the outline copies of it. Closes the editor (ModificaPoligono 0).
+// the outline copies of it. The ring beams on the outer perimeter follow
+// their sides in the same change. Closes the editor (ModificaPoligono 0).
 void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra);
 
 // What the editor's list was loaded from. When the wall stops matching it
