@@ -93,8 +93,9 @@ void LeggiPosizione(LettoreSequenziale& lettore, PosizioneArm& p, std::vector<Pu
     for (Punto& v : p.EstDir) v = LeggiPunto(lettore);
     p.Diametro = lettore.LeggiIntero16();
     p.DiamCorrenti = lettore.LeggiIntero16();
-    p.Direzione = lettore.LeggiIntero16();
-    p.Tipo = lettore.LeggiIntero16();
+    p.Direzione = LeggiConteggio(lettore, "direzione della posizione", 0, 1);
+    // Kinds above the ring beam are shear reinforcement.
+    p.Tipo = LeggiConteggio(lettore, "tipo della posizione", IntegrativaPiu, 32767);
     p.NumBracci = lettore.LeggiIntero16();
     if (!lettore.InErrore() && p.Tipo == Cordolo && p.NumBracci < 1)
         lettore.SegnalaErroreRiga("numero di bracci del cordolo non positivo (" +
@@ -120,7 +121,7 @@ void LeggiSezioni(LettoreSequenziale& lettore, ProgettoParete& d) {
     for (int i = 0; i <= d.UltSezione && !lettore.InErrore(); ++i) {
         LineaSezione& s = d.Sezioni[i];
         for (Punto* p : {&s.P0, &s.P1, &s.P2, &s.P3, &s.P4, &s.P5}) *p = LeggiPunto(lettore);
-        s.Orizzontale = lettore.LeggiIntero16();
+        s.Orizzontale = LeggiConteggio(lettore, "orientamento della sezione", 0, 1);
     }
 }
 
