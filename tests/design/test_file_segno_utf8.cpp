@@ -13,8 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -29,20 +27,6 @@ namespace {
 // The file as an editor saving UTF-8 with the mark writes it.
 std::string ConSegno(const std::string& cp1252) {
     return std::string(SegnoUtf8) + Cp1252AUtf8(cp1252);
-}
-
-// The date the reinforcement fixtures carry for their wall file.
-void DataDelleFixture(const std::string& parete) {
-    std::tm ora{};
-    ora.tm_year = 2026 - 1900;
-    ora.tm_mon = 11;
-    ora.tm_mday = 8;
-    ora.tm_hour = 22;
-    ora.tm_min = 45;
-    ora.tm_sec = 10;
-    ora.tm_isdst = -1;
-    const auto istante = std::chrono::system_clock::from_time_t(std::mktime(&ora));
-    fs::last_write_time(parete, std::chrono::file_clock::from_sys(istante));
 }
 
 // What a reader made of a file, told by the program's own writers (the
@@ -83,24 +67,26 @@ Letto ArmatureLette(const std::string& contenuto) {
     return {TestoArmature(s.parete), Detto(finestra, esito)};
 }
 
-Letto ImpostazioniLette(const std::string& contenuto) {
+// A file of the user profile folder.
+template <typename Leggi, typename Scritto>
+Letto DelProfilo(const char* nome, const std::string& contenuto, Leggi leggi, Scritto scritto) {
     CartellaTemporanea cartella;
-    cartella.Scrivi("Vorlex.ini", contenuto);
+    cartella.Scrivi(nome, contenuto);
     Sessione s;
     s.imp.CartellaUtente = cartella.Percorso().string();
     FinestraRegistrata finestra;
-    const Esito esito = LeggiIni(s, finestra);
-    return {TestoIni(s.imp, s.stato), Detto(finestra, esito)};
+    const Esito esito = leggi(s, finestra);
+    return {scritto(s), Detto(finestra, esito)};
+}
+
+Letto ImpostazioniLette(const std::string& contenuto) {
+    return DelProfilo("Vorlex.ini", contenuto, LeggiIni,
+                      [](const Sessione& s) { return TestoIni(s.imp, s.stato); });
 }
 
 Letto MemoriaLetta(const std::string& contenuto) {
-    CartellaTemporanea cartella;
-    cartella.Scrivi("Gavrel.MEM", contenuto);
-    Sessione s;
-    s.imp.CartellaUtente = cartella.Percorso().string();
-    FinestraRegistrata finestra;
-    const Esito esito = CaricaMemoria(s, finestra);
-    return {TestoMemoria(s.recenti), Detto(finestra, esito)};
+    return DelProfilo("Gavrel.MEM", contenuto, CaricaMemoria,
+                      [](const Sessione& s) { return TestoMemoria(s.recenti); });
 }
 
 // A wall file of version 1 with accented letters and a diameter sign in its

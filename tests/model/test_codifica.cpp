@@ -54,6 +54,12 @@ struct CasoContenuto {
 
 void PrintTo(const CasoContenuto& c, std::ostream* os) { *os << c.nome; }
 
+const std::string NonConservato =
+    " non si può conservare nei file del programma (codifica Windows-1252).";
+const std::string NonUtf8 = "il file inizia con il segno UTF-8 ma il suo testo non è UTF-8 valido.";
+const std::string InUtf16 = "Il file è salvato in Unicode (UTF-16), che il programma non legge: va "
+                            "salvato come testo ANSI (Windows-1252) o UTF-8.";
+
 class ContenutoFileSuDisco : public testing::TestWithParam<CasoContenuto> {};
 
 TEST_P(ContenutoFileSuDisco, InWindows1252SenzaSegnoORifiutato) {
@@ -90,34 +96,28 @@ INSTANTIATE_TEST_SUITE_P(
         CasoContenuto{.nome = "SegnoNelTesto",
                       .contenuto = "\xEF\xBB\xBF" "a\n\xEF\xBB\xBF",
                       .byte = "",
-                      .errore = "Riga 2: il carattere \"\xEF\xBB\xBF\" non si può conservare nei "
-                                "file del programma (codifica Windows-1252)."},
+                      .errore = "Riga 2: il carattere \"\xEF\xBB\xBF\"" + NonConservato},
         CasoContenuto{.nome = "CarattereFuoriDaWindows1252",
                       .contenuto = "\xEF\xBB\xBFuno\r\ndue\r\nfreccia \xE2\x86\x92\r\n",
                       .byte = "",
-                      .errore = "Riga 3: il carattere \"\xE2\x86\x92\" non si può conservare nei "
-                                "file del programma (codifica Windows-1252)."},
+                      .errore = "Riga 3: il carattere \"\xE2\x86\x92\"" + NonConservato},
         // A Windows-1252 file with a mark in front is no UTF-8.
         CasoContenuto{.nome = "SegnoSuTestoWindows1252",
                       .contenuto = "\xEF\xBB\xBFuno\r\npi\xF9\r\n",
                       .byte = "",
-                      .errore = "Riga 2: il file inizia con il segno UTF-8 ma il suo testo non è "
-                                "UTF-8 valido."},
+                      .errore = "Riga 2: " + NonUtf8},
         CasoContenuto{.nome = "SequenzaTroncataAllaFine",
                       .contenuto = "\xEF\xBB\xBFuno\xC3",
                       .byte = "",
-                      .errore = "Riga 1: il file inizia con il segno UTF-8 ma il suo testo non è "
-                                "UTF-8 valido."},
+                      .errore = "Riga 1: " + NonUtf8},
         CasoContenuto{.nome = "Utf16LittleEndian",
                       .contenuto = std::string("\xFF\xFE" "1\0", 4),
                       .byte = "",
-                      .errore = "Il file è salvato in Unicode (UTF-16), che il programma non "
-                                "legge: va salvato come testo ANSI (Windows-1252) o UTF-8."},
+                      .errore = InUtf16},
         CasoContenuto{.nome = "Utf16BigEndian",
                       .contenuto = std::string("\xFE\xFF\0" "1", 4),
                       .byte = "",
-                      .errore = "Il file è salvato in Unicode (UTF-16), che il programma non "
-                                "legge: va salvato come testo ANSI (Windows-1252) o UTF-8."}),
+                      .errore = InUtf16}),
     [](const testing::TestParamInfo<CasoContenuto>& info) { return info.param.nome; });
 
 }  // namespace
