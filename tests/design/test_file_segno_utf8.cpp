@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <string>
+#include <vector>
 
 // A text editor that saves UTF-8 puts a mark before the text: every file we
 // read is read as the same file saved by us, in Windows-1252 without the
