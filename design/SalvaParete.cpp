@@ -5,6 +5,7 @@
 #include "design/LeggiParete.h"
 #include "model/CaricaArmature.h"
 #include "model/Cartelle.h"
+#include "model/Codifica.h"
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/SalvaPareteTesto.h"
@@ -118,10 +119,15 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
                        CodiceSalvataggio::Rinuncia);
     }
 
-    const std::optional<std::string> vecchia = LeggiTutto(sorgente);
-    if (!vecchia)
+    std::optional<std::string> letta = LeggiTutto(sorgente);
+    if (!letta)
         return Fallito(finestra, "Impossibile leggere il file della parete " + sorgente +
                                      ": salvataggio annullato.");
+    // The copied lines go back as our files hold them, whatever an editor made of them.
+    const ContenutoFile vecchia = ContenutoInCp1252(std::move(*letta));
+    if (vecchia.Errore)
+        return Fallito(finestra, "Impossibile leggere il file della parete " + sorgente +
+                                     ": salvataggio annullato.\n" + *vecchia.Errore);
     const std::optional<FilePrima> paretePrima = Ricorda(destinazione);
     if (!paretePrima)
         return Fallito(finestra, "Impossibile sostituire il file " + destinazione +
@@ -131,7 +137,7 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
     CalcolaAreeStrati(parete);
     AggiornaAreeMancanti(parete, -1);
 
-    const Esito scritta = ScriviFileAtomico(destinazione, TestoPareteSalvata(*vecchia, parete));
+    const Esito scritta = ScriviFileAtomico(destinazione, TestoPareteSalvata(vecchia.Byte, parete));
     if (!scritta.Riuscito()) return ScritturaFallita(finestra, scritta, destinazione);
 
     // The reinforcement file carries the date the next load compares.

@@ -95,8 +95,9 @@ void LeggiPosizione(LettoreSequenziale& lettore, PosizioneArm& p, std::vector<Pu
     for (Punto& v : p.EstDir) v = LeggiPuntoDisegno(lettore, "estremo della zona");
     p.Diametro = lettore.LeggiIntero16();
     p.DiamCorrenti = lettore.LeggiIntero16();
-    p.Direzione = lettore.LeggiIntero16();
-    p.Tipo = lettore.LeggiIntero16();
+    p.Direzione = LeggiConteggio(lettore, "direzione della posizione", 0, 1);
+    // Kinds above the ring beam are shear reinforcement.
+    p.Tipo = LeggiConteggio(lettore, "tipo della posizione", IntegrativaPiu, 32767);
     p.NumBracci = lettore.LeggiIntero16();
     if (!lettore.InErrore() && p.Tipo == Cordolo && p.NumBracci < 1)
         lettore.SegnalaErroreRiga("numero di bracci del cordolo non positivo (" +
@@ -124,7 +125,7 @@ void LeggiSezioni(LettoreSequenziale& lettore, ProgettoParete& d) {
         for (Punto* p : {&s.P0, &s.P1}) *p = LeggiPuntoAmmesso(lettore, "linea di sezione");
         for (Punto* p : {&s.P2, &s.P3, &s.P4, &s.P5})
             *p = LeggiPuntoDisegno(lettore, "segno della linea di sezione");
-        s.Orizzontale = lettore.LeggiIntero16();
+        s.Orizzontale = LeggiConteggio(lettore, "orientamento della sezione", 0, 1);
     }
 }
 

@@ -20,9 +20,9 @@ inline constexpr float OrigineMassima = 1.0e8f;
 // which keeps their drawing finite and far from the float's limits.
 inline constexpr float CoordinataDisegnoMassima = 10.0f * CoordinataMassima;
 
-// Counts and upper bounds read from a file, checked before any array is sized
-// from them: a value outside minimo..massimo puts the reader in error, naming
-// cosa, and gives minimo.
+// Counts, upper bounds and choices (a flag, a kind) read from a file, checked
+// before any array is sized or anything is built from them: a value outside
+// minimo..massimo puts the reader in error, naming cosa, and gives minimo.
 int LeggiConteggio(LettoreSequenziale& lettore, const std::string& cosa, int minimo, int massimo);
 
 // An upper bound of a list: -1 (empty) up to massimo.

@@ -12,9 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
-#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -28,16 +25,7 @@ public:
     explicit PareteConArmatura(const std::string& armature) {
         Parete = cartella.Scrivi("P5.SET", Contenuto(PercorsoFixture("COPERTURA.SET")));
         Armature = cartella.Scrivi("P5.ARS", armature);
-        std::tm ora{};
-        ora.tm_year = 2026 - 1900;
-        ora.tm_mon = 11;
-        ora.tm_mday = 8;
-        ora.tm_hour = 22;
-        ora.tm_min = 45;
-        ora.tm_sec = 10;
-        ora.tm_isdst = -1;
-        const auto istante = std::chrono::system_clock::from_time_t(std::mktime(&ora));
-        std::filesystem::last_write_time(Parete, std::chrono::file_clock::from_sys(istante));
+        DataDelleFixture(Parete);
     }
 
     void Apri() { (void)LeggiParete(sessione, Parete, finestra); }

@@ -50,6 +50,13 @@ std::vector<Caso> Casi() {
         {"troncato dopo la riga 3", base.substr(0, base.find("5 Vertici")), 1,
          ErroreFile + "Il file termina prima del previsto (dopo la riga 3)."},
         {"vuoto", " ", 1, ErroreFile + "Il file termina prima del previsto (dopo la riga 1)."},
+        {"UTF-8 con un carattere che il file non conserva",
+         "\xEF\xBB\xBF" + Sostituisci(base, "CALDENO", "CALDENO \xE2\x86\x92"), 1,
+         ErroreFile + "Riga 2: il carattere \"\xE2\x86\x92\" non si può conservare nei file del "
+                      "programma (codifica Windows-1252)."},
+        {"UTF-16", std::string("\xFF\xFEv\0" "e\0r\0", 8), 1,
+         ErroreFile + "Il file è salvato in Unicode (UTF-16), che il programma non legge: va "
+                      "salvato come testo ANSI (Windows-1252) o UTF-8."},
         {"testo al posto di un numero", Sostituisci(base, "12 1300 250", "12 1300 abc"), 1,
          ErroreFile + "Riga 26: \"abc\" non è un numero valido."},
         {"conteggio oltre 16 bit", Sostituisci(base, "3 Nodi", "40000 Nodi"), 1,
