@@ -154,7 +154,7 @@ bool OkFormCordolo(Sessione& sessione, InterfacciaFinestra& finestra) {
     }
     // The band reaches past the side by the width, the cover and, at an
     // acute corner, forty bar diameters: the file must keep it in range.
-    if (!PuntiNelCampo(st.PosCorrente.Vertici) || !PuntiNelCampo(st.PoligonoCorrente)) {
+    if (!PuntiAmmessi(st.PosCorrente.Vertici) || !PuntiAmmessi(st.PoligonoCorrente)) {
         finestra.Messaggio(MessaggioFuoriCampo(), "Attenzione!", IconaMessaggio::Esclamazione);
         return false;
     }

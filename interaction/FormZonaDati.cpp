@@ -176,7 +176,7 @@ bool ZonaNelCampo(const DatiFormZona& dati, const Sessione& sessione) {
     DatiFormZona copia = dati;
     StatoInterfaccia st = sessione.stato;
     RicostruisciZona(copia, st, sessione.parete, sessione.imp);
-    return PuntiNelCampo(st.PosCorrente.Vertici);
+    return PuntiAmmessi(st.PosCorrente.Vertici);
 }
 
 }  // namespace

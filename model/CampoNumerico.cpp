@@ -30,12 +30,6 @@ std::optional<float> ValoreCampo(const CampoNumerico& campo, float digitato) {
     return scritto;
 }
 
-bool PuntiNelCampo(std::span<const Punto> punti) {
-    for (const Punto& p : punti)
-        if (!CoordinataAmmessa(p.X) || !CoordinataAmmessa(p.Y)) return false;
-    return true;
-}
-
 std::string MessaggioFuoriCampo() {
     return "Le coordinate devono restare entro " + FormatoDec(CoordinataMassima, 0) +
            " cm dall'origine della parete.\nOperazione annullata.";

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "model/LimitiValori.h"
-#include "model/Punto.h"
 
 #include <limits>
 #include <optional>
-#include <span>
 #include <string>
 
 // One numeric field of a dialog, a grid or the perimeter editor: the range it
@@ -49,11 +47,6 @@ inline constexpr float SenzaLimite = std::numeric_limits<float>::infinity();
 // nothing otherwise (a value past the range, or one that its written form
 // would push out, as a spacing written as 0).
 [[nodiscard]] std::optional<float> ValoreCampo(const CampoNumerico& campo, float digitato);
-
-// Whether every point lies within the coordinate range: the geometry that a
-// dialog builds from its fields (a zone's corners, a ring beam's band), which
-// the file will keep.
-[[nodiscard]] bool PuntiNelCampo(std::span<const Punto> punti);
 
 // The refusal of a coordinate beyond the range, for the windows that say why.
 [[nodiscard]] std::string MessaggioFuoriCampo();

@@ -55,11 +55,11 @@ TEST(ValoreCampo, StoresWhatTheFileWritesWithinTheLimits) {
     for (const Caso& c : casi) EXPECT_EQ(ValoreCampo(c.campo, c.digitato), c.memorizzato) << c.nome;
 }
 
-TEST(PuntiNelCampo, EveryCoordinateWithinTheRange) {
-    EXPECT_TRUE(PuntiNelCampo(std::vector<Punto>{}));
-    EXPECT_TRUE(PuntiNelCampo(std::vector<Punto>{{-100000, 100000}, {0, 0}}));
-    EXPECT_FALSE(PuntiNelCampo(std::vector<Punto>{{0, 0}, {0, 100000.01f}}));
-    EXPECT_FALSE(PuntiNelCampo(std::vector<Punto>{{-1e20f, 0}}));
+TEST(PuntiAmmessi, EveryCoordinateWithinTheRange) {
+    EXPECT_TRUE(PuntiAmmessi(std::vector<Punto>{}));
+    EXPECT_TRUE(PuntiAmmessi(std::vector<Punto>{{-100000, 100000}, {0, 0}}));
+    EXPECT_FALSE(PuntiAmmessi(std::vector<Punto>{{0, 0}, {0, 100000.01f}}));
+    EXPECT_FALSE(PuntiAmmessi(std::vector<Punto>{{-1e20f, 0}}));
 }
 
 }  // namespace
