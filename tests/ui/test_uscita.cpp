@@ -14,10 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The snapshots in the history's own folder; none once it is deleted.
 int IstantaneeIn(const fs::path& cartella) {
     int n = 0;
-    for (const auto& voce : fs::directory_iterator(cartella))
-        if (voce.path().filename().string().starts_with("QUVEL")) ++n;
+    std::error_code errore;
+    for (fs::directory_iterator voce(cartella, errore), fine; !errore && voce != fine;
+         voce.increment(errore))
+        if (voce->path().filename().string().starts_with("QUVEL")) ++n;
     return n;
 }
 
@@ -49,6 +52,7 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     // The exit writes the recent-file memory: into the test's folder, not the
     // folder the tests run in.
     sessione.imp.CartellaUtente = cartella.Percorso().string();
+    sessione.imp.CartellaTemporanea = (cartella.Percorso() / "annulla").string();
     FinestraPrincipale finestra(sessione);
     CopioneDialoghi copione;
     finestra.Dialoghi().ImpostaCopione(std::ref(copione));
@@ -64,6 +68,7 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     if (caso.senzaFile) fs::remove(file);
     if (caso.senzaNome) sessione.parete.FileCorrente.clear();
     const std::string prima = caso.senzaFile ? "" : Contenuto(file);
+    const fs::path istantanee = sessione.storia.CartellaIstantanee;
     copione.Pulsanti = caso.pulsanti;
     copione.Visti.clear();
 
@@ -80,7 +85,7 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
         EXPECT_EQ(Contenuto(file) != prima, caso.salvata);
     }
     // Closed: no snapshot is left behind. Open: the history is still there.
-    EXPECT_EQ(IstantaneeIn(cartella.Percorso()) == 0, caso.chiusa || !caso.modifica);
+    EXPECT_EQ(IstantaneeIn(istantanee) == 0, caso.chiusa || !caso.modifica);
     EXPECT_EQ(sessione.storia.Modificata, caso.modifica && !caso.salvata && !caso.chiusa);
 }
 
