@@ -28,7 +28,8 @@ struct StoriaAnnulla {
     bool ErroreIstantaneaSegnalato = false;
     // The design differs from what was last opened or saved: set by every
     // stored undo step and every confirmed change, cleared by a successful
-    // open or save (a new history starts unmodified). Closing asks first.
+    // open or save (a new history starts unmodified); an undo or a redo sets
+    // it unless it comes back to that design. Closing asks first.
     bool Modificata = false;
 
     bool operator==(const StoriaAnnulla&) const = default;
