@@ -1,5 +1,6 @@
 #include "design/AnnullaModifica.h"
 
+#include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
@@ -18,6 +19,9 @@ void PortaAStato(Sessione& sessione, InterfacciaFinestra& finestra, const Ricalc
         return;
     }
     sessione.storia.IndiceAnnulla = n;
+    // Only the state the files hold leaves nothing to save.
+    sessione.storia.Modificata =
+        TestoArmature(sessione.parete) != sessione.parete.FileNoti.Progetto;
     ricalcolo.Geometria(sessione);
     ricalcolo.Armatura(sessione);
     // The grid of the distributed layers shows the restored ones.

@@ -10,7 +10,8 @@ struct Sessione;
 // "Ripeti": forward one state. Each reads the snapshot back and then runs the
 // geometry and the reinforcement tails, refills the distributed-reinforcement
 // grid and refreshes the window, as a confirmed change does, so nothing shown
-// or saved is stale. A snapshot that cannot be
+// or saved is stale. The wall is then modified unless its design is the one
+// its files hold, as last opened or saved. A snapshot that cannot be
 // written or read is told, and the design and the history stay as they were.
 void AnnullaModifica(Sessione& sessione, InterfacciaFinestra& finestra,
                      const Ricalcolo& ricalcolo = RicalcoloStandard());

@@ -11,6 +11,8 @@
 #include "model/Cartelle.h"
 #include "model/Direzioni.h"
 #include "model/Estensione.h"
+#include "model/FileArmature.h"
+#include "model/FileIntero.h"
 #include "model/Finestra.h"
 #include "model/Geometria.h"
 #include "model/LettoreSequenziale.h"
@@ -382,6 +384,14 @@ void AvvisaCopertura(const Parete& p, InterfacciaFinestra& finestra) {
     if (!testo.empty()) Avvisa(finestra, testo + "Si consiglia la riprogettazione dell'armatura diffusa.");
 }
 
+// The files as they were read, and the design they gave.
+void RicordaFile(Parete& p, const std::string& percorso, std::string contenuto) {
+    const std::string armature = TrovaFileArmature(percorso);
+    p.FileNoti.Parete = std::move(contenuto);
+    p.FileNoti.Armature = armature.empty() ? std::nullopt : LeggiFileIntero(armature);
+    p.FileNoti.Progetto = TestoArmature(p);
+}
+
 }  // namespace
 
 std::string DataModificaFile(const std::string& percorso) {
@@ -409,18 +419,20 @@ Esito LeggiParete(Sessione& sessione, const std::string& percorso,
         sessione.stato.ErroreOperazione = esito.Codice;
         return esito;
     };
-    std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
-    if (!lettore)
+    std::optional<std::string> contenuto = LeggiFileIntero(file);
+    if (!contenuto)
         return rifiuta(Esito::Errore(ErroreFile + ("Impossibile aprire il file " + file + ".")));
+    LettoreSequenziale lettore(*contenuto);
 
     // The open wall is replaced only by a file read to the end.
     Parete nuova = sessione.parete;
     nuova.MagliaUnica = 0;
     int riferimento1 = 0, riferimento2 = 0;
-    Esito esito = LeggiFileParete(nuova, *lettore, riferimento1, riferimento2);
+    Esito esito = LeggiFileParete(nuova, lettore, riferimento1, riferimento2);
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
     CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
                    riferimento2);
+    RicordaFile(nuova, file, std::move(*contenuto));
 
     sessione.parete = std::move(nuova);
     sessione.stato.ErroreOperazione = 0;

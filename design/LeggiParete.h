@@ -10,7 +10,8 @@ struct Sessione;
 // Reads the wall file at percorso and runs every step that belongs to opening
 // a wall: triangulation, emptied editing lists, directions, the reinforcement
 // file beside it (or the automatic dimensions without one), extents, contours,
-// sections, the single-mesh test and the coverage warning.
+// sections, the single-mesh test and the coverage warning. The wall keeps
+// both files as they were read, and the design they gave (FileNoti).
 //
 // Outcome, also left in stato.ErroreOperazione: 0 read (an empty or "ANONIMO"
 // path reads nothing); 1 not a wall, a newer version, or a file that cannot be

@@ -46,8 +46,7 @@ Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra) {
         return Rinuncia();
     }
 
-    const std::string sorgente = parete.FileCorrente;
-    Esito salvata = SalvaPareteIn(sessione, sorgente, destinazione, finestra);
+    Esito salvata = SalvaPareteIn(sessione, destinazione, finestra);
     if (!salvata.Riuscito()) return salvata;
 
     parete.FileCorrente = destinazione;

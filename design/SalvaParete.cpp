@@ -7,15 +7,14 @@
 #include "model/Cartelle.h"
 #include "model/Codifica.h"
 #include "model/FileArmature.h"
+#include "model/FileIntero.h"
 #include "model/Finestra.h"
 #include "model/SalvaPareteTesto.h"
 #include "model/ScritturaAtomica.h"
 #include "model/Sessione.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -31,15 +30,6 @@ struct FilePrima {
     fs::file_time_type data{};
 };
 
-std::optional<std::string> LeggiTutto(const std::string& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream testo;
-    testo << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return std::move(testo).str();
-}
-
 // Nothing when something is there that could not be put back as it was.
 std::optional<FilePrima> Ricorda(const std::string& percorso) {
     std::error_code errore;
@@ -51,7 +41,7 @@ std::optional<FilePrima> Ricorda(const std::string& percorso) {
     FilePrima prima;
     prima.esisteva = true;
     prima.data = fs::last_write_time(percorso, errore);
-    std::optional<std::string> contenuto = LeggiTutto(percorso);
+    std::optional<std::string> contenuto = LeggiFileIntero(percorso);
     if (errore || !contenuto) return std::nullopt;
     prima.contenuto = std::move(*contenuto);
     return prima;
@@ -93,17 +83,70 @@ bool SostituireArmatureNonCaricate(InterfacciaFinestra& finestra, const std::str
                             TitoloAvviso, IconaMessaggio::Esclamazione);
 }
 
+Esito Rinuncia(Sessione& sessione, InterfacciaFinestra& finestra) {
+    sessione.stato.ErroreOperazione = -1;
+    return Fallito(finestra, "Salvataggio annullato: nessun file è stato scritto.",
+                   CodiceSalvataggio::Rinuncia);
+}
+
+// The file of the two that is no longer as this program last read or wrote
+// it; empty when both are.
+std::string FileCambiato(const FileDellaParete& noti, const std::string& parete,
+                         const std::string& pareteOra) {
+    if (pareteOra != noti.Parete) return parete;
+    const std::string armature = TrovaFileArmature(parete);
+    const std::optional<std::string> armatureOra =
+        armature.empty() ? std::nullopt : LeggiFileIntero(armature);
+    if (armatureOra == noti.Armature) return {};
+    return armature.empty() ? NomeFileArmature(parete) : armature;
+}
+
+// Another program may have saved the same wall since this one opened or
+// saved it: its work is replaced only when the user agrees.
+Esito FileInvariati(Sessione& sessione, const std::string& percorso,
+                    InterfacciaFinestra& finestra) {
+    const std::optional<std::string> pareteOra = LeggiFileIntero(percorso);
+    if (!pareteOra) {
+        if (FileScomparso(percorso))
+            return Fallito(finestra, "Il file della parete " + percorso +
+                                         " non esiste più: salvataggio annullato.");
+        return Fallito(finestra, "Impossibile leggere il file della parete " + percorso +
+                                     ": salvataggio annullato.");
+    }
+    const std::string cambiato = FileCambiato(sessione.parete.FileNoti, percorso, *pareteOra);
+    if (cambiato.empty() ||
+        finestra.Domanda("Il file " + cambiato +
+                             " è stato modificato da un altro programma dopo l'ultima apertura o "
+                             "l'ultimo salvataggio di questa parete.\nVuoi sovrascriverlo?",
+                         TitoloAvviso, IconaMessaggio::Nessuna))
+        return Esito::Ok();
+    return Rinuncia(sessione, finestra);
+}
+
 }  // namespace
 
 Esito SalvaParete(Sessione& sessione, const std::string& percorso, InterfacciaFinestra& finestra) {
-    return SalvaPareteIn(sessione, percorso, percorso, finestra);
+    if (!sessione.parete.CaricataParete())
+        return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
+    if (Esito invariati = FileInvariati(sessione, percorso, finestra); !invariati.Riuscito())
+        return invariati;
+    return SalvaPareteIn(sessione, percorso, finestra);
 }
 
-Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
-                    const std::string& destinazione, InterfacciaFinestra& finestra) {
+Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
+                    InterfacciaFinestra& finestra) {
     Parete& parete = sessione.parete;
     if (!parete.CaricataParete())
         return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
+    // The head of the wall file comes from the file the wall was read from.
+    if (parete.FileNoti.Parete.empty())
+        return Fallito(finestra,
+                       "La parete aperta non proviene da un file: salvataggio annullato.");
+    // The copied lines go back as our files hold them, whatever an editor made of them.
+    const ContenutoFile vecchia = ContenutoInCp1252(parete.FileNoti.Parete);
+    if (vecchia.Errore)
+        return Fallito(finestra, "Impossibile leggere il file della parete " + parete.FileCorrente +
+                                     ": salvataggio annullato.\n" + *vecchia.Errore);
 
     std::string armature = TrovaFileArmature(destinazione);
     if (armature.empty()) armature = NomeFileArmature(destinazione);
@@ -113,21 +156,9 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
 
     const std::string& nonCaricate = sessione.stato.ArmatureNonCaricate;
     if (!nonCaricate.empty() && StessoFile(nonCaricate, armature) &&
-        !SostituireArmatureNonCaricate(finestra, nonCaricate)) {
-        sessione.stato.ErroreOperazione = -1;
-        return Fallito(finestra, "Salvataggio annullato: nessun file è stato scritto.",
-                       CodiceSalvataggio::Rinuncia);
-    }
+        !SostituireArmatureNonCaricate(finestra, nonCaricate))
+        return Rinuncia(sessione, finestra);
 
-    std::optional<std::string> letta = LeggiTutto(sorgente);
-    if (!letta)
-        return Fallito(finestra, "Impossibile leggere il file della parete " + sorgente +
-                                     ": salvataggio annullato.");
-    // The copied lines go back as our files hold them, whatever an editor made of them.
-    const ContenutoFile vecchia = ContenutoInCp1252(std::move(*letta));
-    if (vecchia.Errore)
-        return Fallito(finestra, "Impossibile leggere il file della parete " + sorgente +
-                                     ": salvataggio annullato.\n" + *vecchia.Errore);
     const std::optional<FilePrima> paretePrima = Ricorda(destinazione);
     if (!paretePrima)
         return Fallito(finestra, "Impossibile sostituire il file " + destinazione +
@@ -137,13 +168,14 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
     CalcolaAreeStrati(parete);
     AggiornaAreeMancanti(parete, -1);
 
-    const Esito scritta = ScriviFileAtomico(destinazione, TestoPareteSalvata(vecchia.Byte, parete));
+    std::string testoParete = TestoPareteSalvata(vecchia.Byte, parete);
+    const Esito scritta = ScriviFileAtomico(destinazione, testoParete);
     if (!scritta.Riuscito()) return ScritturaFallita(finestra, scritta, destinazione);
 
     // The reinforcement file carries the date the next load compares.
     const std::string dataPrima = parete.DataFileSet;
     parete.DataFileSet = DataModificaFile(destinazione);
-    const std::string testoArmature = TestoArmature(parete);
+    std::string testoArmature = TestoArmature(parete);
     const std::string dataNuova = std::exchange(parete.DataFileSet, dataPrima);
     const Esito armatureScritte = ScriviFileAtomico(armature, testoArmature);
     if (!armatureScritte.Riuscito()) {
@@ -157,6 +189,7 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
     }
 
     parete.DataFileSet = dataNuova;
+    parete.FileNoti = {std::move(testoParete), testoArmature, std::move(testoArmature)};
     sessione.stato.ArmatureNonCaricate.clear();
     sessione.storia.Modificata = false;
     return Esito::Ok();

@@ -19,16 +19,19 @@ enum : int {
 // Saves the open wall in its wall file percorso: the missing areas are
 // recomputed, the wall file gets the "VERIFICA" block of the provided areas
 // and the design goes to the reinforcement file beside it, whose date line is
-// the wall file's new date (so reopening asks nothing). A reinforcement file
-// that was there but was not loaded with the wall is replaced only when the
-// user agrees. Each file is replaced atomically; on any failure the user has
-// been told and both files and DataFileSet are as they were.
+// the wall file's new date (so reopening asks nothing). A wall file that is
+// gone is told and nothing is written. Files that another program has changed
+// since this one last opened or saved them, and a reinforcement file that was
+// there but was not loaded with the wall, are replaced only when the user
+// agrees. Each file is replaced atomically; on any failure the user has been
+// told and both files and DataFileSet are as they were.
 [[nodiscard]] Esito SalvaParete(Sessione& sessione, const std::string& percorso,
                                 InterfacciaFinestra& finestra);
 
 // The same, writing the wall file destinazione (and the reinforcement file
-// beside it) from the head of the wall file sorgente. A destination that did
-// not exist is removed again when the save fails.
-[[nodiscard]] Esito SalvaPareteIn(Sessione& sessione, const std::string& sorgente,
-                                  const std::string& destinazione,
+// beside it), which need not be the open wall's, with nothing compared: the
+// head of the wall file is the one read when the wall was opened or last
+// saved, so no file of the open wall need still be there. A destination that
+// did not exist is removed again when the save fails.
+[[nodiscard]] Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
                                   InterfacciaFinestra& finestra);

@@ -112,6 +112,9 @@ struct Impostazioni {
     // Folders, without a trailing separator.
     std::string CartellaProgramma;  // folder of the running executable
     std::string CartellaUtente;     // settings and recent-file memory
+    // Where the undo histories make their private folders; empty: the
+    // user's runtime or temporary folder (RadiceIstantanee).
+    std::string CartellaTemporanea;
 };
 
 // Every default of the settings alone: layer table (names, colour indexes,

@@ -1,14 +1,12 @@
 #include "model/LettoreSequenziale.h"
 
 #include "model/Codifica.h"
+#include "model/FileIntero.h"
 #include "model/Testo.h"
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <utility>
 
 namespace {
 
@@ -51,21 +49,9 @@ LettoreSequenziale::LettoreSequenziale(std::string contenuto) {
 }
 
 std::optional<LettoreSequenziale> LettoreSequenziale::Apri(const std::string& percorso) {
-    std::error_code errore;
-    if (!std::filesystem::is_regular_file(percorso, errore)) return std::nullopt;
-    std::ifstream file(percorso, std::ios::binary | std::ios::ate);
-    if (!file) return std::nullopt;
-    // One read of the size the file has now, then whatever it grew by since.
-    const std::streamoff dimensione = file.tellg();
-    file.seekg(0);
-    std::string contenuto(dimensione > 0 ? static_cast<std::size_t>(dimensione) : 0, '\0');
-    file.read(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-    contenuto.resize(static_cast<std::size_t>(file.gcount()));
-    if (file.bad()) return std::nullopt;
-    if (file)
-        contenuto.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
-    return LettoreSequenziale(std::move(contenuto));
+    std::optional<std::string> contenuto = LeggiFileIntero(percorso);
+    if (!contenuto) return std::nullopt;
+    return LettoreSequenziale(std::move(*contenuto));
 }
 
 std::string_view LettoreSequenziale::TestoRiga(int riga) const {

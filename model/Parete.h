@@ -9,6 +9,7 @@
 #include "model/Triangolo.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,29 @@
 // element N repeating element 0. Names beginning with Ult are upper bounds
 // (-1 = empty), names beginning with Num are counts.
 
+// The wall's two files as this program last read or wrote them.
+struct FileDellaParete {
+    // The wall file's bytes: a save copies its head from here, since the file
+    // may have been moved or deleted while the wall was open.
+    std::string Parete;
+    // The reinforcement file's bytes; nothing when there was none. With the
+    // wall file's, what a save compares with the files in place to tell
+    // another program's save.
+    std::optional<std::string> Armature;
+    // The design then, as the reinforcement-file writer puts it: an undo or a
+    // redo that comes back to it leaves nothing to save.
+    std::string Progetto;
+
+    bool operator==(const FileDellaParete&) const = default;
+};
+
 // What the wall file gives: identity, outline, openings, section, directions,
 // analysis nodes, and what comes with the wall rather than with its design.
 struct DatiFileParete {
     std::string FileCorrente;    // empty when no wall file is open
     std::string CartellaLavoro;  // folder of the open wall, no trailing separator
     std::string DataFileSet;     // last-modified time of the wall file as text
+    FileDellaParete FileNoti;    // empty for a wall that no file gave
     int NumeroParete = 0;
     int TipoStruttura = 0;
 

@@ -1,5 +1,6 @@
 #include "model/StoriaAnnulla.h"
 
+#include "model/CartelleIstantanee.h"
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
@@ -14,6 +15,7 @@ std::filesystem::path PercorsoIstantanea(const StoriaAnnulla& storia, const std:
 }
 
 void CancellaIstantanee(const StoriaAnnulla& storia, int da, int a) {
+    if (storia.CartellaIstantanee.empty()) return;
     for (int n = da; n <= a; ++n) {
         std::error_code errore;  // a missing file is no fault
         std::filesystem::remove(PercorsoIstantanea(storia, NomeFileTmp(n, PrefissoIstantanee)),
@@ -29,21 +31,26 @@ std::string NomeFileTmp(int n, std::string_view prefisso) {
 
 Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome) {
     StoriaAnnulla& storia = sessione.storia;
-    if (storia.CartellaIstantanee.empty()) storia.CartellaIstantanee = sessione.parete.CartellaLavoro;
+    if (storia.CartellaIstantanee.empty()) {
+        const Esito creata = CreaCartellaIstantanee(
+            RadiceIstantanee(sessione.imp.CartellaTemporanea), storia.CartellaIstantanee);
+        if (!creata.Riuscito()) return creata;
+    }
     return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string(),
                           Persistenza::Sessione);
 }
 
 Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {
+    // Before its first snapshot a history has no folder, and a bare name
+    // would be looked for in the process's current folder.
+    if (sessione.storia.CartellaIstantanee.empty())
+        return Esito::Errore("Nessuna copia della parete da cui annullare.");
     return LeggiArmature(sessione.parete, PercorsoIstantanea(sessione.storia, nome).string(),
                          VersioneArmature);
 }
 
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
     StoriaAnnulla& storia = sessione.storia;
-    // Snapshots live beside the wall file: a wall that no file names (a test's,
-    // a benchmark's) has no folder for them, and the process's current folder
-    // is nobody's to fill.
     if (!sessione.parete.CaricataParete()) return;
     storia.Modificata = true;
     if (storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty()) return;
@@ -70,7 +77,6 @@ void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
 }
 
 void SvuotaAnnulla(StoriaAnnulla& storia) {
-    if (!storia.CartellaIstantanee.empty())
-        CancellaIstantanee(storia, storia.PrimoAnnulla, storia.UltimoAnnulla);
+    CancellaCartellaIstantanee(storia.CartellaIstantanee);
     storia = StoriaAnnulla{};
 }

@@ -9,6 +9,7 @@
 #include "interaction/FamiglieModi.h"
 #include "interaction/ModiQuota.h"
 #include "model/Cartelle.h"
+#include "model/CartelleIstantanee.h"
 #include "model/FileIni.h"
 #include "model/Numeri.h"
 #include "model/RecentiMemoria.h"
@@ -161,6 +162,8 @@ Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
     parete.FileCorrente = FiltraApici(rigaComando);
     if (!EsisteFile(parete.FileCorrente, sessione_.stato, *this)) parete.FileCorrente.clear();
     InizializzaCartelle(sessione_.imp);
+    // What programs that were killed or crashed left of their undo histories.
+    RimuoviIstantaneeOrfane(RadiceIstantanee(sessione_.imp.CartellaTemporanea));
     DimensionaSuSchermo();
     selezione_->Option1_Click(0);
     selezione_->Option2_Click(0);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace fs = std::filesystem;
@@ -19,10 +20,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // A wall with the design of the version-7 fixture, its working folder the
-// temporary one.
+// temporary one; its history makes its folder under a folder of the test's.
 class StoriaDiProva : public testing::Test {
 protected:
     void SetUp() override {
+        s.imp.CartellaTemporanea = radice.Percorso().string();
         const std::string parete = cartella.Scrivi("P5.SET", Contenuto(PercorsoFixture("COPERTURA.SET")));
         cartella.Scrivi("P5.ARS", Sostituisci(Contenuto(PercorsoFixture("ARMATURA_V7.ARS")),
                                               "08/12/2026 22:45:10", DataModificaFile(parete)));
@@ -38,7 +40,10 @@ protected:
         m.Conferma();
     }
 
-    bool Esiste(int n) const { return fs::exists(cartella.Percorso() / NomeFileTmp(n, "QUVEL")); }
+    fs::path Istantanea(int n) const {
+        return fs::path(s.storia.CartellaIstantanee) / NomeFileTmp(n, "QUVEL");
+    }
+    bool Esiste(int n) const { return fs::exists(Istantanea(n)); }
 
     void Contatori(int primo, int indice, int ultimo) const {
         EXPECT_EQ(s.storia.PrimoAnnulla, primo);
@@ -47,6 +52,7 @@ protected:
     }
 
     CartellaTemporanea cartella;
+    CartellaTemporanea radice;
     Sessione s;
     FinestraRegistrata finestra;
 };
@@ -194,11 +200,11 @@ class IstantaneaIlleggibile : public StoriaDiProva,
 TEST_P(IstantaneaIlleggibile, DettaEContatoriFermi) {
     Cambia(16);
     Cambia(20);
-    const fs::path guasta = cartella.Percorso() / "QUVEL1.TMP";
+    const fs::path guasta = Istantanea(1);
     if (GetParam().cancellata)
         fs::remove(guasta);
     else
-        cartella.Scrivi("QUVEL1.TMP", "VERSIONE  7\r\nrotto\r\n");
+        std::ofstream(guasta, std::ios::binary) << "VERSIONE  7\r\nrotto\r\n";
     const std::string progetto = TestoArmature(s.parete);
     finestra.Eventi.clear();
 
@@ -219,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Casi, IstantaneaIlleggibile,
                          });
 
 TEST_F(StoriaDiProva, IstantaneaNonScrivibileDettaUnaVoltaELaModificaProsegue) {
-    s.parete.CartellaLavoro = (cartella.Percorso() / "non_esiste").string();
+    s.imp.CartellaTemporanea = (radice.Percorso() / "non_esiste" / "korvane").string();
     Cambia(16);
     Cambia(20);
     EXPECT_EQ(s.parete.DiamDir1Piu, 20);
@@ -231,25 +237,32 @@ TEST_F(StoriaDiProva, IstantaneaNonScrivibileDettaUnaVoltaELaModificaProsegue) {
     EXPECT_EQ(s.parete.DiamDir1Piu, 20);
 }
 
-// The snapshots stay where the history began, also when the working folder
-// moves (Save As elsewhere), and clearing the history deletes them there.
-TEST_F(StoriaDiProva, CartellaFissataAllaPrimaIstantaneaESvuotataAllaFine) {
-    CartellaTemporanea altra;
+// The snapshots go to the history's own folder, never to the wall's, which
+// may be renamed or deleted or change with a Save As; clearing the history
+// deletes that folder, and the next history makes another.
+TEST_F(StoriaDiProva, CartellaPropriaDellaStoriaSvuotataAllaFine) {
     Cambia(16);
-    s.parete.CartellaLavoro = altra.Percorso().string();
+    const fs::path propria = s.storia.CartellaIstantanee;
+    EXPECT_EQ(propria.parent_path(), radice.Percorso());
+    fs::remove_all(cartella.Percorso());  // the wall's folder is deleted
+    s.parete.CartellaLavoro = (cartella.Percorso() / "altrove").string();
     Cambia(20);
     AnnullaModifica(s, finestra);
-    EXPECT_TRUE(Esiste(0));
-    EXPECT_TRUE(Esiste(1));
-    EXPECT_TRUE(Esiste(2));
-    EXPECT_TRUE(fs::is_empty(altra.Percorso()));
+    AnnullaModifica(s, finestra);
+    EXPECT_EQ(s.parete.DiamDir1Piu, 14);
+    EXPECT_EQ(s.storia.CartellaIstantanee, propria.string());
+    for (int n = 0; n <= 2; ++n) EXPECT_TRUE(Esiste(n)) << n;
+    EXPECT_TRUE(finestra.Messaggi().empty()) << testing::PrintToString(finestra.Messaggi());
 
     SvuotaAnnulla(s.storia);
     EXPECT_EQ(s.storia, StoriaAnnulla{});
-    for (int n = 0; n <= 2; ++n) EXPECT_FALSE(Esiste(n)) << n;
+    EXPECT_FALSE(fs::exists(propria));
 
-    Cambia(24);  // a new history begins in the working folder of now
-    EXPECT_TRUE(fs::exists(altra.Percorso() / "QUVEL0.TMP"));
+    Cambia(24);  // a new history, in a new folder
+    EXPECT_TRUE(Esiste(0));
+    EXPECT_NE(s.storia.CartellaIstantanee, propria.string());
+    SvuotaAnnulla(s.storia);
+    EXPECT_TRUE(fs::is_empty(radice.Percorso()));
 }
 
 }  // namespace

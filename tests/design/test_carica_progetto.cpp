@@ -26,17 +26,19 @@ public:
     Progetto() {
         Parete = cartella.Scrivi("P5.SET", Contenuto(PercorsoFixture("COPERTURA.SET")));
         sessione.imp.CartellaUtente = cartella.Percorso().string();
+        sessione.imp.CartellaTemporanea = (cartella.Percorso() / "annulla").string();
         vista.LarghezzaTela = 800.0f;
         vista.AltezzaTela = 600.0f;
         EXPECT_TRUE(CaricaProgetto(sessione, Parete, vista, finestra).Riuscito());
         MemorizzaModifica(sessione, finestra);
+        istantanea = fs::path(sessione.storia.CartellaIstantanee) / "QUVEL0.TMP";
         finestra.Eventi.clear();
     }
 
     std::string Copia(const std::string& nome, const std::string& fixture) const {
         return cartella.Scrivi(nome, Contenuto(PercorsoFixture(fixture)));
     }
-    std::string Istantanea() const { return (cartella.Percorso() / "QUVEL0.TMP").string(); }
+    const fs::path& Istantanea() const { return istantanea; }
     bool Evento(const std::string& inizio) const {
         return std::any_of(finestra.Eventi.begin(), finestra.Eventi.end(),
                            [&](const std::string& e) { return e.rfind(inizio, 0) == 0; });
@@ -47,6 +49,7 @@ public:
     Sessione sessione;
     Vista vista;
     FinestraRegistrata finestra;
+    fs::path istantanea;  // the undo step stored
 };
 
 TEST(CaricaProgetto, AperturaRiuscita) {

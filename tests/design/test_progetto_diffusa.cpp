@@ -128,6 +128,7 @@ TEST(ApplicaProgettoDiffusa, OneUndoStepOneTailOneNoticeThenThePanel) {
     Sessione s = SessioneDiProva({3.0f, 5.0f, 7.0f, 3.0f});
     s.parete.CartellaLavoro = cartella.Percorso().string();
     s.parete.FileCorrente = (cartella.Percorso() / "PROVA.SET").string();
+    s.imp.CartellaTemporanea = (cartella.Percorso() / "annulla").string();
     Sessione riferimento = s;
     FinestraRegistrata finestraRiferimento;
     MemorizzaModifica(riferimento, finestraRiferimento);  // what exactly one undo step does
@@ -136,7 +137,9 @@ TEST(ApplicaProgettoDiffusa, OneUndoStepOneTailOneNoticeThenThePanel) {
 
     ApplicaProgettoDiffusa(s, finestra, ricalcolo);
 
-    EXPECT_EQ(s.storia, riferimento.storia);
+    StoriaAnnulla attesa = riferimento.storia;
+    attesa.CartellaIstantanee = s.storia.CartellaIstantanee;  // each history has its own
+    EXPECT_EQ(s.storia, attesa);
     EXPECT_EQ(ricalcolo.Armature, 1);
     EXPECT_EQ(ricalcolo.Geometrie, 0);
     EXPECT_EQ(finestra.Eventi, (std::vector<std::string>{"AggiornaDopoModifica", "PanelDiffusa"}));

@@ -1,6 +1,7 @@
 #include "design/SalvaConNome.h"
 
 #include "design/LeggiParete.h"
+#include "design/Modifica.h"
 #include "design/SalvaParete.h"
 #include "design/SalvaPareteComando.h"
 #include "model/FileArmature.h"
@@ -10,6 +11,7 @@
 
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
+#include "SessionePosizioni.h"
 
 #include <gtest/gtest.h>
 
@@ -182,5 +184,88 @@ TEST(ComandoSalva, PareteSenzaNomePassaDaSalvaConNome) {
     ASSERT_FALSE(t.finestra.Eventi.empty());
     EXPECT_EQ(t.finestra.Eventi.front(), "Salva[Salva] File Dati (*.SET) Sol001.SET");
 }
+
+// The wall's file or its whole folder goes while the wall is open: Save As
+// still writes it elsewhere from what was read at the opening, and "&Salva"
+// tells it is gone and offers Save As.
+enum class Sparizione { CartellaCancellata, FileRinominato };
+
+struct CasoSparita {
+    const char* nome;
+    Sparizione come;
+    bool comandoSalva;  // through "&Salva" (the question first), else Save As
+    bool si = true;     // the answer to "... Vuoi salvare la parete con un altro nome?"
+};
+
+void PrintTo(const CasoSparita& c, std::ostream* os) { *os << c.nome; }
+
+class PareteSparita : public testing::TestWithParam<CasoSparita> {};
+
+TEST_P(PareteSparita, SiSalvaAltroveEUgualeSiRiapre) {
+    const CasoSparita& caso = GetParam();
+    PareteAperta t;
+    CartellaTemporanea profilo;  // the recent-file list must not go with the wall's folder
+    t.sessione.imp.CartellaUtente = profilo.Percorso().string();
+    {
+        Modifica m(t.sessione, t.finestra, CodaRicalcolo::Armatura, PuntoAnnullamento::No);
+        AccodaPosizione(t.sessione.parete, ZonaRettangolare(0, 0, 100, 50, 200, 250),
+                        Riquadro(100, 50, 200, 250));
+        m.Conferma();
+    }
+    t.finestra = {};  // the coverage warning of the opening is not what is tested here
+    const std::string testa = Contenuto(t.Parete).substr(0, Contenuto(t.Parete).find("PROGETTO"));
+    switch (caso.come) {
+        case Sparizione::CartellaCancellata: fs::remove_all(t.cartella.Percorso()); break;
+        case Sparizione::FileRinominato: fs::rename(t.Parete, t.Altro("P5_VECCHIA.SET")); break;
+    }
+    CartellaTemporanea altrove;
+    const std::string nuova = (altrove.Percorso() / "NUOVA.SET").string();
+    t.finestra.FileScelti = {nuova};
+    t.finestra.RisposteDomande = {caso.si};
+
+    const Esito esito = caso.comandoSalva ? ComandoSalva(t.sessione, t.finestra)
+                                          : SalvaConNome(t.sessione, t.finestra);
+
+    if (caso.comandoSalva) {
+        ASSERT_FALSE(t.finestra.Eventi.empty());
+        EXPECT_EQ(t.finestra.Eventi.front(),
+                  "Domanda[Attenzione!|nessuna] Il file della parete " + t.Parete +
+                      " non esiste più: può essere stato spostato, rinominato o cancellato."
+                      "\nVuoi salvare la parete con un altro nome?" +
+                      (caso.si ? " -> Si" : " -> No"));
+    }
+    EXPECT_TRUE(t.finestra.Messaggi().empty()) << testing::PrintToString(t.finestra.Messaggi());
+    if (!caso.si) {
+        EXPECT_EQ(esito.Codice, CodiceSalvataggio::Rinuncia);
+        EXPECT_TRUE(fs::is_empty(altrove.Percorso()));
+        EXPECT_EQ(t.sessione.parete.FileCorrente, t.Parete);
+        EXPECT_EQ(t.sessione.parete.UltPosizione, 0);
+        return;
+    }
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    EXPECT_EQ(t.sessione.parete.FileCorrente, nuova);
+    EXPECT_TRUE(Contenuto(nuova).starts_with(Sostituisci(testa, "CALDENO", "KORVANE")));
+
+    Sessione riaperta;
+    FinestraRegistrata finestra;
+    ASSERT_TRUE(LeggiParete(riaperta, nuova, finestra).Riuscito());
+    EXPECT_EQ(TestoArmature(riaperta.parete), TestoArmature(t.sessione.parete));
+    EXPECT_EQ(riaperta.parete.UltPosizione, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Salvataggio, PareteSparita,
+    testing::Values(
+        CasoSparita{.nome = "CartellaCancellataSalvaConNome",
+                    .come = Sparizione::CartellaCancellata, .comandoSalva = false},
+        CasoSparita{.nome = "FileRinominatoSalvaConNome", .come = Sparizione::FileRinominato,
+                    .comandoSalva = false},
+        CasoSparita{.nome = "CartellaCancellataSalvaSi", .come = Sparizione::CartellaCancellata,
+                    .comandoSalva = true},
+        CasoSparita{.nome = "FileRinominatoSalvaSi", .come = Sparizione::FileRinominato,
+                    .comandoSalva = true},
+        CasoSparita{.nome = "CartellaCancellataSalvaNo", .come = Sparizione::CartellaCancellata,
+                    .comandoSalva = true, .si = false}),
+    [](const testing::TestParamInfo<CasoSparita>& info) { return info.param.nome; });
 
 }  // namespace

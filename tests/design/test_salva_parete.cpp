@@ -185,6 +185,8 @@ public:
     SalvataggioFallito() {
         armatureVecchie = TestoArmature(t.sessione.parete);
         t.cartella.Scrivi("P5.ARS", armatureVecchie);
+        // Opened again, now with both files.
+        EXPECT_TRUE(LeggiParete(t.sessione, t.Parete, t.finestra).Riuscito());
         pareteVecchia = Contenuto(t.Parete);
         dataParete = fs::last_write_time(t.Parete);
         dataModello = t.sessione.parete.DataFileSet;
@@ -224,6 +226,7 @@ TEST(SalvaParete, FileArmatureNonSostituibileRiportaIndietroLaParete) {
     SalvataggioFallito f;
     fs::remove(f.t.Armature);
     fs::create_directory(f.t.Armature);
+    f.t.finestra.RisposteDomande = {true};  // replace what is no longer the file opened
     const Esito esito = f.t.Salva();
     EXPECT_FALSE(esito.Riuscito());
     EXPECT_TRUE(fs::is_directory(f.t.Armature));

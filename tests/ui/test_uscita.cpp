@@ -14,10 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The snapshots in the history's own folder; none once it is deleted.
 int IstantaneeIn(const fs::path& cartella) {
     int n = 0;
-    for (const auto& voce : fs::directory_iterator(cartella))
-        if (voce.path().filename().string().starts_with("QUVEL")) ++n;
+    std::error_code errore;
+    for (fs::directory_iterator voce(cartella, errore), fine; !errore && voce != fine;
+         voce.increment(errore))
+        if (voce->path().filename().string().starts_with("QUVEL")) ++n;
     return n;
 }
 
@@ -27,6 +30,8 @@ struct CasoUscita {
     bool modifica = false;        // a spacing was changed and not saved
     bool senzaFile = false;       // its wall file vanished before the exit
     bool senzaNome = false;       // the wall has no file name (Save As)
+    bool altroNome = false;       // Save As chooses ALTRA.SET in another folder
+    bool armatureBloccate = false;  // a folder stands where the reinforcement file goes
     std::deque<QMessageBox::StandardButton> pulsanti{};
     bool chiusa = true;
     bool domanda = false;         // "Vuoi salvare prima di uscire?" was asked
@@ -44,11 +49,13 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     CartellaTemporanea cartella;
     const std::string file = (cartella.Percorso() / "PARETE.SET").string();
     fs::copy_file(PercorsoEsempio("PARETE_ESEMPIO.SET"), file);
+    if (caso.armatureBloccate) fs::create_directory(cartella.Percorso() / "PARETE.ARS");
 
     Sessione sessione;
     // The exit writes the recent-file memory: into the test's folder, not the
     // folder the tests run in.
     sessione.imp.CartellaUtente = cartella.Percorso().string();
+    sessione.imp.CartellaTemporanea = (cartella.Percorso() / "annulla").string();
     FinestraPrincipale finestra(sessione);
     CopioneDialoghi copione;
     finestra.Dialoghi().ImpostaCopione(std::ref(copione));
@@ -64,10 +71,15 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     if (caso.senzaFile) fs::remove(file);
     if (caso.senzaNome) sessione.parete.FileCorrente.clear();
     const std::string prima = caso.senzaFile ? "" : Contenuto(file);
+    const fs::path istantanee = sessione.storia.CartellaIstantanee;
+    CartellaTemporanea altrove;
+    const std::string altra = (altrove.Percorso() / "ALTRA.SET").string();
+    if (caso.altroNome) copione.File.push_back(altra);
     copione.Pulsanti = caso.pulsanti;
     copione.Visti.clear();
 
     EXPECT_EQ(finestra.close(), caso.chiusa);
+    EXPECT_EQ(fs::exists(altra), caso.altroNome && caso.chiusa);
 
     const bool chiesto = !copione.Visti.empty() &&
                          copione.Visti.front().Testo == "Vuoi salvare prima di uscire?" &&
@@ -80,7 +92,7 @@ TEST_P(Uscita, AsksOnlyForUnsavedChangesAndStaysOpenWhenTheSaveFails) {
         EXPECT_EQ(Contenuto(file) != prima, caso.salvata);
     }
     // Closed: no snapshot is left behind. Open: the history is still there.
-    EXPECT_EQ(IstantaneeIn(cartella.Percorso()) == 0, caso.chiusa || !caso.modifica);
+    EXPECT_EQ(IstantaneeIn(istantanee) == 0, caso.chiusa || !caso.modifica);
     EXPECT_EQ(sessione.storia.Modificata, caso.modifica && !caso.salvata && !caso.chiusa);
 }
 
@@ -92,9 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUscita{.nome = "No", .modifica = true, .pulsanti = {QMessageBox::No}, .domanda = true},
         CasoUscita{.nome = "Si", .modifica = true, .pulsanti = {QMessageBox::Yes},
                    .domanda = true, .salvata = true},
-        CasoUscita{.nome = "SiSalvataggioFallito", .modifica = true, .senzaFile = true,
+        CasoUscita{.nome = "SiSalvataggioFallito", .modifica = true, .armatureBloccate = true,
                    .pulsanti = {QMessageBox::Yes, QMessageBox::Ok}, .chiusa = false,
                    .domanda = true},
+        // The wall file is gone: Save As is offered in its place.
+        CasoUscita{.nome = "SiFileSparitoNoAlNuovoNome", .modifica = true, .senzaFile = true,
+                   .pulsanti = {QMessageBox::Yes, QMessageBox::No}, .chiusa = false,
+                   .domanda = true},
+        CasoUscita{.nome = "SiFileSparitoSalvatoConAltroNome", .modifica = true,
+                   .senzaFile = true, .altroNome = true,
+                   .pulsanti = {QMessageBox::Yes, QMessageBox::Yes}, .domanda = true},
         CasoUscita{.nome = "SiSalvaConNomeAnnullato", .modifica = true, .senzaNome = true,
                    .pulsanti = {QMessageBox::Yes}, .chiusa = false, .domanda = true}),
     [](const auto& info) { return std::string(info.param.nome); });
