@@ -217,8 +217,10 @@ TEST(PareteConSegnoUtf8, SalvataComeUnFileNormale) {
 namespace {
 
 // The wall file was changed by an editor after the opening and now holds
-// what our files cannot: the save stops before anything is written.
-TEST(PareteConSegnoUtf8, SalvataggioRifiutatoSeLeRigheNonSiPossonoCopiare) {
+// what our files cannot: the save asks before replacing it, and with "Sì"
+// writes the lines of the file as it was read, so nothing of the editor's
+// line enters our files.
+TEST(PareteConSegnoUtf8, UnaModificaIllegibileDopoLAperturaNonEntraNelSalvataggio) {
     CartellaTemporanea cartella;
     const std::string file = cartella.Scrivi("P7.SET", PareteCp1252());
     Sessione s;
@@ -226,17 +228,16 @@ TEST(PareteConSegnoUtf8, SalvataggioRifiutatoSeLeRigheNonSiPossonoCopiare) {
     ASSERT_TRUE(LeggiParete(s, file, finestra).Riuscito());
     s.parete.FileCorrente = file;
     s.parete.CartellaLavoro = cartella.Percorso().string();
-    const std::string cambiato = ConSegno(PareteCp1252()) + "\xE2\x86\x92\r\n";
-    cartella.Scrivi("P7.SET", cambiato);
+    cartella.Scrivi("P7.SET", ConSegno(PareteCp1252()) + "\xE2\x86\x92\r\n");
+    finestra.RisposteDomande = {true};
 
     const Esito esito = SalvaParete(s, file, finestra);
-    EXPECT_FALSE(esito.Riuscito());
-    EXPECT_EQ(esito.Motivo, "Impossibile leggere il file della parete " + file +
-                                ": salvataggio annullato.\nRiga 30: il carattere \"\xE2\x86\x92\" "
-                                "non si può conservare nei file del programma (codifica "
-                                "Windows-1252).");
-    EXPECT_EQ(Contenuto(file), cambiato);
-    EXPECT_FALSE(fs::exists(cartella.Percorso() / "P7.ARS"));
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    EXPECT_TRUE(finestra.RisposteDomande.empty()) << "the overwrite was not asked";
+    const std::string salvata = Contenuto(file);
+    EXPECT_EQ(salvata.rfind("versione 1\r\nKORVANE\r\n7 0 Parete", 0), 0u) << salvata;
+    EXPECT_EQ(salvata.find("\xE2\x86\x92"), std::string::npos);
+    EXPECT_TRUE(fs::exists(cartella.Percorso() / "P7.ARS"));
 }
 
 }  // namespace
