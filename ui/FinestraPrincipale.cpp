@@ -191,6 +191,8 @@ Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
             SvuotaAnnulla(sessione_.storia);
             return aperta;
         }
+        // A fault has been told: the start-up goes on without the wall.
+        if (!aperta.Riuscito()) parete.FileCorrente.clear();
     }
     AggiornaTitolo(parete.FileCorrente, *this);
     RicalcolaArmature(parete, sessione_.imp);
