@@ -97,12 +97,11 @@ Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vis
         sessione.stato = statoPrima;
         sessione.recenti = recentiPrima;
         vista = vistaPrima;
-        const std::string operazione = "Impossibile aprire il file " + file + ".";
-        SegnalaInterruzione(finestra, operazione, interrotta);
+        letta = SegnalaInterruzione(finestra, "Impossibile aprire il file " + file + ".", interrotta);
+        // Not even at start-up does a fault end the program: it goes on without the wall.
+        letta.Codice = CodiceApertura::Interrotta;
         AggiornaTitolo(sessione.parete.FileCorrente, finestra);
         finestra.PanelDiffusa();
-        // Not even at start-up does a fault end the program: it goes on without the wall.
-        letta = Esito::Errore(TestoInterruzione(operazione, interrotta), CodiceApertura::Interrotta);
     } else if (avvio == Avvio::Si) {
         return Esito::Errore(std::move(letta.Motivo), CodiceApertura::FineProgramma);
     }

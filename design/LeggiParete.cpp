@@ -417,10 +417,8 @@ Esito LeggiParete(Sessione& sessione, const std::string& percorso,
     });
     if (!interrotta.Riuscito()) {
         sessione.stato = statoPrima;
-        const std::string operazione = "Impossibile aprire il file " + file + ".";
-        SegnalaInterruzione(finestra, operazione, interrotta);
         sessione.stato.ErroreOperazione = 1;
-        return Esito::Errore(TestoInterruzione(operazione, interrotta));
+        return SegnalaInterruzione(finestra, "Impossibile aprire il file " + file + ".", interrotta);
     }
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
     RicordaFile(nuova, file, std::move(*contenuto));

@@ -26,13 +26,11 @@ Esito EsitoEccezione() noexcept {
     }
 }
 
-std::string TestoInterruzione(const std::string& operazione, const Esito& esito) {
+Esito SegnalaInterruzione(InterfacciaFinestra& finestra, const std::string& operazione,
+                          const Esito& esito) {
     std::string testo = operazione;
     if (!esito.Motivo.empty()) testo += "\n" + esito.Motivo;
-    return testo + "\nOperazione annullata.";
-}
-
-void SegnalaInterruzione(InterfacciaFinestra& finestra, const std::string& operazione,
-                         const Esito& esito) {
-    finestra.Messaggio(TestoInterruzione(operazione, esito), "Errore!", IconaMessaggio::Esclamazione);
+    Esito segnalato{esito.Codice, testo + "\nOperazione annullata.", esito.ErroreSistema};
+    finestra.Messaggio(segnalato.Motivo, "Errore!", IconaMessaggio::Esclamazione);
+    return segnalato;
 }

@@ -34,10 +34,8 @@ template <typename Azione>
     }
 }
 
-// The message of a work that a fault stopped: what could not be done, the
-// reason, and that nothing was kept of it.
-[[nodiscard]] std::string TestoInterruzione(const std::string& operazione, const Esito& esito);
-
-// Shows TestoInterruzione in an "Errore!" box.
-void SegnalaInterruzione(InterfacciaFinestra& finestra, const std::string& operazione,
-                         const Esito& esito);
+// Tells a work that a fault stopped in an "Errore!" box: what could not be
+// done (operazione), the reason, and that nothing was kept of it. Gives the
+// failed outcome with that text as its reason.
+Esito SegnalaInterruzione(InterfacciaFinestra& finestra, const std::string& operazione,
+                          const Esito& esito);
