@@ -54,6 +54,11 @@ bool SulLato(const VerticeLavoro& p, const VerticeLavoro& a, const VerticeLavoro
 
 const VerticeLavoro& Successivo(const Poligono& p, size_t i) { return p[i + 1 == p.size() ? 0 : i + 1]; }
 
+bool Finito(const Poligono& p) {
+    return std::all_of(p.begin(), p.end(),
+                       [](const VerticeLavoro& v) { return std::isfinite(v.X) && std::isfinite(v.Y); });
+}
+
 std::vector<PuntoPreciso> Precisi(const Poligono& p) {
     std::vector<PuntoPreciso> r;
     r.reserve(p.size());
@@ -312,6 +317,9 @@ bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni&
         Poligono apertura = DaPunti(parete.ForiArmatura[k], static_cast<size_t>(std::max(parete.PuntiApertura[k], 0)));
         if (apertura.size() >= 3) aperture.push_back(std::move(apertura));
     }
+    // An infinite coordinate (a value beyond the float read from a file)
+    // would give the walk crossings without end: no zone is built there.
+    if (!Finito(z) || !Finito(c) || !std::all_of(aperture.begin(), aperture.end(), Finito)) return false;
 
     const std::optional<Poligono> percorso = Percorri(z, c, aperture);
     std::vector<std::vector<PuntoPreciso>> fori;
