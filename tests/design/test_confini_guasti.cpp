@@ -261,11 +261,8 @@ TEST(ConfiniGuasti, ARedrawThatAFaultStopsLeavesTheCanvasEmptyAndIsToldOnceWhile
         s.stato.StatoVista = c.statoVista;
         s.stato.VistaCorrente = c.statoVista == 0 ? 0 : 9999;
         const Parete prima = s.parete;
-        Vista vista;
-        vista.Scala = 2.0f;
-        vista.LarghezzaTela = 800.0f;
-        vista.AltezzaTela = 600.0f;
         TelaGuasta tela;
+        const Vista vista = VistaDoppia(tela);
         RiquadroRegistrato riquadro;
         FinestraRegistrata finestra;
         const DestinazioneSchermo schermo{tela, vista, riquadro, finestra};

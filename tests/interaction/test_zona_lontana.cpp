@@ -54,13 +54,8 @@ TEST(ZonaLontana, OkWithAFarValueTellsTheZoneCannotBeBuiltAndStoresNothing) {
         SessionePosizioni base;
         Sessione& s = base.S;
         s.stato.StatoVista = 14;  // zone view of "lato +"
-        Vista vista;
-        vista.Scala = 2.0f;
-        vista.LarghezzaTela = 800.0f;
-        vista.AltezzaTela = 600.0f;
-        vista.FinXmax = 400.0f;
-        vista.FinYmax = 300.0f;
         TelaRegistrata tela{800, 600};
+        Vista vista = VistaDoppia(tela);
         FinestraRegistrata finestra;
         PortaDialogo porta;
         porta.sessione = &s;
