@@ -20,6 +20,7 @@
 #include "model/Numeri.h"
 #include "model/Sessione.h"
 #include "model/Poligoni.h"
+#include "model/Protezione.h"
 #include "model/Sezioni.h"
 #include "model/Testo.h"
 
@@ -424,14 +425,25 @@ Esito LeggiParete(Sessione& sessione, const std::string& percorso,
         return rifiuta(Esito::Errore(ErroreFile + ("Impossibile aprire il file " + file + ".")));
     LettoreSequenziale lettore(*contenuto);
 
-    // The open wall is replaced only by a file read to the end.
+    // The open wall is replaced only by a file read to the end; a fault on
+    // the way leaves it and the window's state as they were.
     Parete nuova = sessione.parete;
-    nuova.MagliaUnica = 0;
-    int riferimento1 = 0, riferimento2 = 0;
-    Esito esito = LeggiFileParete(nuova, lettore, riferimento1, riferimento2);
+    const StatoInterfaccia statoPrima = sessione.stato;
+    Esito esito;
+    const Esito interrotta = Protetto([&] {
+        nuova.MagliaUnica = 0;
+        int riferimento1 = 0, riferimento2 = 0;
+        esito = LeggiFileParete(nuova, lettore, riferimento1, riferimento2);
+        if (esito.Riuscito())
+            CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
+                           riferimento2);
+    });
+    if (!interrotta.Riuscito()) {
+        sessione.stato = statoPrima;
+        sessione.stato.ErroreOperazione = 1;
+        return SegnalaInterruzione(finestra, "Impossibile aprire il file " + file + ".", interrotta);
+    }
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
-    CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
-                   riferimento2);
     RicordaFile(nuova, file, std::move(*contenuto));
 
     sessione.parete = std::move(nuova);

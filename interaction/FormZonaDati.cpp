@@ -202,13 +202,14 @@ void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& fin
         st.PosAccettata = 0;
         return;
     }
-    if (BarreZonaDaMemorizzare(dati, sessione).Numero < 2) {
+    const int barre = BarreZonaDaMemorizzare(dati, sessione).Numero;
+    // A zone the clipping refuses is told by the caller, which clips again
+    // before storing: not as a strip narrower than the spacing.
+    if (ZonaDaiDati(dati, st, sessione.parete, sessione.imp) && barre < 2) {
         finestra.Messaggio("La larghezza del tratto di armatura integrativa è minore del passo!",
                            "Attenzione!", IconaMessaggio::Esclamazione);
         st.PosAccettata = 0;
     }
-    // The caller clips again before storing and reports a failure there.
-    (void)ZonaDaiDati(dati, st, sessione.parete, sessione.imp);
 }
 
 void AnnullaFormZona(StatoInterfaccia& stato) { stato.Modo = ModoInput::Inattivo; }
