@@ -1,11 +1,13 @@
 // A zone drawn on the canvas and moved far away in the zone dialog before
 // "Ok": the values that once ended the program (Boost.Geometry threw a
-// numeric overflow from the clipping) are refused as a zone that cannot be
-// built, whatever the dialog's own limits let through.
+// numeric overflow from the clipping) are refused at "Ok" for their range,
+// even when they reach the buffer past the fields' own checks. The clipping's
+// own refusal of such a zone is held in the design tests.
 
 #include "drawing/Vista.h"
 #include "interaction/FormZonaDati.h"
 #include "interaction/StatoMacchina.h"
+#include "model/CampoNumerico.h"
 #include "model/Sessione.h"
 #include "FinestraRegistrata.h"
 #include "SessionePosizioni.h"
@@ -37,7 +39,7 @@ struct PortaDialogo : PortaTela {
     }
 };
 
-TEST(ZonaLontana, OkWithAFarValueTellsTheZoneCannotBeBuiltAndStoresNothing) {
+TEST(ZonaLontana, OkWithAFarValueIsRefusedForItsRangeAndStoresNothing) {
     struct Caso {
         const char* nome;
         std::function<void(DatiFormZona&)> valori;
@@ -69,9 +71,8 @@ TEST(ZonaLontana, OkWithAFarValueTellsTheZoneCannotBeBuiltAndStoresNothing) {
         m.Picture1_MouseMove(Pulsante::Sinistro, XSchermo(vista, 240), YSchermo(vista, 160));
         EXPECT_NO_THROW(m.Picture1_MouseUp(Pulsante::Sinistro, XSchermo(vista, 240), YSchermo(vista, 160)));
 
-        EXPECT_EQ(finestra.Eventi, std::vector<std::string>{"Messaggio[Errore!|esclamazione] La selezione non "
-                                                           "individua correttamente la zona da armare.\n"
-                                                           "Operazione annullata."});
+        EXPECT_EQ(finestra.Eventi, std::vector<std::string>{"Messaggio[Attenzione!|esclamazione] " +
+                                                           MessaggioFuoriCampo()});
         EXPECT_TRUE(s.parete.Progetto() == prima);
         EXPECT_EQ(s.storia.UltimoAnnulla, 0);
         EXPECT_EQ(s.stato.Modo, ModoInput::Inattivo);
