@@ -2,28 +2,41 @@
 
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
+#include "model/Protezione.h"
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
 
 namespace {
 
 // Reads state n back and makes it the current one; a snapshot that cannot be
-// read is told and changes nothing.
+// read is told and changes nothing, and so does a fault in the reading or in
+// the tails.
 void PortaAStato(Sessione& sessione, InterfacciaFinestra& finestra, const Ricalcolo& ricalcolo,
                  int n, const char* operazione) {
-    const Esito letto = CaricaStatoTmp(sessione, NomeFileTmp(n, PrefissoIstantanee));
+    const std::string impossibile = std::string("Impossibile ") + operazione + " la modifica.";
+    const Parete prima = sessione.parete;
+    Esito letto;
+    bool modificata = false;
+    const Esito interrotto = Protetto([&] {
+        letto = CaricaStatoTmp(sessione, NomeFileTmp(n, PrefissoIstantanee));
+        if (!letto.Riuscito()) return;
+        // Only the state the files hold leaves nothing to save.
+        modificata = TestoArmature(sessione.parete) != sessione.parete.FileNoti.Progetto;
+        ricalcolo.Geometria(sessione);
+        ricalcolo.Armatura(sessione);
+    });
+    if (!interrotto.Riuscito()) {
+        sessione.parete = prima;
+        SegnalaInterruzione(finestra, impossibile, interrotto);
+        return;
+    }
     if (!letto.Riuscito()) {
-        finestra.Messaggio(std::string("Impossibile ") + operazione + " la modifica.\n" +
-                               letto.Motivo,
-                           "Attenzione!", IconaMessaggio::Esclamazione);
+        finestra.Messaggio(impossibile + "\n" + letto.Motivo, "Attenzione!",
+                           IconaMessaggio::Esclamazione);
         return;
     }
     sessione.storia.IndiceAnnulla = n;
-    // Only the state the files hold leaves nothing to save.
-    sessione.storia.Modificata =
-        TestoArmature(sessione.parete) != sessione.parete.FileNoti.Progetto;
-    ricalcolo.Geometria(sessione);
-    ricalcolo.Armatura(sessione);
+    sessione.storia.Modificata = modificata;
     // The grid of the distributed layers shows the restored ones.
     finestra.PanelDiffusa();
     finestra.AggiornaDopoModifica();

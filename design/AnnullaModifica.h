@@ -11,8 +11,10 @@ struct Sessione;
 // geometry and the reinforcement tails, refills the distributed-reinforcement
 // grid and refreshes the window, as a confirmed change does, so nothing shown
 // or saved is stale. The wall is then modified unless its design is the one
-// its files hold, as last opened or saved. A snapshot that cannot be
-// written or read is told, and the design and the history stay as they were.
+// its files hold, as last opened or saved. A snapshot that cannot be written
+// or read is told, and the design and the history stay as they were; so do
+// they after a fault (an exception from a library) in the reading or in the
+// tails, told with "Errore!".
 void AnnullaModifica(Sessione& sessione, InterfacciaFinestra& finestra,
                      const Ricalcolo& ricalcolo = RicalcoloStandard());
 void RipetiModifica(Sessione& sessione, InterfacciaFinestra& finestra,

@@ -1,13 +1,17 @@
 #include "design/ArmaturaPosizioniTesti.h"
 
+#include "drawing/FormeFerriPiano.h"
 #include "drawing/Primitive.h"
 #include "model/Numeri.h"
 
 #include <cmath>
 
 std::string TestoLunghezzaBarra(float l, float lungMax, int sovrapposizione) {
-    const int pieni = lungMax > 0.0f ? static_cast<int>(std::floor(l / lungMax)) : 0;
-    if (pieni <= 0) return FormatoDec(l, 0);
+    // A bar of more pieces than a split draws is written whole, as it is drawn.
+    const float interi = lungMax > 0.0f ? std::floor(l / lungMax) : 0.0f;
+    if (!(interi >= 1.0f && interi <= static_cast<float>(MassimoPezziFerro)))
+        return FormatoDec(l, 0);
+    const int pieni = static_cast<int>(interi);
     std::string testo;
     const std::string pezzo = FormatoDec(lungMax, 0) + "+";
     for (int i = 0; i < pieni; ++i) testo += pezzo;

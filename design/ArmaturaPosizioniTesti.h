@@ -7,7 +7,8 @@
 // Length text of one bar of l cm: l itself when it fits in one piece
 // ("480"), else every full piece of lungMax and the last piece, which carries
 // the rest plus one lap per joint, rounded up to 5 cm ("1200+310",
-// "600+600+275"). A maximum of 0 or less leaves the length unsplit.
+// "600+600+275"). A maximum of 0 or less, or one that would write more full
+// pieces than a split draws (MassimoPezziFerro), leaves the length unsplit.
 std::string TestoLunghezzaBarra(float l, float lungMax, int sovrapposizione);
 
 // The two label lines of a zone.

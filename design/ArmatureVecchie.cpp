@@ -29,29 +29,34 @@ struct RecordZona {
     float CX = 0.0f, CY = 0.0f;
 };
 
-float LeggiPositivo(LettoreSequenziale& lettore, const std::string& cosa) {
+// A positive length, cosa naming it with its article, nome without.
+float LeggiPositivo(LettoreSequenziale& lettore, const std::string& cosa,
+                    const std::string& nome) {
     const float valore = lettore.LeggiReale();
     if (!lettore.InErrore() && !(valore > 0.0f))
         lettore.SegnalaErroreRiga("valore non positivo per " + cosa + " (" +
                                   FormatoDec(valore, 2) + ").");
+    VerificaLunghezza(lettore, nome, valore);
     return valore;
 }
 
 void LeggiStrato(LettoreSequenziale& lettore, float& passo, int& diametro) {
-    passo = LeggiPositivo(lettore, "il passo dell'armatura diffusa");
-    VerificaPassoScritto(lettore, passo, "passo dell'armatura diffusa", DecimaliPassoDiffusa);
+    const std::string nome = "passo dell'armatura diffusa";
+    passo = LeggiPositivo(lettore, "il " + nome, nome);
+    VerificaPassoScritto(lettore, passo, nome, DecimaliPassoDiffusa);
     diametro = LeggiConteggio(lettore, "diametro dell'armatura diffusa", 1, 32767);
 }
 
 RecordZona LeggiRecord(LettoreSequenziale& lettore) {
     RecordZona r;
     r.Lato = LeggiConteggio(lettore, "lato della zona", 0, 1);
-    r.A = LeggiPositivo(lettore, "la larghezza della zona");
-    r.B = LeggiPositivo(lettore, "l'altezza della zona");
+    r.A = LeggiPositivo(lettore, "la larghezza della zona", "larghezza della zona");
+    r.B = LeggiPositivo(lettore, "l'altezza della zona", "altezza della zona");
     for (int& diametro : r.Diametri) diametro = lettore.LeggiIntero16();
     for (int& barre : r.Barre) barre = lettore.LeggiIntero16();
-    r.CX = lettore.LeggiReale();
-    r.CY = lettore.LeggiReale();
+    const Punto centro = LeggiPuntoAmmesso(lettore, "centro della zona");
+    r.CX = centro.X;
+    r.CY = centro.Y;
     // Two values and a flag that nothing uses any more.
     lettore.LeggiReale();
     lettore.LeggiReale();

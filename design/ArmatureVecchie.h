@@ -14,6 +14,8 @@ struct Parete;
 // position per direction with more than one bar, its zone rebuilt from the
 // centre and sizes and clipped to the wall as a new zone would be; a zone
 // that misses the wall is left out. The lists of the design start empty.
+// Centres lie within CoordinataMassima of the origin, sizes and spacings
+// within 0..LunghezzaMassima: a far zone never reaches the clipping.
 //
 // The file is read into a copy of parete, whose wall (outline, openings,
 // directions) must be read already; parete takes it over only when the

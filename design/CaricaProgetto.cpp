@@ -1,15 +1,15 @@
 #include "design/CaricaProgetto.h"
 
-#include "design/AreeMancanti.h"
 #include "design/AreeStrati.h"
-#include "design/ArmaturaDiffusa.h"
 #include "design/ConfermaUscita.h"
 #include "design/LeggiParete.h"
 #include "drawing/ComandiVista.h"
+#include "drawing/Vista.h"
 #include "model/Cartelle.h"
 #include "model/Estensione.h"
 #include "model/FileIni.h"
 #include "model/Finestra.h"
+#include "model/Protezione.h"
 #include "model/Recenti.h"
 #include "model/RecentiApri.h"
 #include "model/Sessione.h"
@@ -26,7 +26,8 @@ const std::vector<std::string> RigheCaricamento = {
 };
 
 // The defaults and the stored settings come back; the wall that stays open
-// keeps what comes with it, and the window shows its faces again.
+// keeps what comes with it, and the window shows its faces again (a wall read
+// before a fault may have changed them).
 void RipristinaImpostazioni(Sessione& sessione, InterfacciaFinestra& finestra) {
     const int magliaUnica = sessione.parete.MagliaUnica;
     const int piega = sessione.parete.PiegaAncoraggio;
@@ -34,31 +35,27 @@ void RipristinaImpostazioni(Sessione& sessione, InterfacciaFinestra& finestra) {
     (void)LeggiIni(sessione, finestra);
     sessione.parete.MagliaUnica = magliaUnica;
     sessione.parete.PiegaAncoraggio = piega;
-    if (magliaUnica != 0) {
-        finestra.SelezionaLatoMeno();
-        finestra.MostraPulsantiLato(false);
-        finestra.MostraEtichettaMagliaUnica(true);
-    }
+    if (magliaUnica != 0) finestra.SelezionaLatoMeno();
+    finestra.MostraPulsantiLato(magliaUnica == 0);
+    finestra.MostraEtichettaMagliaUnica(magliaUnica != 0);
 }
 
+// What can fail comes first: the undo history of the wall that was open is
+// dropped only once the new wall's quantities stand.
 void ApriParete(Sessione& sessione, const std::string& file, Vista& vista,
-                InterfacciaFinestra& finestra) {
+                InterfacciaFinestra& finestra, const Ricalcolo& ricalcolo) {
     Parete& parete = sessione.parete;
+    ricalcolo.Armatura(sessione);
+    if (parete.NumNodi > 0) StatisticheAree(parete);
+    CalcolaEstensione(parete);
     SvuotaAnnulla(sessione.storia);
     parete.FileCorrente = file;
     parete.CartellaLavoro = CartellaDelFile(file);
     AggiornaTitolo(parete.FileCorrente, finestra);
-    if (parete.NumNodi > 0) {
-        CalcolaAreeStrati(parete);
-        StatisticheAree(parete);
-        AggiornaAreeMancanti(parete, -1);
-        AggiornaRecenti(sessione.recenti, parete.FileCorrente);
-    }
+    if (parete.NumNodi > 0) AggiornaRecenti(sessione.recenti, parete.FileCorrente);
     finestra.PanelDiffusa();
-    CalcolaEstensione(parete);
     finestra.CursoreAttesa(false);
     AdattaFinestra(vista, parete.Estensione);
-    RicalcolaArmature(parete, sessione.imp);
     sessione.stato.StatoVista = 0;
     // A node or a typed map range of the previous wall means nothing in this one.
     sessione.stato.NodoSelezionato = -1;
@@ -75,21 +72,39 @@ Esito AperturaAnnullata(Sessione& sessione) {
 }  // namespace
 
 Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vista,
-                     InterfacciaFinestra& finestra, Avvio avvio) {
+                     InterfacciaFinestra& finestra, Avvio avvio, const Ricalcolo& ricalcolo) {
     const std::string file = percorso;  // may be FileCorrente itself
     if (file.empty() || UgualiSenzaMaiuscole(file, "Anonimo"))
         return Esito::Errore("Nessun file della parete da aprire.", CodiceApertura::NessunFile);
 
     finestra.CursoreAttesa(true);
     finestra.MostraCaricamento(RigheCaricamento);
-    Esito letta = LeggiParete(sessione, file, finestra);
-    if (letta.Riuscito()) {
-        ApriParete(sessione, file, vista, finestra);
-        return letta;
-    }
+    // What the open changes besides the files, put back when a fault stops it.
+    const Parete paretePrima = sessione.parete;
+    const StatoInterfaccia statoPrima = sessione.stato;
+    const ElencoRecenti recentiPrima = sessione.recenti;
+    const Vista vistaPrima = vista;
+    Esito letta;
+    const Esito interrotta = Protetto([&] {
+        letta = LeggiParete(sessione, file, finestra);
+        if (letta.Riuscito()) ApriParete(sessione, file, vista, finestra, ricalcolo);
+    });
+    if (interrotta.Riuscito() && letta.Riuscito()) return letta;
 
     finestra.CursoreAttesa(false);
-    if (avvio == Avvio::Si) return Esito::Errore(std::move(letta.Motivo), CodiceApertura::FineProgramma);
+    if (!interrotta.Riuscito()) {
+        sessione.parete = paretePrima;
+        sessione.stato = statoPrima;
+        sessione.recenti = recentiPrima;
+        vista = vistaPrima;
+        letta = SegnalaInterruzione(finestra, "Impossibile aprire il file " + file + ".", interrotta);
+        // Not even at start-up does a fault end the program: it goes on without the wall.
+        letta.Codice = CodiceApertura::Interrotta;
+        AggiornaTitolo(sessione.parete.FileCorrente, finestra);
+        finestra.PanelDiffusa();
+    } else if (avvio == Avvio::Si) {
+        return Esito::Errore(std::move(letta.Motivo), CodiceApertura::FineProgramma);
+    }
     RipristinaImpostazioni(sessione, finestra);
     sessione.stato.ErroreOperazione = 0;  // the outcome tells the failure
     finestra.AggiornaDopoModifica();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/Modifica.h"
 #include "model/Esito.h"
 
 #include <string>
@@ -18,6 +19,7 @@ enum : int {
     Annullata = 2,      // the open dialog was cancelled
     NessunFile = 3,     // an empty or "Anonimo" path names no wall file
     FineProgramma = 4,  // refused at start-up: the caller ends the program
+    Interrotta = 5,     // a fault (a library's exception) stopped it: told, nothing opened
 };
 }
 
@@ -35,8 +37,14 @@ enum : int {
 // open wall keeps its single-mesh and end-bend flags), the canvas is redrawn
 // and the reader's outcome is returned. At start-up the outcome is
 // FineProgramma instead and nothing else happens: the caller ends the program.
+// A fault on the way (an exception from a library, in the reading or in the
+// reinforcement tail ricalcolo) is told with "Errore!" and stops the open
+// as a refusal does, also at start-up, where the outcome is Interrotta: the
+// wall that was open, the window's state, the recent list, the view, the
+// undo history and every file stay as they were.
 [[nodiscard]] Esito CaricaProgetto(Sessione& sessione, const std::string& percorso, Vista& vista,
-                                   InterfacciaFinestra& finestra, Avvio avvio = Avvio::No);
+                                   InterfacciaFinestra& finestra, Avvio avvio = Avvio::No,
+                                   const Ricalcolo& ricalcolo = RicalcoloStandard());
 
 // The open command: with unsaved changes first the question whether to save
 // them (ConfermaAbbandono), then the open dialog ("Apri"), then

@@ -70,6 +70,10 @@ Esito CaricaArmature(Parete& parete, StatoInterfaccia& stato, const Impostazioni
     std::optional<LettoreSequenziale> lettore = LettoreSequenziale::Apri(file);
     if (!lettore) return rifiuta(Esito::Errore(NonCaricata(file, "non si può aprire")));
     const double dichiarata = VersioneDaRiga(lettore->LeggiRiga());
+    // A file that cannot be read is no file of the oldest format.
+    if (lettore->InErrore())
+        return rifiuta(Esito::Errore(NonCaricata(file, "non si può leggere") + "\n" +
+                                     lettore->MotivoErrore()));
     if (const auto motivo = VersioneNonCaricabile(file, dichiarata))
         return rifiuta(Esito::Errore(*motivo));
     const int versione = VersioneDelFormato(dichiarata);

@@ -16,9 +16,11 @@
 #include "model/Finestra.h"
 #include "model/Geometria.h"
 #include "model/LettoreSequenziale.h"
+#include "model/LimitiFile.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
 #include "model/Poligoni.h"
+#include "model/Protezione.h"
 #include "model/Sezioni.h"
 #include "model/Testo.h"
 
@@ -48,11 +50,10 @@ void Fuori(LettoreSequenziale& lettore, const std::string& cosa) {
     lettore.SegnalaErroreRiga(cosa + " fuori dall'intervallo ammesso.");
 }
 
-// A negative spacing would make the bar layouts step backwards for ever.
+// A negative spacing would make the bar layouts step backwards for ever;
+// 0 stands for the default.
 float LeggiPasso(LettoreSequenziale& lettore) {
-    const float passo = lettore.LeggiReale();
-    if (passo < 0.0f) Fuori(lettore, "passo delle barre");
-    return lettore.InErrore() ? 0.0f : passo;
+    return LeggiLunghezza(lettore, "passo delle barre");
 }
 
 int LeggiDiametro(LettoreSequenziale& lettore) {
@@ -79,6 +80,19 @@ void TogliVerticiAllineati(std::vector<Punto>& c, int& n) {
     c[n] = c[0];
 }
 
+// A point in the analysis program's coordinates, as the wall keeps it.
+Punto LeggiPuntoParete(LettoreSequenziale& lettore, const std::string& cosa) {
+    const Punto v = LeggiPuntoAmmesso(lettore, cosa, OrigineMassima);
+    return {ArrotondaDecimo(v.X), ArrotondaDecimo(v.Y)};
+}
+
+// A point read at line riga must lie within CoordinataMassima of the origin.
+void VerificaPunto(LettoreSequenziale& lettore, int riga, const std::string& cosa, Punto v,
+                   const Parete& p) {
+    VerificaCoordinata(lettore, riga, cosa + ", x", v.X, p.OrigineX);
+    VerificaCoordinata(lettore, riga, cosa + ", y", v.Y, p.OrigineY);
+}
+
 void LeggiContorno(Parete& p, LettoreSequenziale& lettore) {
     int n = lettore.LeggiIntero16();
     lettore.LeggiCommento();
@@ -87,13 +101,21 @@ void LeggiContorno(Parete& p, LettoreSequenziale& lettore) {
         lettore.SegnalaErroreRiga("il contorno della parete ha meno di 3 vertici.");
         return;
     }
-    p.Contorno.assign(n + 1, Punto{});
-    for (int i = 0; i < n; ++i) {
-        p.Contorno[i].X = ArrotondaDecimo(lettore.LeggiReale());
-        p.Contorno[i].Y = ArrotondaDecimo(lettore.LeggiReale());
+    // The origin is known once the outline is read; each vertex is judged
+    // against it at its own line.
+    struct VerticeLetto {
+        Punto Letto;
+        int Riga = 0;
+    };
+    std::vector<VerticeLetto> letti(n);
+    for (VerticeLetto& v : letti) {
+        v.Letto = LeggiPuntoParete(lettore, "vertice del contorno");
+        v.Riga = lettore.NumeroRiga();
         lettore.LeggiCommento();
     }
     if (lettore.InErrore()) return;
+    p.Contorno.assign(n + 1, Punto{});
+    for (int i = 0; i < n; ++i) p.Contorno[i] = letti[i].Letto;
     TogliVerticiAllineati(p.Contorno, n);
     if (n < 3) {
         lettore.SegnalaErrore("Il contorno della parete ha meno di 3 vertici non allineati.");
@@ -101,12 +123,14 @@ void LeggiContorno(Parete& p, LettoreSequenziale& lettore) {
     }
     p.NumPuntiContorno = n;
 
-    p.OrigineX = 1e8f;
-    p.OrigineY = 1e8f;
+    p.OrigineX = OrigineMassima;
+    p.OrigineY = OrigineMassima;
     for (int i = 0; i < n; ++i) {
         p.OrigineX = std::min(p.OrigineX, p.Contorno[i].X);
         p.OrigineY = std::min(p.OrigineY, p.Contorno[i].Y);
     }
+    for (const VerticeLetto& v : letti)
+        VerificaPunto(lettore, v.Riga, "vertice del contorno", v.Letto, p);
     for (Punto& v : p.Contorno) {
         v.X -= p.OrigineX;
         v.Y -= p.OrigineY;
@@ -127,10 +151,10 @@ void LeggiAperture(Parete& p, LettoreSequenziale& lettore) {
         if (vertici <= 0) break;
         if (static_cast<int>(p.PuntiApertura.size()) <= k) p.PuntiApertura.resize(k + 1);
         for (int j = 0; j < vertici; ++j) {
-            const float x = ArrotondaDecimo(lettore.LeggiReale());
-            const float y = ArrotondaDecimo(lettore.LeggiReale());
+            const Punto v = LeggiPuntoParete(lettore, "vertice dell'apertura");
+            VerificaPunto(lettore, lettore.NumeroRiga(), "vertice dell'apertura", v, p);
             lettore.LeggiCommento();
-            p.AggiungiVerticeApertura(k, j, x - p.OrigineX, y - p.OrigineY);
+            p.AggiungiVerticeApertura(k, j, v.X - p.OrigineX, v.Y - p.OrigineY);
         }
         p.PuntiApertura[k] = vertici;
         ++k;
@@ -149,13 +173,13 @@ void LeggiNodi(Parete& p, LettoreSequenziale& lettore, double versione) {
     for (int i = 0; i < p.NumNodi; ++i) {
         Nodo& nodo = p.Nodi[i];
         if (versione > 0) nodo.Id = lettore.LeggiIntero32();
-        const float x = lettore.LeggiReale();
-        const float y = lettore.LeggiReale();
+        const Punto v = LeggiPuntoParete(lettore, "nodo");
+        VerificaPunto(lettore, lettore.NumeroRiga(), "nodo", v, p);
         // The file lists "lato -" before "lato +".
         for (int slot : {2, 3, 0, 1}) nodo.Richiesta[slot] = lettore.LeggiReale();
         lettore.LeggiCommento();
-        nodo.X = ArrotondaDecimo(x) - p.OrigineX;
-        nodo.Y = ArrotondaDecimo(y) - p.OrigineY;
+        nodo.X = v.X - p.OrigineX;
+        nodo.Y = v.Y - p.OrigineY;
     }
 }
 
@@ -214,8 +238,8 @@ Esito LeggiFileParete(Parete& p, LettoreSequenziale& lettore, int& riferimento1,
     p.PerimetroInterno = p.Contorno;
     p.NumPuntiEst = p.NumPuntiInt = p.NumPuntiContorno;
 
-    p.SpessoreParete = lettore.LeggiReale();
-    p.Copriferro = lettore.LeggiReale();
+    p.SpessoreParete = LeggiLunghezza(lettore, "spessore della parete");
+    p.Copriferro = LeggiLunghezza(lettore, "copriferro");
     lettore.LeggiCommento();
 
     // The angle is judged before the rest of its line is read: a refused
@@ -401,14 +425,25 @@ Esito LeggiParete(Sessione& sessione, const std::string& percorso,
         return rifiuta(Esito::Errore(ErroreFile + ("Impossibile aprire il file " + file + ".")));
     LettoreSequenziale lettore(*contenuto);
 
-    // The open wall is replaced only by a file read to the end.
+    // The open wall is replaced only by a file read to the end; a fault on
+    // the way leaves it and the window's state as they were.
     Parete nuova = sessione.parete;
-    nuova.MagliaUnica = 0;
-    int riferimento1 = 0, riferimento2 = 0;
-    Esito esito = LeggiFileParete(nuova, lettore, riferimento1, riferimento2);
+    const StatoInterfaccia statoPrima = sessione.stato;
+    Esito esito;
+    const Esito interrotta = Protetto([&] {
+        nuova.MagliaUnica = 0;
+        int riferimento1 = 0, riferimento2 = 0;
+        esito = LeggiFileParete(nuova, lettore, riferimento1, riferimento2);
+        if (esito.Riuscito())
+            CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
+                           riferimento2);
+    });
+    if (!interrotta.Riuscito()) {
+        sessione.stato = statoPrima;
+        sessione.stato.ErroreOperazione = 1;
+        return SegnalaInterruzione(finestra, "Impossibile aprire il file " + file + ".", interrotta);
+    }
     if (!esito.Riuscito()) return rifiuta(std::move(esito));
-    CompletaParete(nuova, sessione.stato, sessione.imp, file, finestra, riferimento1,
-                   riferimento2);
     RicordaFile(nuova, file, std::move(*contenuto));
 
     sessione.parete = std::move(nuova);

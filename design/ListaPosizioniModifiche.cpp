@@ -23,14 +23,12 @@ bool ConfermaPosizione(Sessione& sessione, InterfacciaFinestra& finestra, PuntoA
     // Both or neither: a refused copy leaves the change unconfirmed, which
     // puts the design back.
     if (AggiungiPosizioneCorrente(sessione.parete, sessione.stato) == EsitoPosizione::ListaPiena) return false;
-    modifica.Conferma();
-    return true;
+    return modifica.Conferma();
 }
 
 bool EliminaPosizione(Sessione& sessione, InterfacciaFinestra& finestra, int i) {
     if (!EsistePosizione(sessione.parete, i)) return false;
     Modifica modifica(sessione, finestra, CodaRicalcolo::Armatura, PuntoAnnullamento::Si);
     EliminaPosizione(sessione.parete, i);
-    modifica.Conferma();
-    return true;
+    return modifica.Conferma();
 }

@@ -6,8 +6,11 @@
 #include "design/ContorniArmatura.h"
 #include "model/Estensione.h"
 #include "model/Finestra.h"
+#include "model/Protezione.h"
 #include "model/Sessione.h"
 #include "model/Sezioni.h"
+
+#include <exception>
 
 void CodaGeometria(Parete& parete, StatoInterfaccia& stato) {
     CalcolaEstensione(parete);
@@ -15,9 +18,13 @@ void CodaGeometria(Parete& parete, StatoInterfaccia& stato) {
     AggiornaSezioni(parete, stato);
 }
 
-void CodaArmatura(Parete& parete, const Impostazioni& imp) {
+void CodaAree(Parete& parete) {
     CalcolaAreeStrati(parete);
     AggiornaAreeMancanti(parete, -1);
+}
+
+void CodaArmatura(Parete& parete, const Impostazioni& imp) {
+    CodaAree(parete);
     RicalcolaArmature(parete, imp);
 }
 
@@ -28,6 +35,8 @@ void Ricalcolo::Geometria(Sessione& sessione) const {
 void Ricalcolo::Armatura(Sessione& sessione) const {
     CodaArmatura(sessione.parete, sessione.imp);
 }
+
+void Ricalcolo::Aree(Sessione& sessione) const { CodaAree(sessione.parete); }
 
 const Ricalcolo& RicalcoloStandard() {
     static const Ricalcolo standard;
@@ -40,23 +49,53 @@ Modifica::Modifica(Sessione& sessione, InterfacciaFinestra& finestra, CodaRicalc
       finestra_(finestra),
       coda_(coda),
       ricalcolo_(ricalcolo),
-      prima_(sessione.parete.Progetto()) {
-    if (annullamento == PuntoAnnullamento::Si) MemorizzaModifica(sessione_, finestra_);
+      prima_(sessione.parete),
+      impPrima_(sessione.imp),
+      eccezioni_(std::uncaught_exceptions()) {
+    if (annullamento == PuntoAnnullamento::Si) passo_ = PreparaModifica(sessione_);
 }
 
 Modifica::~Modifica() {
-    if (!confermata_) sessione_.parete.Progetto() = std::move(prima_);
+    if (fine_ != Fine::Aperta) return;
+    if (std::uncaught_exceptions() > eccezioni_) {
+        Ripristina();
+        return;
+    }
+    sessione_.parete.Progetto() = std::move(prima_.Progetto());
+    // A dialog takes the step before it checks what it was given: a refusal
+    // keeps it. A fault storing it loses the step, never the program.
+    (void)Protetto([this] { MemorizzaPasso(); });
 }
 
-void Modifica::Conferma() {
-    if (confermata_) return;
-    confermata_ = true;
+void Modifica::Ripristina() {
+    sessione_.parete = std::move(prima_);
+    sessione_.imp = std::move(impPrima_);
+    fine_ = Fine::Rifiutata;
+}
+
+void Modifica::MemorizzaPasso() {
+    if (passo_) MemorizzaModifica(sessione_, finestra_, *passo_);
+}
+
+bool Modifica::Conferma() {
+    if (fine_ != Fine::Aperta) return fine_ == Fine::Confermata;
+    const Esito ricalcolata = Protetto([this] {
+        if (coda_ == CodaRicalcolo::Geometria || coda_ == CodaRicalcolo::Completa)
+            ricalcolo_.Geometria(sessione_);
+        if (coda_ == CodaRicalcolo::Armatura || coda_ == CodaRicalcolo::Completa)
+            ricalcolo_.Armatura(sessione_);
+    });
+    if (!ricalcolata.Riuscito()) {
+        Ripristina();
+        SegnalaInterruzione(finestra_, "Impossibile completare la modifica.", ricalcolata);
+        finestra_.AggiornaDopoModifica();
+        return false;
+    }
+    fine_ = Fine::Confermata;
+    MemorizzaPasso();
     // Changes that store no undo step (the grid, deletions, the automatic
     // dimensioning) must still be saved before the program closes.
     if (sessione_.parete.CaricataParete()) sessione_.storia.Modificata = true;
-    if (coda_ == CodaRicalcolo::Geometria || coda_ == CodaRicalcolo::Completa)
-        ricalcolo_.Geometria(sessione_);
-    if (coda_ == CodaRicalcolo::Armatura || coda_ == CodaRicalcolo::Completa)
-        ricalcolo_.Armatura(sessione_);
     finestra_.AggiornaDopoModifica();
+    return true;
 }

@@ -36,22 +36,21 @@ std::vector<PuntoPreciso> Anello(const auto& anello) {
 
 }  // namespace
 
-std::optional<std::vector<PezzoZona>> RegioneZona(std::span<const PuntoPreciso> zona,
-                                                  std::span<const PuntoPreciso> contorno,
-                                                  std::span<const std::vector<PuntoPreciso>> aperture) {
-    PoligonoBg quadrilatero, bordo;
-    if (!Poligono(contorno, bordo)) return std::nullopt;
-    std::vector<PezzoZona> pezzi;
-    // A zone of no width holds no bars.
-    if (!Poligono(zona, quadrilatero)) return pezzi;
+RegioneCalcolata RegioneZona(std::span<const PuntoPreciso> zona, std::span<const PuntoPreciso> contorno,
+                             std::span<const std::vector<PuntoPreciso>> aperture) noexcept {
     try {
+        PoligonoBg quadrilatero, bordo;
+        if (!Poligono(contorno, bordo)) return {StatoRegione::NonDefinita, {}};
+        RegioneCalcolata r;
+        // A zone of no width holds no bars.
+        if (!Poligono(zona, quadrilatero)) return r;
         RegioneBg regione;
         bg::intersection(quadrilatero, bordo, regione);
         bg::model::box<PuntoBg> riquadro;
         bg::envelope(quadrilatero, riquadro);
         for (const std::vector<PuntoPreciso>& apertura : aperture) {
             PoligonoBg foro;
-            if (!Poligono(apertura, foro)) return std::nullopt;
+            if (!Poligono(apertura, foro)) return {StatoRegione::NonDefinita, {}};
             if (regione.empty()) break;
             if (bg::disjoint(riquadro, bg::return_envelope<bg::model::box<PuntoBg>>(foro))) continue;
             RegioneBg resto;
@@ -62,12 +61,16 @@ std::optional<std::vector<PezzoZona>> RegioneZona(std::span<const PuntoPreciso> 
             if (!(bg::area(p) > 0.0)) continue;
             PezzoZona pezzo{Anello(p.outer()), {}};
             for (const auto& buco : p.inners()) pezzo.Buchi.push_back(Anello(buco));
-            pezzi.push_back(std::move(pezzo));
+            r.Pezzi.push_back(std::move(pezzo));
         }
+        return r;
     } catch (const bg::exception&) {
-        return std::nullopt;
+        return {StatoRegione::NonDefinita, {}};
+    } catch (...) {
+        // The rescaling to integers overflows far from the origin (a numeric
+        // cast), or memory ran out.
+        return {StatoRegione::NonCalcolabile, {}};
     }
-    return pezzi;
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "design/PredicatiEsatti.h"
 
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -15,12 +14,22 @@ struct PezzoZona {
     std::vector<std::vector<PuntoPreciso>> Buchi;  // counter-clockwise
 };
 
+enum class StatoRegione {
+    Calcolata,      // the pieces, none when nothing is in common
+    NonDefinita,    // the outline or an opening is not a simple polygon
+    NonCalcolabile  // coordinates beyond what the computation holds, or no memory
+};
+
+struct RegioneCalcolata {
+    StatoRegione Stato = StatoRegione::Calcolata;
+    std::vector<PezzoZona> Pezzi;
+};
+
 // The pieces of zona (a quadrilateral) inside contorno and outside the
-// aperture; no piece when they have no area in common. None when the outline
-// or an opening is not a simple polygon, so that the region is not defined.
-[[nodiscard]] std::optional<std::vector<PezzoZona>> RegioneZona(
-    std::span<const PuntoPreciso> zona, std::span<const PuntoPreciso> contorno,
-    std::span<const std::vector<PuntoPreciso>> aperture);
+// aperture; no piece when they have no area in common.
+[[nodiscard]] RegioneCalcolata RegioneZona(std::span<const PuntoPreciso> zona,
+                                           std::span<const PuntoPreciso> contorno,
+                                           std::span<const std::vector<PuntoPreciso>> aperture) noexcept;
 
 // The pieces as one ring, so that a position keeps one polygon: every further
 // piece and every hole is joined by a slit of zero width, traced there and

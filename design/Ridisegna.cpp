@@ -18,6 +18,7 @@
 #include "drawing/PoligonoEditor.h"
 #include "drawing/TavolaSezioni.h"
 #include "model/Finestra.h"
+#include "model/Protezione.h"
 #include "model/Sessione.h"
 
 namespace {
@@ -62,9 +63,7 @@ void DisMappa(Sessione& s, const DestinazioneSchermo& d, const BersagliPassata& 
     if (parete.UltSezione >= 0) DisLineeSezioni(parete, 0.0f, 0.0f, b.Disegno);
 }
 
-}  // namespace
-
-void Ridisegna(Sessione& s, const DestinazioneSchermo& d) {
+void DisegnaSchermo(Sessione& s, const DestinazioneSchermo& d) {
     const DisegnoAperto aperto(d.Tela);
     d.Tela.Cancella(StratoTela::Immagine);
     d.Tela.Cancella(StratoTela::Transitorio);
@@ -90,6 +89,30 @@ void Ridisegna(Sessione& s, const DestinazioneSchermo& d) {
         }
     }
     DisZonaInModifica(s.parete, s.imp, s.stato, d.Tela, d.VistaTela);
+}
+
+// Half a drawing would pass for the wall: the canvas is left empty.
+void SvuotaTela(TelaSchermo& tela) {
+    tela.RimuoviRitaglio();
+    const DisegnoAperto aperto(tela);
+    tela.Cancella(StratoTela::Immagine);
+    tela.Cancella(StratoTela::Transitorio);
+}
+
+}  // namespace
+
+void Ridisegna(Sessione& s, const DestinazioneSchermo& d) {
+    const Esito disegnato = Protetto([&] { DisegnaSchermo(s, d); });
+    StatoInterfaccia& stato = s.stato;
+    if (disegnato.Riuscito()) {
+        stato.RidisegnoInterrotto = false;
+        return;
+    }
+    (void)Protetto([&] { SvuotaTela(d.Tela); });
+    // Every redraw asks again: a fault that lasts is told once.
+    if (stato.RidisegnoInterrotto) return;
+    stato.RidisegnoInterrotto = true;
+    SegnalaInterruzione(d.Finestra, "Impossibile completare il disegno della parete.", disegnato);
 }
 
 void Ridisegna(const Sessione& s, const DestinazioneDxf& d) {

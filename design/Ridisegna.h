@@ -34,6 +34,8 @@ struct DestinazioneDxf {
 // open the canvas shows the perimeters and the polygon under edit only;
 // otherwise the zone under edit gets its rubber band and grips. Whatever
 // is drawn afterwards on the overlay never touches this image.
+// A redraw that a fault stops (an exception from a library) is abandoned
+// with the canvas empty and told with "Errore!", once while the fault lasts.
 void Ridisegna(Sessione& sessione, const DestinazioneSchermo& schermo);
 
 // The export drawing: the sheet of the open wall, with the DXF layer flags,

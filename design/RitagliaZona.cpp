@@ -8,6 +8,7 @@
 #include "model/Geometria.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
+#include "model/Protezione.h"
 #include "model/StatoInterfaccia.h"
 
 #include <algorithm>
@@ -52,6 +53,11 @@ bool SulLato(const VerticeLavoro& p, const VerticeLavoro& a, const VerticeLavoro
 }
 
 const VerticeLavoro& Successivo(const Poligono& p, size_t i) { return p[i + 1 == p.size() ? 0 : i + 1]; }
+
+bool Finito(const Poligono& p) {
+    return std::all_of(p.begin(), p.end(),
+                       [](const VerticeLavoro& v) { return std::isfinite(v.X) && std::isfinite(v.Y); });
+}
 
 std::vector<PuntoPreciso> Precisi(const Poligono& p) {
     std::vector<PuntoPreciso> r;
@@ -291,9 +297,7 @@ std::vector<PuntoPreciso> ComeMemorizzato(const Poligono& p) {
     return r;
 }
 
-}  // namespace
-
-bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
+bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
     const PosizioneArm& pos = stato.PosCorrente;
     std::array<Vertice, 4> angoli{};
     for (int i = 0; i < 4; ++i) angoli[i] = {pos.Vertici[i].X, pos.Vertici[i].Y, 0};
@@ -313,25 +317,30 @@ bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazi
         Poligono apertura = DaPunti(parete.ForiArmatura[k], static_cast<size_t>(std::max(parete.PuntiApertura[k], 0)));
         if (apertura.size() >= 3) aperture.push_back(std::move(apertura));
     }
+    // An infinite coordinate (a value beyond the float read from a file)
+    // would give the walk crossings without end: no zone is built there.
+    if (!Finito(z) || !Finito(c) || !std::all_of(aperture.begin(), aperture.end(), Finito)) return false;
 
     const std::optional<Poligono> percorso = Percorri(z, c, aperture);
     std::vector<std::vector<PuntoPreciso>> fori;
     for (const Poligono& a : aperture) fori.push_back(Precisi(a));
-    const std::optional<std::vector<PezzoZona>> regione = RegioneZona(Precisi(z), Precisi(c), fori);
+    const RegioneCalcolata regione = RegioneZona(Precisi(z), Precisi(c), fori);
 
     std::vector<PuntoPreciso> risultato;
-    if (!regione) {
+    if (regione.Stato == StatoRegione::NonCalcolabile) {
+        return false;
+    } else if (regione.Stato == StatoRegione::NonDefinita) {
         // Outline or openings that are no simple polygons: the walk decides alone.
         if (!percorso) return false;
         risultato = ComeMemorizzato(*percorso);
-    } else if (regione->empty()) {
+    } else if (regione.Pezzi.empty()) {
         return false;
-    } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), *regione)) {
+    } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), regione.Pezzi)) {
         risultato = ComeMemorizzato(*percorso);
     } else {
         // The walk lost its way (an opening across the zone, a side along the
         // outline): the region itself, its pieces and holes joined by slits.
-        risultato = AnelloUnico(*regione);
+        risultato = AnelloUnico(regione.Pezzi);
     }
 
     stato.PoligonoCorrente.resize(risultato.size());
@@ -339,4 +348,12 @@ bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazi
         stato.PoligonoCorrente[i] = {static_cast<float>(risultato[i].X), static_cast<float>(risultato[i].Y)};
     stato.UltPuntoCorrente = static_cast<int>(risultato.size()) - 1;
     return true;
+}
+
+}  // namespace
+
+bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) noexcept {
+    bool ritagliata = false;
+    const Esito esito = Protetto([&] { ritagliata = Ritaglia(stato, parete, imp); });
+    return esito.Riuscito() && ritagliata;
 }

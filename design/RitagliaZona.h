@@ -12,5 +12,7 @@ struct StatoInterfaccia;
 // it does (an opening inside the zone joined by a slit), else the region is
 // stored with its pieces and holes joined by slits. False, with the buffer
 // untouched, when the region has no area (the zone misses the outline or
-// lies within the openings): a caller must then not store the zone.
-[[nodiscard]] bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp);
+// lies within the openings), and when the region cannot be computed (a zone
+// far beyond the wall, no memory): a caller must then not store the zone.
+[[nodiscard]] bool RitagliaZona(StatoInterfaccia& stato, const Parete& parete,
+                                const Impostazioni& imp) noexcept;

@@ -29,7 +29,7 @@ Esito Rinuncia() { return Esito::Errore("Salvataggio annullato.", CodiceSalvatag
 
 }  // namespace
 
-Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra) {
+Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra, const Ricalcolo& ricalcolo) {
     Parete& parete = sessione.parete;
     if (!parete.CaricataParete())
         return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
@@ -46,7 +46,7 @@ Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra) {
         return Rinuncia();
     }
 
-    Esito salvata = SalvaPareteIn(sessione, destinazione, finestra);
+    Esito salvata = SalvaPareteIn(sessione, destinazione, finestra, ricalcolo);
     if (!salvata.Riuscito()) return salvata;
 
     parete.FileCorrente = destinazione;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/Modifica.h"
 #include "model/Esito.h"
 
 class InterfacciaFinestra;
@@ -11,6 +12,8 @@ struct Sessione;
 // under the chosen name (SalvaPareteIn, so also when the wall's own files are
 // gone), which becomes FileCorrente with its folder and the window title;
 // last the recent-file memory file is written. A cancelled dialog, a refusal or a
-// failed save leaves FileCorrente, the title and every file as they were.
-// Nothing while no wall is open.
-[[nodiscard]] Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra);
+// failed save (a fault included, SalvaPareteIn with ricalcolo) leaves
+// FileCorrente, the title and every file as they were. Nothing while no wall
+// is open.
+[[nodiscard]] Esito SalvaConNome(Sessione& sessione, InterfacciaFinestra& finestra,
+                                 const Ricalcolo& ricalcolo = RicalcoloStandard());

@@ -1,13 +1,13 @@
 #include "design/SalvaParete.h"
 
-#include "design/AreeMancanti.h"
-#include "design/AreeStrati.h"
 #include "design/LeggiParete.h"
 #include "model/CaricaArmature.h"
 #include "model/Cartelle.h"
+#include "model/Codifica.h"
 #include "model/FileArmature.h"
 #include "model/FileIntero.h"
 #include "model/Finestra.h"
+#include "model/Protezione.h"
 #include "model/SalvaPareteTesto.h"
 #include "model/ScritturaAtomica.h"
 #include "model/Sessione.h"
@@ -122,25 +122,31 @@ Esito FileInvariati(Sessione& sessione, const std::string& percorso,
     return Rinuncia(sessione, finestra);
 }
 
-}  // namespace
-
-Esito SalvaParete(Sessione& sessione, const std::string& percorso, InterfacciaFinestra& finestra) {
-    if (!sessione.parete.CaricataParete())
-        return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
-    if (Esito invariati = FileInvariati(sessione, percorso, finestra); !invariati.Riuscito())
-        return invariati;
-    return SalvaPareteIn(sessione, percorso, finestra);
+// The wall file of a save that failed after writing it, put back; told when
+// even that fails.
+void RipristinaParete(InterfacciaFinestra& finestra, const std::string& destinazione,
+                      const FilePrima& prima) {
+    if (!Ripristina(destinazione, prima))
+        finestra.Messaggio("Il file della parete " + destinazione +
+                               " non è stato ripristinato: contiene già i risultati del "
+                               "salvataggio non riuscito.",
+                           TitoloAvviso, IconaMessaggio::Esclamazione);
 }
 
-Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
-                    InterfacciaFinestra& finestra) {
+// The save itself; scritta receives the wall file as it was once the new one
+// is written, until the save completes or has put it back.
+Esito Salva(Sessione& sessione, const std::string& destinazione, InterfacciaFinestra& finestra,
+            const Ricalcolo& ricalcolo, std::optional<FilePrima>& scritta) {
     Parete& parete = sessione.parete;
-    if (!parete.CaricataParete())
-        return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
     // The head of the wall file comes from the file the wall was read from.
     if (parete.FileNoti.Parete.empty())
         return Fallito(finestra,
                        "La parete aperta non proviene da un file: salvataggio annullato.");
+    // The copied lines go back as our files hold them, whatever an editor made of them.
+    const ContenutoFile vecchia = ContenutoInCp1252(parete.FileNoti.Parete);
+    if (vecchia.Errore)
+        return Fallito(finestra, "Impossibile leggere il file della parete " + parete.FileCorrente +
+                                     ": salvataggio annullato.\n" + *vecchia.Errore);
 
     std::string armature = TrovaFileArmature(destinazione);
     if (armature.empty()) armature = NomeFileArmature(destinazione);
@@ -153,18 +159,18 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
         !SostituireArmatureNonCaricate(finestra, nonCaricate))
         return Rinuncia(sessione, finestra);
 
-    const std::optional<FilePrima> paretePrima = Ricorda(destinazione);
+    std::optional<FilePrima> paretePrima = Ricorda(destinazione);
     if (!paretePrima)
         return Fallito(finestra, "Impossibile sostituire il file " + destinazione +
                                      ": salvataggio annullato.");
 
     // The block reports what the design provides now.
-    CalcolaAreeStrati(parete);
-    AggiornaAreeMancanti(parete, -1);
+    ricalcolo.Aree(sessione);
 
-    std::string testoParete = TestoPareteSalvata(parete.FileNoti.Parete, parete);
-    const Esito scritta = ScriviFileAtomico(destinazione, testoParete);
-    if (!scritta.Riuscito()) return ScritturaFallita(finestra, scritta, destinazione);
+    std::string testoParete = TestoPareteSalvata(vecchia.Byte, parete);
+    const Esito scrittaParete = ScriviFileAtomico(destinazione, testoParete);
+    if (!scrittaParete.Riuscito()) return ScritturaFallita(finestra, scrittaParete, destinazione);
+    scritta = std::move(paretePrima);
 
     // The reinforcement file carries the date the next load compares.
     const std::string dataPrima = parete.DataFileSet;
@@ -174,17 +180,52 @@ Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
     const Esito armatureScritte = ScriviFileAtomico(armature, testoArmature);
     if (!armatureScritte.Riuscito()) {
         Esito esito = ScritturaFallita(finestra, armatureScritte, armature);
-        if (!Ripristina(destinazione, *paretePrima))
-            finestra.Messaggio("Il file della parete " + destinazione +
-                                   " non è stato ripristinato: contiene già i risultati del "
-                                   "salvataggio non riuscito.",
-                               TitoloAvviso, IconaMessaggio::Esclamazione);
+        RipristinaParete(finestra, destinazione, *std::exchange(scritta, std::nullopt));
         return esito;
     }
+    scritta.reset();
 
     parete.DataFileSet = dataNuova;
     parete.FileNoti = {std::move(testoParete), testoArmature, std::move(testoArmature)};
     sessione.stato.ArmatureNonCaricate.clear();
     sessione.storia.Modificata = false;
     return Esito::Ok();
+}
+
+// Runs salva (given where to keep the wall file as it was once written); a
+// fault on the way puts back the wall and, once written, the wall file, and
+// is told.
+template <typename Salva>
+Esito SalvaConRipristino(Sessione& sessione, const std::string& destinazione,
+                         InterfacciaFinestra& finestra, Salva salva) {
+    if (!sessione.parete.CaricataParete())
+        return Esito::Errore("Nessuna parete aperta.", CodiceSalvataggio::NessunaParete);
+    const Parete prima = sessione.parete;
+    std::optional<FilePrima> scritta;
+    Esito esito;
+    const Esito interrotto = Protetto([&] { esito = salva(scritta); });
+    if (interrotto.Riuscito()) return esito;
+    sessione.parete = prima;
+    Esito segnalato =
+        SegnalaInterruzione(finestra, "Impossibile salvare il file " + destinazione + ".", interrotto);
+    if (scritta) RipristinaParete(finestra, destinazione, *scritta);
+    return segnalato;
+}
+
+}  // namespace
+
+Esito SalvaParete(Sessione& sessione, const std::string& percorso, InterfacciaFinestra& finestra,
+                  const Ricalcolo& ricalcolo) {
+    return SalvaConRipristino(sessione, percorso, finestra, [&](std::optional<FilePrima>& scritta) {
+        if (Esito invariati = FileInvariati(sessione, percorso, finestra); !invariati.Riuscito())
+            return invariati;
+        return Salva(sessione, percorso, finestra, ricalcolo, scritta);
+    });
+}
+
+Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
+                    InterfacciaFinestra& finestra, const Ricalcolo& ricalcolo) {
+    return SalvaConRipristino(sessione, destinazione, finestra, [&](std::optional<FilePrima>& scritta) {
+        return Salva(sessione, destinazione, finestra, ricalcolo, scritta);
+    });
 }

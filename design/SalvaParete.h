@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/Modifica.h"
 #include "model/Esito.h"
 
 #include <string>
@@ -24,9 +25,12 @@ enum : int {
 // since this one last opened or saved them, and a reinforcement file that was
 // there but was not loaded with the wall, are replaced only when the user
 // agrees. Each file is replaced atomically; on any failure the user has been
-// told and both files and DataFileSet are as they were.
+// told and both files and DataFileSet are as they were. A fault (an exception
+// from a library, in the recompute ricalcolo.Aree or while the files are
+// built) is told with "Errore!" and leaves the wall as it was too.
 [[nodiscard]] Esito SalvaParete(Sessione& sessione, const std::string& percorso,
-                                InterfacciaFinestra& finestra);
+                                InterfacciaFinestra& finestra,
+                                const Ricalcolo& ricalcolo = RicalcoloStandard());
 
 // The same, writing the wall file destinazione (and the reinforcement file
 // beside it), which need not be the open wall's, with nothing compared: the
@@ -34,4 +38,5 @@ enum : int {
 // saved, so no file of the open wall need still be there. A destination that
 // did not exist is removed again when the save fails.
 [[nodiscard]] Esito SalvaPareteIn(Sessione& sessione, const std::string& destinazione,
-                                  InterfacciaFinestra& finestra);
+                                  InterfacciaFinestra& finestra,
+                                  const Ricalcolo& ricalcolo = RicalcoloStandard());

@@ -1,5 +1,6 @@
 #include "drawing/FormeFerriPiano.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -8,8 +9,18 @@ namespace {
 constexpr float ScostamentoEtichetta = 1.5f;
 constexpr float ScostamentoEtichettaAccorciato = 2.0f;
 
+// At most the pieces a split makes: the first full piece, one more for each
+// maximum length less the lap of what is left, a shortened and a last one.
+// In double, so that a bar of any length is counted.
+double PezziAlPiu(const CampataFerro& c) {
+    const double primo = static_cast<double>(c.LungMax) - c.GambaIniziale;
+    const double avanzamento = static_cast<double>(c.LungMax) - c.Sovrapposizione;
+    return 3.0 + std::max(0.0, (c.Lunghezza - primo) / avanzamento);
+}
+
 bool Divisibile(const CampataFerro& c) {
-    return c.LungMax > c.Sovrapposizione && c.LungMax - c.GambaIniziale > ScortaUltimoPezzo;
+    return c.LungMax > c.Sovrapposizione && c.LungMax - c.GambaIniziale > ScortaUltimoPezzo &&
+           PezziAlPiu(c) <= MassimoPezziFerro;
 }
 
 PezzoFerro Pezzo(TipoPezzo tipo, float inizio, float fine, bool gambaIniziale, float centro,

@@ -11,6 +11,13 @@
 // plus a lap.
 inline constexpr float ScortaUltimoPezzo = 40.0f;
 
+// A split bar never has more pieces than this, so the work of one bar stays
+// bounded whatever its length and the maximum length. A real wall's bar, a
+// few thousand cm gaining at least a centimetre on the lap per piece, needs
+// far fewer; the longest bar of the coordinate range reaches it only when a
+// piece gains less than 28 cm.
+inline constexpr int MassimoPezziFerro = 10000;
+
 // How the span ends.
 enum class FineCampata {
     Libera,    // no leg
@@ -73,7 +80,7 @@ struct PezzoFerro {
 };
 
 // The pieces of the span in drawing order. The bar stays whole when it is
-// shorter than the maximum length less its legs, or when the maximum length is
+// shorter than the maximum length less its legs, when the maximum length is
 // not above the lap or leaves no room for the shortened piece after the start
-// leg.
+// leg, or when the split would take more than MassimoPezziFerro pieces.
 std::vector<PezzoFerro> PianificaPezzi(const CampataFerro& campata);

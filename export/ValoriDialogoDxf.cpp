@@ -23,8 +23,9 @@ std::string NomeLayerDigitato(std::string nome) {
 
 std::optional<float> ScalaDigitata(const std::string& testo) {
     const float valore = ValoreTesto(testo);
-    if (!(valore > 0.0f) || !(ValoreScritto(valore, DecimaliScalaDxf) > 0.0f)) return std::nullopt;
-    return valore;
+    const float scritto = ValoreScritto(valore, DecimaliScalaDxf);
+    if (!(valore > 0.0f) || !(scritto > 0.0f)) return std::nullopt;
+    return scritto;
 }
 
 std::optional<std::string> Leggi(ValoriDialogoDxf& valori, Impostazioni& imp, int& dxfR12) {

@@ -28,9 +28,9 @@ struct ValoriDialogoDxf {
 // A typed layer name with its first blank turned into "_".
 [[nodiscard]] std::string NomeLayerDigitato(std::string nome);
 
-// A typed print-scale number: none unless it is above 0 also as the settings
-// file keeps it (DecimaliScalaDxf decimals: 0.0004 would come back as 0 and
-// spoil the whole file at the next start).
+// A typed print-scale number as the settings file keeps it (DecimaliScalaDxf
+// decimals): none unless it is above 0 also so (0.0004 would come back as 0
+// and spoil the whole file at the next start).
 [[nodiscard]] std::optional<float> ScalaDigitata(const std::string& testo);
 
 // Takes the dialog's values over into the settings (Leggi): names with the

@@ -3,10 +3,13 @@
 #include "drawing/Palette.h"
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
+#include "interaction/PuntoAmmesso.h"
 #include "model/Finestra.h"
 #include "model/LineaSezione.h"
 #include "model/Sessione.h"
 #include "model/Sezioni.h"
+
+#include <optional>
 
 namespace {
 
@@ -38,10 +41,14 @@ void AssegnaSez(Sessione& sessione, const Vista& v, InterfacciaFinestra& finestr
     Parete& parete = sessione.parete;
     StatoInterfaccia& stato = sessione.stato;
     stato.ErroreOperazione = 0;
-    const float xm = XModello(v, x);
-    const float ym = YModello(v, y);
-    LineaSezione sezione = LineaDiProva(parete, stato.OrientSezione, {xm, ym});
-    if (stato.IndiceSezione < 0 || !RitagliaSezione(parete, sezione)) {
+    const Punto p{XModello(v, x), YModello(v, y)};
+    // A point out of the range lies far off the wall: it crosses nothing.
+    std::optional<LineaSezione> sezione;
+    if (stato.IndiceSezione >= 0 && PuntoAmmesso(p)) {
+        sezione = LineaDiProva(parete, stato.OrientSezione, p);
+        if (!RitagliaSezione(parete, *sezione)) sezione.reset();
+    }
+    if (!sezione) {
         finestra.Messaggio("la sezione non interseca la parete.\nOperazione annullata.",
                            "Attenzione!", IconaMessaggio::Esclamazione);
         stato.ErroreOperazione = -1;
@@ -49,5 +56,5 @@ void AssegnaSez(Sessione& sessione, const Vista& v, InterfacciaFinestra& finestr
     }
     if (stato.IndiceSezione >= static_cast<int>(parete.Sezioni.size()))
         parete.Sezioni.resize(stato.IndiceSezione + 1);
-    parete.Sezioni[stato.IndiceSezione] = sezione;
+    parete.Sezioni[stato.IndiceSezione] = *sezione;
 }

@@ -4,6 +4,7 @@
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
 #include "interaction/EditorPerimetro.h"
+#include "interaction/PuntoAmmesso.h"
 #include "model/Impostazioni.h"
 #include "model/Numeri.h"
 #include "model/StatoInterfaccia.h"
@@ -104,6 +105,7 @@ EsitoClickVertice ClickVertice(StatoInterfaccia& stato, const Impostazioni& imp,
         px = stato.XSnap;
         py = stato.YSnap;
     }
+    if (!PuntoTelaAmmesso(vista, px, py)) return EsitoClickVertice::Nulla;
     stato.Text1 = {FormatoDec(XModello(vista, px), 1), FormatoDec(YModello(vista, py), 1)};
     return EsitoClickVertice::Proposto;
 }

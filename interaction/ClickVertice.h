@@ -22,7 +22,7 @@ bool AgganciaGriglia(StatoInterfaccia& stato, const Impostazioni& imp, const Vis
 
 // What a canvas press did to the editor.
 enum class EsitoClickVertice {
-    Nulla,        // editor closed, or grid on and no node near
+    Nulla,        // editor closed, grid on and no node near, or a point out of the range
     Selezionato,  // a vertex was picked: VerticeSelezionato and Text1 follow it
     Proposto,     // Text1 holds the clicked (or snapped) point, not yet assigned
 };

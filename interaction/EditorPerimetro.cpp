@@ -1,22 +1,22 @@
 #include "interaction/EditorPerimetro.h"
 
 #include "design/Modifica.h"
+#include "interaction/CordoliPerimetro.h"
+#include "model/CampoNumerico.h"
 #include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
+#include "model/PuntiCoincidenti.h"
 #include "model/Sessione.h"
 #include "model/TestoNumerico.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace {
-
-bool Uguali(Punto a, Punto b) {
-    return std::fabs(a.X - b.X) < 0.0001f && std::fabs(a.Y - b.Y) < 0.0001f;
-}
 
 bool PosizioneValida(const StatoInterfaccia& stato, int i) {
     return i >= 0 && i <= stato.UltVerticeLista && i < static_cast<int>(stato.OrdineVertici.size());
@@ -29,7 +29,7 @@ std::string TitoloAvviso() { return "Attenzione!"; }
 int AggiungiVertice(StatoInterfaccia& stato, Punto p) {
     std::vector<Punto>& pool = stato.PoolVertici;
     for (std::size_t k = 0; k < pool.size(); ++k)
-        if (Uguali(pool[k], p)) return static_cast<int>(k);
+        if (PuntiCoincidenti(pool[k], p)) return static_cast<int>(k);
     pool.push_back(p);
     return static_cast<int>(pool.size()) - 1;
 }
@@ -87,8 +87,15 @@ bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra) {
                            IconaMessaggio::Esclamazione);
         return false;
     }
-    const Punto p{ValoreTesto(stato.Text1[0]), ValoreTesto(stato.Text1[1])};
-    stato.OrdineVertici[stato.VerticeSelezionato] = AggiungiVertice(stato, p);
+    constexpr CampoNumerico campo = CampoCoordinata(DecimaliPerimetro);
+    const std::optional<float> x = ValoreCampo(campo, ValoreTesto(stato.Text1[0]));
+    const std::optional<float> y = ValoreCampo(campo, ValoreTesto(stato.Text1[1]));
+    if (!x || !y) {
+        finestra.Messaggio(MessaggioFuoriCampo(), TitoloAvviso(), IconaMessaggio::Esclamazione);
+        SelezionaVertice(stato, stato.VerticeSelezionato);
+        return false;
+    }
+    stato.OrdineVertici[stato.VerticeSelezionato] = AggiungiVertice(stato, Punto{*x, *y});
     SelezionaVertice(stato, stato.VerticeSelezionato);
     return true;
 }
@@ -143,12 +150,15 @@ void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra) {
     for (int i = 0; i < n; ++i) poligono.push_back(VerticeScritto(PuntoVertice(stato, i)));
     if (n > 0) poligono.push_back(poligono.front());
     const bool esterno = stato.PerimetroInModifica == 0;
+    const std::vector<Punto> esternoPrima = p.PerimetroEsterno;
+    const int numPrima = p.NumPuntiEst;
     (esterno ? p.PerimetroEsterno : p.PerimetroInterno) = poligono;
     if (n != (esterno ? p.NumPuntiEst : p.NumPuntiInt)) {
         p.NumPuntiEst = p.NumPuntiInt = p.NumPuntiContorno = n;
         (esterno ? p.PerimetroInterno : p.PerimetroEsterno) = poligono;
         p.Contorno = poligono;
     }
+    CordoliSeguonoPerimetro(p, esternoPrima, numPrima);
     stato.ModificaPoligono = 0;
     modifica.Conferma();
 }

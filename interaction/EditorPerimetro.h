@@ -39,8 +39,10 @@ void CaricaEditorPerimetro(Sessione& sessione, int perimetro);
 void SelezionaVertice(StatoInterfaccia& stato, int i);
 
 // "Assegna coordinate al vertice": moves the selected position to the point
-// typed in Text1. A box holding no number tells "Coordinate non valide." and
-// changes nothing. True when moved.
+// typed in Text1, as the reinforcement file keeps it. A box holding no
+// number tells "Coordinate non valide." and changes nothing; a coordinate
+// beyond the range is refused with a message and Text1 shows the vertex
+// again. True when moved.
 bool AssegnaCoordinate(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
 
 // The two handlers the window builds but never shows. Both ask first
@@ -58,7 +60,8 @@ bool EliminaVertice(StatoInterfaccia& stato, InterfacciaFinestra& finestra);
 // "Assegna perimetro": writes the list into the perimeter it was loaded from
 // as one change (an undo step even when unchanged; geometry and
 // reinforcement tails); a changed vertex count makes the other perimeter and
-// the outline copies of it. Closes the editor (ModificaPoligono 0).
+// the outline copies of it. The ring beams on the outer perimeter follow
+// their sides in the same change. Closes the editor (ModificaPoligono 0).
 void AssegnaPerimetro(Sessione& sessione, InterfacciaFinestra& finestra);
 
 // What the editor's list was loaded from. When the wall stops matching it

@@ -5,6 +5,8 @@
 #include "design/ListaPosizioni.h"
 #include "design/ListaPosizioniModifiche.h"
 #include "model/BandaCordolo.h"
+#include "model/CampoNumerico.h"
+#include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
@@ -50,13 +52,38 @@ void RiprendiBanda(StatoInterfaccia& stato, const Parete& parete) {
         poligono.begin() + std::min<std::size_t>(poligono.size(), prima.UltVerticeZona + 1));
 }
 
-constexpr float DiametroMinimoStaffe = 6.0f;
-// The longitudinal bars may be thinner than the stirrups.
-constexpr float DiametroMinimoCorrenti = 2.0f;
+// The files keep no cover: reading takes it back from the band's far edge
+// to the hundredth (TrovaLatiCordoli).
+constexpr int DecimaliCopriferro = 2;
+// Far from the side a float no longer holds that hundredth of the band's far
+// edge, so the width and the cover stay well within a few thousand cm.
+constexpr float LarghezzaMassimaCordolo = 1000.0f;
+constexpr float CopriferroMassimoCordolo = 100.0f;
 
-bool AccettaDiametro(int& campo, std::optional<int> diametro) {
-    if (diametro) campo = *diametro;
-    return diametro.has_value();
+// The limits of each number item, and the decimals its file keeps.
+std::optional<CampoNumerico> CampoVoceCordolo(int id) {
+    switch (id) {
+        case VoceCordolo::Diametro: return CampoIntero(6.0f);
+        case VoceCordolo::Passo: return CampoLunghezza(DecimaliPassoPosizione, 4.0f, 50.0f);
+        case VoceCordolo::Copriferro:
+            return CampoLunghezza(DecimaliCopriferro, 2.0f, CopriferroMassimoCordolo);
+        // The longitudinal bars may be thinner than the stirrups.
+        case VoceCordolo::DiamCorrenti: return CampoIntero(2.0f);
+        case VoceCordolo::Larghezza:
+            return CampoLunghezza(DecimaliLarghezzaCordolo, 10.0f, LarghezzaMassimaCordolo);
+        default: return std::nullopt;  // the legs go through their list
+    }
+}
+
+void ImpostaVoceCordolo(PosizioneArm& pos, int id, float valore) {
+    switch (id) {
+        case VoceCordolo::Diametro: pos.Diametro = static_cast<int>(valore); break;
+        case VoceCordolo::Passo: pos.Passo = valore; break;
+        case VoceCordolo::Copriferro: pos.CopriferroCordolo = valore; break;
+        case VoceCordolo::DiamCorrenti: pos.DiamCorrenti = static_cast<int>(valore); break;
+        case VoceCordolo::Larghezza: pos.Larghezza = valore; break;
+        default: break;
+    }
 }
 
 }  // namespace
@@ -99,28 +126,14 @@ std::vector<VoceForm> VociFormCordolo(const PosizioneArm& pos) {
 }
 
 bool ValidaVoceCordolo(PosizioneArm& pos, int id, std::string& testo, const std::string& attuale) {
-    const float x = ValoreTesto(testo);
-    bool accettato = false;
-    switch (id) {
-        case VoceCordolo::Diametro:
-            accettato = AccettaDiametro(pos.Diametro, DiametroDigitato(x, DiametroMinimoStaffe));
-            break;
-        case VoceCordolo::Passo:
-            if ((accettato = x >= 4.0f && x <= 50.0f)) pos.Passo = x;
-            break;
-        case VoceCordolo::Copriferro:
-            if ((accettato = x >= 2.0f)) pos.CopriferroCordolo = x;
-            break;
-        case VoceCordolo::DiamCorrenti:
-            accettato = AccettaDiametro(pos.DiamCorrenti, DiametroDigitato(x, DiametroMinimoCorrenti));
-            break;
-        case VoceCordolo::Larghezza:
-            if ((accettato = x >= 10.0f)) pos.Larghezza = x;
-            break;
-        default: break;
+    const std::optional<CampoNumerico> campo = CampoVoceCordolo(id);
+    const std::optional<float> valore = campo ? ValoreCampo(*campo, ValoreTesto(testo)) : std::nullopt;
+    if (!valore) {
+        testo = attuale;
+        return false;
     }
-    if (!accettato) testo = attuale;
-    return accettato;
+    ImpostaVoceCordolo(pos, id, *valore);
+    return true;
 }
 
 void CambiaBracciCordolo(PosizioneArm& pos, int bracci) { pos.NumBracci = bracci; }
@@ -137,6 +150,12 @@ bool OkFormCordolo(Sessione& sessione, InterfacciaFinestra& finestra) {
     if (!CalcParalle(st, sessione.parete)) {
         finestra.Messaggio("Il lato del cordolo non esiste più.\nOperazione annullata.", "Attenzione!",
                            IconaMessaggio::Esclamazione);
+        return false;
+    }
+    // The band reaches past the side by the width, the cover and, at an
+    // acute corner, forty bar diameters: the file must keep it in range.
+    if (!PuntiAmmessi(st.PosCorrente.Vertici) || !PuntiAmmessi(st.PoligonoCorrente)) {
+        finestra.Messaggio(MessaggioFuoriCampo(), "Attenzione!", IconaMessaggio::Esclamazione);
         return false;
     }
     return ConfermaPosizione(sessione, finestra);

@@ -32,8 +32,10 @@ bool CalcParalle(StatoInterfaccia& stato, const Parete& parete);
 
 [[nodiscard]] std::vector<VoceForm> VociFormCordolo(const PosizioneArm& pos);
 
-// A typed value of item id (not the leg list): refused, testo becomes the
-// item's current text. True when accepted.
+// A typed value of item id (not the leg list), stored as the reinforcement
+// file keeps it. One outside the item's limits (the width 10 to 1000 cm, the
+// cover 2 to 100 cm) is refused: testo becomes the item's current text. True
+// when accepted.
 bool ValidaVoceCordolo(PosizioneArm& pos, int id, std::string& testo, const std::string& attuale);
 
 // The leg list's choice.
@@ -41,7 +43,8 @@ void CambiaBracciCordolo(PosizioneArm& pos, int bracci);
 
 // "Ok": one change (undo step, reinforcement tail) storing the ring beam with
 // its band rebuilt; when the side is gone "Il lato del cordolo non esiste
-// più." and nothing is stored. With nothing changed that shapes the band,
+// più." and nothing is stored, and so with a message when the band would
+// leave the coordinate range. With nothing changed that shapes the band,
 // a ring beam whose side is gone or whose rebuilt band is its stored one
 // keeps its stored band exactly (and with nothing changed at all, nothing is
 // stored). On every way out the caller's own storing is

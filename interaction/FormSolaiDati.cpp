@@ -2,12 +2,17 @@
 
 #include "design/Modifica.h"
 #include "drawing/SolaiPareti.h"
+#include "model/CampoNumerico.h"
+#include "model/FileArmature.h"
+#include "model/FileSolai.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
 #include "model/TestoNumerico.h"
 
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -20,6 +25,32 @@ float* Campo(SolaioParete& s, int id) {
     case VoceSolaio::Rientro2: return &s.Rientro2;
     default: return nullptr;
     }
+}
+
+// The limits of each number item and the decimals the file keeps: the level
+// or abscissa within the wall's box, the band's sizes and setbacks from 0.
+CampoNumerico CampoVoceSolaio(int id, const Parete& p, bool parete) {
+    if (id != VoceSolaio::Coordinata) return CampoLunghezza(DecimaliSolai);
+    CampoNumerico campo = CampoCoordinata(DecimaliSolai);
+    campo.Minimo = std::max(campo.Minimo, parete ? p.XminParete : p.YminParete);
+    campo.Massimo = std::min(campo.Massimo, parete ? p.XmaxParete : p.YmaxParete);
+    return campo;
+}
+
+// The perimeters may take the band's faces, so they stay within the
+// coordinate range: a slab spans Coordinata - Spessore2 to + Spessore1, a
+// wall Coordinata - Spessore1 to + Spessore2.
+bool BandaNelCampo(const SolaioParete& s, bool parete) {
+    const float prima = s.Coordinata - (parete ? s.Spessore1 : s.Spessore2);
+    const float dopo = s.Coordinata + (parete ? s.Spessore2 : s.Spessore1);
+    return CoordinataAmmessa(prima) && CoordinataAmmessa(dopo);
+}
+
+// The perimeter vertices that the band moved, as the file keeps them, so
+// that the wall reopened has the outline that was checked.
+void VerticiSpostatiScritti(std::vector<Punto>& perimetro, const std::vector<Punto>& prima) {
+    for (std::size_t i = 0; i < perimetro.size(); ++i)
+        if (i >= prima.size() || perimetro[i] != prima[i]) perimetro[i] = VerticeScritto(perimetro[i]);
 }
 
 }  // namespace
@@ -57,24 +88,19 @@ std::vector<VoceGrigliaSolaio> VociFormSolai(const SolaioParete& s, int modo) {
 
 bool ValidaVoceSolaio(Sessione& sessione, int id, std::string& testo) {
     SolaioParete& s = sessione.stato.SolaioCorrente;
-    float* campo = Campo(s, id);
-    if (campo == nullptr) return false;
-    const float valore = ValoreTesto(testo);
-    bool accettato = IniziaConNumero(testo);
-    if (id == VoceSolaio::Coordinata) {
-        const Parete& p = sessione.parete;
-        const bool parete = DialogoParete(sessione.stato.Modo);
-        const float minimo = parete ? p.XminParete : p.YminParete;
-        const float massimo = parete ? p.XmaxParete : p.YmaxParete;
-        accettato = accettato && minimo <= valore && valore <= massimo;
-    } else {
-        accettato = accettato && valore >= 0.0f;
-    }
-    if (!accettato) {
-        testo = NumeroSemplice(*campo);
+    if (Campo(s, id) == nullptr) return false;
+    const bool parete = DialogoParete(sessione.stato.Modo);
+    const std::optional<float> valore =
+        IniziaConNumero(testo)
+            ? ValoreCampo(CampoVoceSolaio(id, sessione.parete, parete), ValoreTesto(testo))
+            : std::nullopt;
+    SolaioParete prova = s;
+    if (valore) *Campo(prova, id) = *valore;
+    if (!valore || !BandaNelCampo(prova, parete)) {
+        testo = NumeroSemplice(*Campo(s, id));
         return false;
     }
-    *campo = valore;
+    s = prova;
     return true;
 }
 
@@ -106,8 +132,11 @@ bool ConfermaFormSolai(Sessione& sessione, InterfacciaFinestra& finestra) {
     int& ultimo = parete ? p.UltParete : p.UltSolaio;
     const int k = stato.IndiceCorrente;
     if (k < 0) return false;
+    const std::vector<Punto> esterno = p.PerimetroEsterno, interno = p.PerimetroInterno;
     if (k <= ultimo && lista[k].Coordinata != s.Coordinata) aggiorna(p, lista[k].Coordinata, 0, 0);
     aggiorna(p, s.Coordinata, s.Spessore1, s.Spessore2);
+    VerticiSpostatiScritti(p.PerimetroEsterno, esterno);
+    VerticiSpostatiScritti(p.PerimetroInterno, interno);
     if (k > ultimo) {
         if (static_cast<int>(lista.size()) <= k) lista.resize(k + 1);
         ultimo = k;

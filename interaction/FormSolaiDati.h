@@ -35,15 +35,18 @@ struct VoceGrigliaSolaio {
 [[nodiscard]] std::vector<VoceGrigliaSolaio> VociFormSolai(const SolaioParete& s, int modo);
 
 // Validates the typed text of a number item: an accepted value is stored in
-// SolaioCorrente; a refused one (out of range, negative, no number at all)
-// puts the item's current value back into testo. True when accepted.
+// SolaioCorrente as the reinforcement file keeps it; a refused one (out of
+// range, negative, no number at all, or a band whose faces would leave the
+// coordinate range) puts the item's current value back into testo. True
+// when accepted.
 bool ValidaVoceSolaio(Sessione& sessione, int id, std::string& testo);
 // A check box changed.
 void CambioVoceSolaio(Sessione& sessione, int id, bool spuntata);
 
 // "Ok": takes the undo step; refuses a band that lies nowhere inside the wall
 // ("Dimensioni non corrette.", the undo step stays); otherwise puts the band
-// into the perimeters (taking back the old one of a moved band), stores the
-// record, sorts its list and runs the geometry and reinforcement tails.
+// into the perimeters (taking back the old one of a moved band; the vertices
+// it moves as the file keeps them), stores the record, sorts its list and
+// runs the geometry and reinforcement tails.
 // True when stored.
 bool ConfermaFormSolai(Sessione& sessione, InterfacciaFinestra& finestra);

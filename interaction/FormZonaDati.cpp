@@ -6,26 +6,41 @@
 #include "design/PassoZona.h"
 #include "design/RitagliaZona.h"
 #include "drawing/Vista.h"
+#include "model/CampoNumerico.h"
+#include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Geometria.h"
-#include "model/InteroGriglia.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
 #include "model/Sovrapposizione.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float DiametroMinimoZona = 6.0f;
+// The limits of each number item as the values stand (the spacing bounds the
+// bar length and the strip width from below), and the decimals its file
+// keeps. The centre and the sizes are no field of the file; the corners they
+// shape are.
+std::optional<CampoNumerico> CampoVoceZona(int id, const DatiFormZona& dati, const PosizioneArm& p) {
+    switch (id) {
+        case VoceZona::Diametro: return CampoIntero(6.0f);
+        case VoceZona::Passo: return CampoLunghezza(DecimaliPassoPosizione, 4.0f, 200.0f);
+        case VoceZona::XCentro:
+        case VoceZona::YCentro: return CampoCoordinata(SenzaFile);
+        case VoceZona::LungFerri: {
+            // Two anchorages or less would leave the zone no length (inverted).
+            const float oltreAncoraggi = std::nextafter(2.0f * dati.Ancoraggio, SenzaLimite);
+            return CampoLunghezza(SenzaFile, std::max(p.Passo, oltreAncoraggi));
+        }
+        case VoceZona::LarghezzaTratto: return CampoLunghezza(SenzaFile, p.Passo);
+        default: return std::nullopt;
+    }
+}
 
 }  // namespace
-
-std::optional<int> DiametroDigitato(float valore, float minimo) {
-    if (!(valore >= minimo)) return std::nullopt;
-    return Intero16Bit(valore);
-}
 
 float LarghezzaSuPasso(float larghezza, float passo) {
     const float divisore = std::nearbyint(passo);
@@ -91,39 +106,30 @@ void ManiglieDaZona(StatoInterfaccia& stato, const Vista& vista) {
 EsitoVoceZona ValidaVoceZona(DatiFormZona& dati, StatoInterfaccia& stato, const Vista& vista, int id,
                              std::string& testo, const std::string& attuale) {
     PosizioneArm& p = stato.PosCorrente;
-    const float x = ValoreTesto(testo);
-    bool accettato = true;
+    if (id == VoceZona::DuplicaOpposto) {
+        stato.DuplicaOpposto = (testo == "1" || testo == "true" || testo == "True") ? 1 : 0;
+        return EsitoVoceZona::Accettata;
+    }
+    const std::optional<CampoNumerico> campo = CampoVoceZona(id, dati, p);
+    const std::optional<float> valore = campo ? ValoreCampo(*campo, ValoreTesto(testo)) : std::nullopt;
+    if (!valore) {
+        testo = attuale;
+        return EsitoVoceZona::Rifiutata;
+    }
     switch (id) {
-        case VoceZona::Diametro: {
-            const std::optional<int> diametro = DiametroDigitato(x, DiametroMinimoZona);
-            if (!diametro) {
-                accettato = false;
-                break;
-            }
-            p.Diametro = *diametro;
+        case VoceZona::Diametro:
+            p.Diametro = static_cast<int>(*valore);
             ManiglieDaZona(stato, vista);
             stato.MostraManiglie = 1;
             return EsitoVoceZona::DiametroCambiato;
-        }
-        case VoceZona::Passo:
-            if ((accettato = x >= 4.0f && x <= 200.0f)) p.Passo = x;
-            break;
-        case VoceZona::XCentro: dati.XCentro = x; break;
-        case VoceZona::YCentro: dati.YCentro = x; break;
-        case VoceZona::LungFerri:
-            // Two anchorages or less would leave the zone no length (inverted).
-            if ((accettato = x >= p.Passo && x > 2.0f * dati.Ancoraggio)) dati.LungFerri = x;
-            break;
-        case VoceZona::LarghezzaTratto:
-            if ((accettato = x >= p.Passo)) dati.LarghezzaTratto = x;
-            break;
-        case VoceZona::DuplicaOpposto:
-            stato.DuplicaOpposto = (testo == "1" || testo == "true" || testo == "True") ? 1 : 0;
-            break;
-        default: accettato = false;
+        case VoceZona::Passo: p.Passo = *valore; break;
+        case VoceZona::XCentro: dati.XCentro = *valore; break;
+        case VoceZona::YCentro: dati.YCentro = *valore; break;
+        case VoceZona::LungFerri: dati.LungFerri = *valore; break;
+        case VoceZona::LarghezzaTratto: dati.LarghezzaTratto = *valore; break;
+        default: break;
     }
-    if (!accettato) testo = attuale;
-    return accettato ? EsitoVoceZona::Accettata : EsitoVoceZona::Rifiutata;
+    return EsitoVoceZona::Accettata;
 }
 
 void RicalcolaPassoZona(StatoInterfaccia& stato, const Impostazioni& imp) {
@@ -134,8 +140,9 @@ namespace {
 
 // The zone of the edit buffer rebuilt from the dialog's values: the strip
 // snapped to the spacing, the corners about the centre, then the zone from
-// its two opposite corners, widened and clipped into PoligonoCorrente.
-bool ZonaDaiDati(DatiFormZona& dati, StatoInterfaccia& st, const Parete& parete, const Impostazioni& imp) {
+// its two opposite corners, widened.
+void RicostruisciZona(DatiFormZona& dati, StatoInterfaccia& st, const Parete& parete,
+                      const Impostazioni& imp) {
     PosizioneArm& p = st.PosCorrente;
     dati.LarghezzaTratto = LarghezzaSuPasso(dati.LarghezzaTratto, p.Passo);
     const float h = (dati.LungFerri - 2.0f * dati.Ancoraggio) / 2.0f;
@@ -155,7 +162,21 @@ bool ZonaDaiDati(DatiFormZona& dati, StatoInterfaccia& st, const Parete& parete,
     ricostruisci(v[0].X, v[2].X, dati.XCentro, semiX);
     ricostruisci(v[0].Y, v[2].Y, dati.YCentro, semiY);
     ImpostaZonaDaPunti(st, parete, imp, v[0].X, v[0].Y, v[2].X, v[2].Y);
+}
+
+// ... and clipped into PoligonoCorrente.
+bool ZonaDaiDati(DatiFormZona& dati, StatoInterfaccia& st, const Parete& parete, const Impostazioni& imp) {
+    RicostruisciZona(dati, st, parete, imp);
     return RitagliaZona(st, parete, imp);
+}
+
+// Whether the zone rebuilt from the dialog's values keeps its corners within
+// the coordinate range: a centre near its edge can push a corner past it.
+bool ZonaNelCampo(const DatiFormZona& dati, const Sessione& sessione) {
+    DatiFormZona copia = dati;
+    StatoInterfaccia st = sessione.stato;
+    RicostruisciZona(copia, st, sessione.parete, sessione.imp);
+    return PuntiAmmessi(st.PosCorrente.Vertici);
 }
 
 }  // namespace
@@ -176,13 +197,19 @@ void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& fin
     st.Modo = ModoInput::Inattivo;
     st.ErroreOperazione = 0;
     if (p.Tipo >= Cordolo) return;
-    if (BarreZonaDaMemorizzare(dati, sessione).Numero < 2) {
+    if (!ZonaNelCampo(dati, sessione)) {
+        finestra.Messaggio(MessaggioFuoriCampo(), "Attenzione!", IconaMessaggio::Esclamazione);
+        st.PosAccettata = 0;
+        return;
+    }
+    const int barre = BarreZonaDaMemorizzare(dati, sessione).Numero;
+    // A zone the clipping refuses is told by the caller, which clips again
+    // before storing: not as a strip narrower than the spacing.
+    if (ZonaDaiDati(dati, st, sessione.parete, sessione.imp) && barre < 2) {
         finestra.Messaggio("La larghezza del tratto di armatura integrativa è minore del passo!",
                            "Attenzione!", IconaMessaggio::Esclamazione);
         st.PosAccettata = 0;
     }
-    // The caller clips again before storing and reports a failure there.
-    (void)ZonaDaiDati(dati, st, sessione.parete, sessione.imp);
 }
 
 void AnnullaFormZona(StatoInterfaccia& stato) { stato.Modo = ModoInput::Inattivo; }

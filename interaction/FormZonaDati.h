@@ -2,7 +2,6 @@
 
 #include "design/ArmaturaPosizioniTesti.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,12 +46,6 @@ struct VoceForm {
     bool operator==(const VoceForm&) const = default;
 };
 
-// A bar diameter typed into the zone or ring-beam dialog, in whole mm (halves
-// to even): none below minimo or beyond the 16-bit field of the
-// reinforcement file (32767), so that no accepted diameter loses the design
-// at reading.
-[[nodiscard]] std::optional<int> DiametroDigitato(float valore, float minimo);
-
 // The strip width snapped to the spacing: the multiple below, or the next one
 // when the rest is above 40 % of the spacing. A spacing that rounds to 0 leaves
 // the width as it is.
@@ -78,8 +71,11 @@ struct VoceForm {
 enum class EsitoVoceZona { Rifiutata, Accettata, DiametroCambiato };
 
 // A typed value of item id: accepted, it changes the values; refused, testo
-// becomes the item's current text. A changed diameter also sets the grips
-// (the caller redraws); the anchorage stays the one taken at opening.
+// becomes the item's current text. Besides the Part's limits, the centre lies
+// within the coordinate range, the bar length and the strip width within the
+// length range, and a diameter within the file's 16-bit field. A changed
+// diameter also sets the grips (the caller redraws); the anchorage stays the
+// one taken at opening.
 EsitoVoceZona ValidaVoceZona(DatiFormZona& dati, StatoInterfaccia& stato, const Vista& vista, int id,
                              std::string& testo, const std::string& attuale);
 
@@ -91,8 +87,9 @@ void RicalcolaPassoZona(StatoInterfaccia& stato, const Impostazioni& imp);
 
 // "Ok": PosAccettata 1 (0 after the warning when fewer than two bars), Modo 0,
 // ErroreOperazione 0; a zone rebuilt about its centre from its snapped width
-// and its bar length, and clipped. No undo step here: the caller stores the
-// zone as one change.
+// and its bar length, and clipped. A zone whose corners would leave the
+// coordinate range is refused with a message (PosAccettata 0) and left as it
+// was. No undo step here: the caller stores the zone as one change.
 void OkFormZona(DatiFormZona& dati, Sessione& sessione, InterfacciaFinestra& finestra);
 
 // "Annulla": Modo 0.

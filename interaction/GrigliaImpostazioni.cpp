@@ -1,24 +1,21 @@
 #include "interaction/GrigliaImpostazioni.h"
 
-#include "model/InteroGriglia.h"
+#include "model/CampoNumerico.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
 
 #include <array>
-#include <limits>
+#include <optional>
 
 namespace {
 
-constexpr float SenzaLimite = std::numeric_limits<float>::infinity();
-
-// A text item: its limits (both included) and where an accepted value goes:
-// a whole-number setting, a decimal setting, or the wall's DiamIntegrativa
-// when both are empty.
+// A text item: its limits with the decimals the settings file keeps, and
+// where an accepted value goes: a whole-number setting, a decimal setting,
+// or the wall's DiamIntegrativa when both are empty.
 struct RegolaTesto {
     int Id;
-    float Minimo;
-    float Massimo;
+    CampoNumerico Campo;
     int Impostazioni::*Intero;
     float Impostazioni::*Decimale;
 };
@@ -29,16 +26,16 @@ constexpr int IdIndicaLato = 36;
 constexpr int IdPiegaAncoraggio = 95;
 
 constexpr std::array<RegolaTesto, 10> Regole{{
-    {1, 20.0f, SenzaLimite, &Impostazioni::SovrappMin, nullptr},
-    {2, -SenzaLimite, 200.0f, &Impostazioni::SovrappMax, nullptr},
-    {7, 6.0f, SenzaLimite, &Impostazioni::DiamStaffeCordolo, nullptr},
-    {9, 5.0f, SenzaLimite, nullptr, &Impostazioni::PassoStaffeCordolo},
-    {IdDiamIntegrativa, 6.0f, SenzaLimite, nullptr, nullptr},
-    {14, 5.0f, SenzaLimite, nullptr, &Impostazioni::PassoMaxIntegrativa},
-    {15, 6.0f, SenzaLimite, &Impostazioni::DiamReggistaffa, nullptr},
-    {20, 300.0f, SenzaLimite, nullptr, &Impostazioni::LungMaxFerri},
-    {90, 1.0f, 500.0f, &Impostazioni::PassoGrigliaX, nullptr},
-    {91, 1.0f, 500.0f, &Impostazioni::PassoGrigliaY, nullptr},
+    {1, CampoIntero(20.0f), &Impostazioni::SovrappMin, nullptr},
+    {2, CampoIntero(-SenzaLimite, 200.0f), &Impostazioni::SovrappMax, nullptr},
+    {7, CampoIntero(6.0f), &Impostazioni::DiamStaffeCordolo, nullptr},
+    {9, CampoLunghezza(DecimaliPassiImpostazioni, 5.0f), nullptr, &Impostazioni::PassoStaffeCordolo},
+    {IdDiamIntegrativa, CampoIntero(6.0f), nullptr, nullptr},
+    {14, CampoLunghezza(DecimaliPassiImpostazioni, 5.0f), nullptr, &Impostazioni::PassoMaxIntegrativa},
+    {15, CampoIntero(6.0f), &Impostazioni::DiamReggistaffa, nullptr},
+    {20, CampoLunghezza(DecimaliLungMaxFerri, 300.0f), nullptr, &Impostazioni::LungMaxFerri},
+    {90, CampoIntero(1.0f, 500.0f), &Impostazioni::PassoGrigliaX, nullptr},
+    {91, CampoIntero(1.0f, 500.0f), &Impostazioni::PassoGrigliaY, nullptr},
 }};
 
 VoceImpostazione Testo(int id, const char* didascalia, std::string valore) {
@@ -89,19 +86,17 @@ EsitoVoceImpostazione ValidaImpostazione(Sessione& sessione, int id, std::string
         if (r.Id == id) regola = &r;
     if (regola == nullptr) return EsitoVoceImpostazione::Rifiutata;
 
-    const float v = ValoreTesto(testo);
-    const bool decimale = regola->Decimale != nullptr;
-    const std::optional<int> intero = decimale ? std::optional<int>(0) : Intero16Bit(v);
-    if (v < regola->Minimo || v > regola->Massimo || !intero) {
+    const std::optional<float> valore = ValoreCampo(regola->Campo, ValoreTesto(testo));
+    if (!valore) {
         testo = testoCorrente;
         return EsitoVoceImpostazione::Rifiutata;
     }
-    if (decimale)
-        sessione.imp.*regola->Decimale = v;
+    if (regola->Decimale != nullptr)
+        sessione.imp.*regola->Decimale = *valore;
     else if (regola->Intero != nullptr)
-        sessione.imp.*regola->Intero = *intero;
+        sessione.imp.*regola->Intero = static_cast<int>(*valore);
     else
-        sessione.parete.DiamIntegrativa = *intero;
+        sessione.parete.DiamIntegrativa = static_cast<int>(*valore);
     return EsitoVoceImpostazione::Accettata;
 }
 

@@ -36,10 +36,11 @@ struct CategoriaImpostazioni {
 
 enum class EsitoVoceImpostazione { Rifiutata, Accettata };
 
-// An edit of text item id typed as testo. A value outside the item's limits,
-// or a whole number beyond its 16-bit field, is refused silently: testo
-// becomes testoCorrente. An accepted value is stored at once (whole numbers
-// halves to even). Ids that are not text items change nothing.
+// An edit of text item id typed as testo. A value outside the item's limits
+// (a length within the length range), or a whole number beyond its 16-bit
+// field, is refused silently: testo becomes testoCorrente. An accepted value
+// is stored at once as the settings file keeps it (whole numbers halves to
+// even). Ids that are not text items change nothing.
 EsitoVoceImpostazione ValidaImpostazione(Sessione& sessione, int id, std::string& testo,
                                          std::string_view testoCorrente);
 

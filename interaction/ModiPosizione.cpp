@@ -12,9 +12,11 @@
 #include "drawing/TrovaOggetti.h"
 #include "drawing/Vista.h"
 #include "interaction/ListaPosizioniCopia.h"
+#include "interaction/PuntoAmmesso.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -32,6 +34,14 @@ void AngoliDaBuffer(StatoInterfaccia& st, const Vista& v) {
     st.YB = YSchermo(v, vt[2].Y);
     st.XMedio = (st.XA + st.XB) / 2.0f;
     st.YMedio = (st.YA + st.YB) / 2.0f;
+}
+
+// The leader's two ends and the label within the coordinate range.
+bool EtichettaAmmessa(const PosizioneArm& p) {
+    const std::array<Punto, 3> punti{Punto{p.Richiamo[0], p.Richiamo[1]},
+                                     Punto{p.Richiamo[2], p.Richiamo[3]},
+                                     Punto{p.XEtichetta, p.YEtichetta}};
+    return PuntiAmmessi(punti);
 }
 
 }  // namespace
@@ -57,6 +67,7 @@ void MacchinaTela::PrendiPosizione(int modo, float x, float y) {
     c_.porta.ImpostaPrompt(
         "Trasla la selezione tenendo premuto il pulasnte sinistro, rilascia nella nuova posizione.");
     st.IndiceCorrente = modo == ModoInput::CopiaPosizione ? s.parete.UltPosizione + 1 : k;
+    modoPrimaTrascina_ = st.Modo;
     st.Modo = ModoInput::TrascinaZona;
     st.PosAccettata = 0;
     AngoliDaBuffer(st, c_.vista);
@@ -99,6 +110,7 @@ void MacchinaTela::CopiaMultipla(float, float) {
 void MacchinaTela::PrendiEtichetta(float x, float y) {
     Sessione& s = c_.sessione;
     StatoInterfaccia& st = s.stato;
+    if (!PuntoTelaAmmesso(c_.vista, x, y)) return;
     int k = TrovaPuntoPos(s.parete, st, c_.vista, x, y);
     int modo = ModoInput::TrascinaCentroEtichetta;
     if (k == -1) {
@@ -116,13 +128,17 @@ void MacchinaTela::PrendiEtichetta(float x, float y) {
 void MacchinaTela::MuoviEtichetta(int modo, float x, float y) {
     Sessione& s = c_.sessione;
     const int i = s.stato.IndiceCorrente;
-    if (!EsistePosizione(s.parete, i)) return;
+    if (!EsistePosizione(s.parete, i) || !PuntoTelaAmmesso(c_.vista, x, y)) return;
+    PosizioneArm& pos = s.parete.Posizioni[i];
+    const PosizioneArm prima = pos;
     if (modo == ModoInput::TrascinaCentroEtichetta) {
-        s.parete.Posizioni[i].XEtichetta = XModello(c_.vista, x);
-        s.parete.Posizioni[i].YEtichetta = YModello(c_.vista, y);
+        pos.XEtichetta = XModello(c_.vista, x);
+        pos.YEtichetta = YModello(c_.vista, y);
     } else {
         TrascinaEtichettaPos(s.parete, s.stato, c_.vista, x, y);
     }
+    // Past the range the label stays where the last point within it put it.
+    if (!EtichettaAmmessa(pos)) pos = prima;
     c_.porta.Ridisegna();
 }
 

@@ -10,12 +10,14 @@
 #include "drawing/QuoteRicerca.h"
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
+#include "interaction/PuntoAmmesso.h"
 #include "interaction/SnapOggetti.h"
 #include "model/Geometria.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -42,6 +44,19 @@ bool QuotaEsiste(const ProgettoParete& progetto, int k) {
     return k >= 0 && k <= progetto.UltQuota && k < static_cast<int>(progetto.Quote.size());
 }
 
+// The ends of its line and its measured points within the coordinate range.
+bool QuotaAmmessa(const Quota& q) {
+    const std::array<Punto, 4> punti{Punto{q.X1, q.Y1}, Punto{q.X2, q.Y2}, Punto{q.XA, q.YA},
+                                     Punto{q.XB, q.YB}};
+    return PuntiAmmessi(punti);
+}
+
+// The snapped point of a click, when one was found within the range.
+bool SnapAmmesso(const ContestoModi& c) {
+    const StatoInterfaccia& stato = c.sessione.stato;
+    return stato.SnapTrovato == 1 && PuntoTelaAmmesso(c.vista, stato.XSnap, stato.YSnap);
+}
+
 FormatoQuote Formato(const Sessione& s) { return FormatoQuoteDa(s.imp, s.stato.SeparatoreDecimale); }
 
 void Direzione(StatoInterfaccia& stato) {
@@ -61,7 +76,7 @@ void Croce(TelaSchermo& tela, float x, float y) {
 DopoEvento Punto1(ContestoModi& c, float x, float y) {
     StatoInterfaccia& stato = c.sessione.stato;
     BeccaOSNAP(c.sessione, c.vista, c.tela, x, y, 1);
-    if (stato.SnapTrovato != 1) return DopoEvento::Nulla;
+    if (!SnapAmmesso(c)) return DopoEvento::Nulla;
     MemorizzaModifica(c.sessione, c.finestra);
     stato.XQuota1 = stato.XSnap;
     stato.YQuota1 = stato.YSnap;
@@ -74,7 +89,7 @@ DopoEvento Punto1(ContestoModi& c, float x, float y) {
 DopoEvento Punto2(ContestoModi& c, float x, float y) {
     StatoInterfaccia& stato = c.sessione.stato;
     BeccaOSNAP(c.sessione, c.vista, c.tela, x, y, 1);
-    if (stato.SnapTrovato != 1) return DopoEvento::Nulla;
+    if (!SnapAmmesso(c)) return DopoEvento::Nulla;
     stato.XQuota2 = stato.XSnap;
     stato.YQuota2 = stato.YSnap;
     stato.MisuraQuota2 = {XModello(c.vista, stato.XQuota2), YModello(c.vista, stato.YQuota2)};
@@ -84,14 +99,27 @@ DopoEvento Punto2(ContestoModi& c, float x, float y) {
     return DopoEvento::Nulla;
 }
 
+// The dimension that the click would store: kept only within the range, else
+// the change is dropped and the mode stays for another click.
+DopoEvento ConfermaQuota(ContestoModi& c, Modifica& modifica, int modo, int k) {
+    const Parete& parete = c.sessione.parete;
+    if (QuotaEsiste(parete, k) && !QuotaAmmessa(parete.Quote[k])) {
+        c.sessione.stato.Modo = modo;
+        return DopoEvento::Ridisegna;
+    }
+    modifica.Conferma();
+    return DopoEvento::Nulla;
+}
+
 DopoEvento Inserisci(ContestoModi& c, float x, float y) {
     StatoInterfaccia& stato = c.sessione.stato;
+    if (!PuntoTelaAmmesso(c.vista, x, y)) return DopoEvento::Nulla;
+    const int modo = stato.Modo;
     Modifica modifica(c.sessione, c.finestra, CodaRicalcolo::Nessuna, PuntoAnnullamento::No);
     if (!InserisciQuota(c.sessione.parete, stato, c.vista, Formato(c.sessione),
                         {stato.XQuota1, stato.YQuota1}, {stato.XQuota2, stato.YQuota2}, x, y))
         return DopoEvento::Ridisegna;
-    modifica.Conferma();
-    return DopoEvento::Nulla;
+    return ConfermaQuota(c, modifica, modo, c.sessione.parete.UltQuota);
 }
 
 DopoEvento BaseCatena(ContestoModi& c, float x, float y) {
@@ -113,7 +141,7 @@ DopoEvento Anello(ContestoModi& c, float x, float y) {
     Parete& parete = c.sessione.parete;
     StatoInterfaccia& stato = c.sessione.stato;
     BeccaOSNAP(c.sessione, c.vista, c.tela, x, y, 1);
-    if (stato.SnapTrovato != 1) return DopoEvento::Nulla;
+    if (!SnapAmmesso(c)) return DopoEvento::Nulla;
     if (!QuotaEsiste(parete, stato.QuotaSelezionata)) {
         stato.Modo = Inattivo;
         return DopoEvento::Ridisegna;
@@ -141,8 +169,14 @@ DopoEvento Anello(ContestoModi& c, float x, float y) {
     Modifica modifica(c.sessione, c.finestra, CodaRicalcolo::Nessuna, PuntoAnnullamento::No);
     const bool aggiunta = AggiungiQuota(parete, Formato(c.sessione), inizio, piede, misura1,
                                         {xr, yr}, stato.VistaCorrente);
+    const int selezionata = stato.QuotaSelezionata;
     stato.QuotaSelezionata = parete.UltQuota;
     if (!aggiunta) return DopoEvento::Ridisegna;
+    if (!QuotaAmmessa(parete.Quote[parete.UltQuota])) {
+        // The chain stays on the dimension it was on.
+        stato.QuotaSelezionata = selezionata;
+        return DopoEvento::Ridisegna;
+    }
     modifica.Conferma();
     return DopoEvento::Nulla;
 }
@@ -184,11 +218,12 @@ DopoEvento Prendi(ContestoModi& c, float x, float y) {
 }
 
 DopoEvento Posiziona(ContestoModi& c, float x, float y) {
+    StatoInterfaccia& stato = c.sessione.stato;
+    if (!PuntoTelaAmmesso(c.vista, x, y)) return DopoEvento::Nulla;
+    const int modo = stato.Modo;
     Modifica modifica(c.sessione, c.finestra, CodaRicalcolo::Nessuna, PuntoAnnullamento::No);
-    if (!PosizionaQuota(c.sessione.parete, c.sessione.stato, c.vista, x, y))
-        return DopoEvento::Ridisegna;
-    modifica.Conferma();
-    return DopoEvento::Nulla;
+    if (!PosizionaQuota(c.sessione.parete, stato, c.vista, x, y)) return DopoEvento::Ridisegna;
+    return ConfermaQuota(c, modifica, modo, stato.QuotaSelezionata);
 }
 
 DopoEvento Visibilita(ContestoModi& c, float x, float y) {

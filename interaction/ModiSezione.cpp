@@ -2,6 +2,7 @@
 
 #include "design/Modifica.h"
 #include "interaction/AssegnaSez.h"
+#include "interaction/PuntoAmmesso.h"
 #include "model/Finestra.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
@@ -17,6 +18,7 @@ int Trova(const ContestoModi& c, float x, float y) {
 DopoEvento NuovaSezione(ContestoModi& c, float x, float y) {
     StatoInterfaccia& stato = c.sessione.stato;
     const bool orizzontale = stato.Modo == ModoInput::NuovaSezioneOrizzontale;
+    if (!PuntoTelaAmmesso(c.vista, x, y)) return DopoEvento::Nulla;
     MemorizzaModifica(c.sessione, c.finestra);
     stato.IndiceSezione = c.sessione.parete.UltSezione + 1;
     stato.Modo = ModoInput::NuovaSezioneInCorso;

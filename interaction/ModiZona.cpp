@@ -11,6 +11,7 @@
 #include "drawing/DisZonaSelezione.h"
 #include "drawing/TrovaOggetti.h"
 #include "drawing/Vista.h"
+#include "interaction/PuntoAmmesso.h"
 #include "model/Finestra.h"
 #include "model/Sessione.h"
 
@@ -26,6 +27,7 @@ const char* const PromptFineModifica =
 
 void MacchinaTela::PremiNuovaZona(float x, float y) {
     StatoInterfaccia& st = c_.sessione.stato;
+    if (!PuntoTelaAmmesso(c_.vista, x, y)) return;
     st.XA = x;
     st.YA = y;
     st.Modo = ModoInput::NuovaZonaInCorso;
@@ -55,6 +57,17 @@ void MacchinaTela::TrascinaZona(int pulsanti, float x, float y) {
     st.XMedio = (st.XA + st.XB) / 2.0f;
     st.YMedio = (st.YA + st.YB) / 2.0f;
     DisZonaSelezione(s.parete, s.imp, st, c_.vista, c_.tela, {st.XA, st.YA}, {st.XB, st.YB}, ColoreZona);
+}
+
+bool MacchinaTela::ZonaDaAngoliAmmessa() {
+    Sessione& s = c_.sessione;
+    StatoInterfaccia& st = s.stato;
+    const Vista& v = c_.vista;
+    if (!PuntoTelaAmmesso(v, st.XA, st.YA) || !PuntoTelaAmmesso(v, st.XB, st.YB)) return false;
+    ImpostaZonaDaPunti(st, s.parete, s.imp, XModello(v, st.XA), YModello(v, st.YA),
+                       XModello(v, st.XB), YModello(v, st.YB));
+    // The corners completed in the bars' frame may reach past the two drawn.
+    return PuntiAmmessi(st.PosCorrente.Vertici);
 }
 
 bool MacchinaTela::ZonaTroppoPiccola() {
@@ -94,12 +107,16 @@ void MacchinaTela::FineSenzaModifica() {
 void MacchinaTela::RilasciaNuovaZona(float x, float y) {
     Sessione& s = c_.sessione;
     StatoInterfaccia& st = s.stato;
-    const Vista& v = c_.vista;
     c_.porta.ImpostaPrompt("");
     st.XB = x;
     st.YB = y;
-    ImpostaZonaDaPunti(st, s.parete, s.imp, XModello(v, st.XA), YModello(v, st.YA),
-                       XModello(v, st.XB), YModello(v, st.YB));
+    if (!ZonaDaAngoliAmmessa()) {
+        // The zone mode stays armed for the next drag.
+        st.Modo = ModoInput::NuovaZona;
+        st.NuovoElemento = 0;
+        c_.tela.Cancella(StratoTela::Transitorio);
+        return FineSenzaModifica();
+    }
     if (ZonaTroppoPiccola()) return FineSenzaModifica();
     if (!CreaPosizioneDaSelezione(s, c_.finestra, OrigineZona::Nuova, st.Modo)) {
         st.Modo = ModoInput::Inattivo;
@@ -119,6 +136,7 @@ void MacchinaTela::PremiManiglia(float x, float y) {
     const Vista& v = c_.vista;
     const int k = TrovaManigliaZona(st.PosCorrente, v, x, y);
     if (k == -1) return;
+    modoPrimaTrascina_ = st.Modo;
     const auto& vt = st.PosCorrente.Vertici;
     if (k == ManigliaCentro) {
         st.XA = XSchermo(v, vt[0].X);
@@ -138,15 +156,22 @@ void MacchinaTela::PremiManiglia(float x, float y) {
 }
 
 void MacchinaTela::RilasciaManiglia(int modo, float x, float y) {
-    Sessione& s = c_.sessione;
-    StatoInterfaccia& st = s.stato;
-    const Vista& v = c_.vista;
+    StatoInterfaccia& st = c_.sessione.stato;
     if (modo == ModoInput::TrascinaAngoloZona) {
         st.XB = x;
         st.YB = y;
     }
-    ImpostaZonaDaPunti(st, s.parete, s.imp, XModello(v, st.XA), YModello(v, st.YA),
-                       XModello(v, st.XB), YModello(v, st.YB));
+    const PosizioneArm prima = st.PosCorrente;
+    if (!ZonaDaAngoliAmmessa()) {
+        // The drag is dropped: the zone and the mode as they were before it.
+        st.PosCorrente = prima;
+        st.Modo = modoPrimaTrascina_;
+        if (st.Modo != ModoInput::ModificaZona) st.NuovoElemento = 0;
+        AggiornaManiglie();
+        c_.tela.Cancella(StratoTela::Transitorio);
+        c_.porta.Ridisegna();
+        return;
+    }
     c_.porta.ImpostaPrompt(PromptFineModifica);
     st.Modo = ModoInput::ModificaZona;
     c_.porta.Ridisegna();

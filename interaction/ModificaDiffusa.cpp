@@ -2,13 +2,15 @@
 
 #include "design/AccessoriStrato.h"
 #include "design/Modifica.h"
+#include "model/CampoNumerico.h"
+#include "model/FileArmature.h"
 #include "model/Finestra.h"
 #include "model/Numeri.h"
 #include "model/NumeroSemplice.h"
 #include "model/Sessione.h"
 
 #include <array>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -31,9 +33,10 @@ constexpr std::array<ItemDiffusa, 8> Items{{
     {8, 3, false, "Passo dir. 2 lato -", "Passo dir. 2"},
 }};
 
-constexpr float ValoreMinimo = 2.0f;
-// A diameter is stored in a 16-bit field of the reinforcement file.
-constexpr float DiametroMassimo = 32767.0f;
+// The limits of an item: from 2 for a diameter (mm, in a 16-bit field of
+// the reinforcement file) and for a spacing (cm, as the file keeps it).
+constexpr CampoNumerico CampoDiametro = CampoIntero(2.0f);
+constexpr CampoNumerico CampoPasso = CampoLunghezza(DecimaliPassoDiffusa, 2.0f);
 
 }  // namespace
 
@@ -60,7 +63,8 @@ EsitoModificaDiffusa ValidaModificaDiffusa(Sessione& sessione, InterfacciaFinest
     const ItemDiffusa& item = Items[id - 1];
     Parete& parete = sessione.parete;
     const float v = ValoreTesto(testo);
-    if (v < ValoreMinimo || (item.Diametro && v > DiametroMassimo)) {
+    const std::optional<float> valore = ValoreCampo(item.Diametro ? CampoDiametro : CampoPasso, v);
+    if (!valore) {
         testo = testoCorrente;
         return EsitoModificaDiffusa::Rifiutata;
     }
@@ -70,9 +74,9 @@ EsitoModificaDiffusa ValidaModificaDiffusa(Sessione& sessione, InterfacciaFinest
 
     Modifica modifica(sessione, finestra, CodaRicalcolo::Armatura, PuntoAnnullamento::No);
     if (item.Diametro)
-        ImpostaDiamStrato(parete, item.Strato, static_cast<int>(std::nearbyint(v)));
+        ImpostaDiamStrato(parete, item.Strato, static_cast<int>(*valore));
     else
-        ImpostaPassoStrato(parete, item.Strato, v);
+        ImpostaPassoStrato(parete, item.Strato, *valore);
     if (adattaVista) adattaVista();
     modifica.Conferma();
     return EsitoModificaDiffusa::Accettata;

@@ -26,12 +26,14 @@ struct VoceDiffusa {
 
 enum class EsitoModificaDiffusa { Rifiutata, Accettata };
 
-// The check of an edit of item id typed as testo. A value below 2, or a
-// diameter above the 16-bit range, is refused silently: testo becomes
+// The check of an edit of item id typed as testo. A value below 2, a
+// diameter above the 16-bit range or a spacing above the length range (or
+// one the file would keep below 2) is refused silently: testo becomes
 // testoCorrente, the item's value in force. An accepted value warns when it
-// differs from the model's, is stored (a diameter to the nearest whole mm,
-// halves to even), fits the view (adattaVista) and runs the reinforcement
-// tail without an undo step. An id outside 1-8 changes nothing.
+// differs from the model's, is stored as the reinforcement file keeps it (a
+// diameter to the nearest whole mm, halves to even; a spacing to its
+// decimals), fits the view (adattaVista) and runs the reinforcement tail
+// without an undo step. An id outside 1-8 changes nothing.
 EsitoModificaDiffusa ValidaModificaDiffusa(Sessione& sessione, InterfacciaFinestra& finestra,
                                            int id, std::string& testo,
                                            std::string_view testoCorrente,

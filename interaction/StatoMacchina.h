@@ -131,6 +131,9 @@ private:
     void RilasciaNuovaZona(float x, float y);
     void PremiManiglia(float x, float y);
     void RilasciaManiglia(int modo, float x, float y);
+    // The zone between corners A and B into the buffer; false, the buffer
+    // not to be kept, when a corner lies outside the coordinate range.
+    bool ZonaDaAngoliAmmessa();
     bool ZonaTroppoPiccola();
     bool MemorizzaZonaDelDialogo();
     void FineSenzaModifica();
@@ -149,6 +152,8 @@ private:
     // apart from ModoPrec and the zoom box.
     int modoPrimaPan_ = 0;
     int ancoraX_ = 0, ancoraY_ = 0;
+    // The mode a zone or position drag started from, for a refused release.
+    int modoPrimaTrascina_ = 0;
     // Wheel rotation not yet turned into notches.
     int rotella_ = 0;
     // The label move open from its pick to its release.

@@ -2,6 +2,7 @@
 
 #include "model/Geometria.h"
 #include "model/Parete.h"
+#include "model/PuntiCoincidenti.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +74,9 @@ LatoCordolo LatoDi(const Parete& parete, const PosizioneArm& pos) {
 
 float DistanzaPunti(const Punto& a, const Punto& b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
 
+// To the hundredth: what the written decimals leave of a typed cover.
+float ArrotondaCentesimi(float copriferro) { return std::round(copriferro * 100.0f) / 100.0f; }
+
 // Distance of v from the line through the side, positive on its right.
 float DistanzaADestra(const LatoCordolo& l, const Punto& v) {
     const float dx = l.Q.X - l.P.X, dy = l.Q.Y - l.P.Y;
@@ -118,9 +122,7 @@ bool CercaLato(const Parete& parete, PosizioneArm& pos) {
     return true;
 }
 
-}  // namespace
-
-bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos) {
+bool LatoNelPoligono(const Parete& parete, const PosizioneArm& pos) {
     const int j = pos.LatoPerimetro;
     if (j < 0) return false;
     if (pos.PoligonoLato < 0) {
@@ -135,6 +137,27 @@ bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos) {
     return m >= 3 && j < m &&
            parete.InizioApertura[k] + m <= static_cast<int>(parete.XAperture.size()) &&
            parete.InizioApertura[k] + m <= static_cast<int>(parete.YAperture.size());
+}
+
+// Without its side, the cover is still in the band: the polygon's near edge
+// (points 0 and 3) lies the cover inside the side, the band's (corners 0 and
+// 3) the margin outside it, on the outer perimeter and on an opening alike.
+float CopriferroSenzaLato(const PosizioneArm& pos, const std::vector<Punto>& poligono) {
+    const LatoCordolo vicino{{}, pos.Vertici[0], pos.Vertici[3], {}};
+    if (pos.UltVerticeZona != 4 || poligono.size() < 4 || PuntiCoincidenti(vicino.P, vicino.Q))
+        return 0.0f;
+    const float distanza =
+        (DistanzaADestra(vicino, poligono[0]) + DistanzaADestra(vicino, poligono[3])) / 2.0f;
+    return ArrotondaCentesimi(distanza - MargineBanda);
+}
+
+}  // namespace
+
+bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos) {
+    if (!LatoNelPoligono(parete, pos)) return false;
+    // A side whose ends are one point has no direction to build a band on.
+    const LatoCordolo l = LatoDi(parete, pos);
+    return !PuntiCoincidenti(l.P, l.Q);
 }
 
 BandaCordolo CalcolaBandaCordolo(const Parete& parete, const PosizioneArm& pos) {
@@ -196,6 +219,10 @@ void TrovaLatiCordoli(Parete& parete) {
             const Punto& a = pos.Vertici[0];
             const Punto& b = pos.Vertici[3];
             if (a.X != b.X || a.Y != b.Y) pos.Angolo = AngoloVettore(a.X, a.Y, b.X, b.Y);
+            pos.CopriferroCordolo =
+                p < static_cast<int>(parete.PoligoniPos.size())
+                    ? CopriferroSenzaLato(pos, parete.PoligoniPos[p])
+                    : 0.0f;
             continue;
         }
         const LatoCordolo l = LatoDi(parete, pos);
@@ -204,8 +231,7 @@ void TrovaLatiCordoli(Parete& parete) {
         const float lontana =
             (DistanzaADestra(l, pos.Vertici[1]) + DistanzaADestra(l, pos.Vertici[2])) / 2.0f;
         const float copriferro = lontana - pos.Larghezza - (l.Apertura ? 0.0f : MargineBanda);
-        // To the hundredth: what the written decimals leave of the typed value.
-        pos.CopriferroCordolo = std::round(copriferro * 100.0f) / 100.0f;
+        pos.CopriferroCordolo = ArrotondaCentesimi(copriferro);
         pos.Angolo = AngoloVettore(l.P.X, l.P.Y, l.Q.X, l.Q.Y);
     }
 }

@@ -13,7 +13,8 @@ struct PosizioneArm;
 // PoligonoLato, with the ring beam's width, cover and bar diameter.
 
 // True when LatoPerimetro and PoligonoLato name a side of the polygon as it
-// stands (the outer perimeter's or the opening's own vertex count).
+// stands (the outer perimeter's or the opening's own vertex count) whose two
+// ends are not one point.
 [[nodiscard]] bool LatoCordoloEsiste(const Parete& parete, const PosizioneArm& pos);
 
 struct BandaCordolo {
@@ -36,5 +37,6 @@ struct BandaCordolo {
 // opening on which its stored band is built, its cover from the band's far
 // edge, and the side's direction. One whose band lies on no side (the side
 // is gone) keeps its stored geometry, with LatoPerimetro and PoligonoLato
-// -1 and the direction of its band.
+// -1, the direction of its band and the cover between its band's near edge
+// and its polygon's.
 void TrovaLatiCordoli(Parete& parete);

@@ -106,6 +106,7 @@ VoceIni LeggiVoceIni(const fs::path& file, const std::string& sezione, const std
     VoceIni voce;
     std::ifstream ingresso(file, std::ios::binary);
     if (!ingresso) return voce;
+    SaltaSegnoUtf8(ingresso);
     bool dentro = false;
     std::string riga;
     while (LeggiRiga(ingresso, riga)) {

@@ -1,5 +1,6 @@
 #include "model/Codifica.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -24,11 +25,45 @@ void AggiungiUtf8(std::string& uscita, std::uint32_t cp) {
     }
 }
 
-char ByteCp1252(std::uint32_t cp) {
+// Nothing for a character the code page lacks.
+std::optional<char> ByteCp1252(std::uint32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (int i = 0; i < 32; ++i)
         if (kAltaMeta[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
+    return std::nullopt;
+}
+
+// The code point of the well-formed UTF-8 sequence at testo[i], with i moved
+// past it; nothing, with i moved past one byte, where none starts there.
+std::optional<std::uint32_t> CodiceUtf8(std::string_view testo, std::size_t& i) {
+    const unsigned char c = static_cast<unsigned char>(testo[i]);
+    std::uint32_t cp = 0;
+    std::uint32_t minimo = 0;
+    std::size_t seguito = 0;
+    if (c < 0x80) {
+        ++i;
+        return c;
+    }
+    if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; seguito = 1; minimo = 0x80; }
+    else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; seguito = 2; minimo = 0x800; }
+    else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; seguito = 3; minimo = 0x10000; }
+    bool valido = seguito > 0 && i + seguito < testo.size();
+    for (std::size_t k = 1; valido && k <= seguito; ++k) {
+        const unsigned char s = static_cast<unsigned char>(testo[i + k]);
+        valido = (s & 0xC0) == 0x80;
+        cp = (cp << 6) | (s & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond Unicode are no characters.
+    if (!valido || cp < minimo || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return std::nullopt;
+    }
+    i += seguito + 1;
+    return cp;
+}
+
+int RigaDelByte(std::string_view testo, std::size_t posizione) {
+    return 1 + static_cast<int>(std::count(testo.begin(), testo.begin() + posizione, '\n'));
 }
 
 }  // namespace
@@ -50,24 +85,9 @@ std::string Cp1252AUtf8(const std::string& testo) {
 std::string Utf8ACp1252(const std::string& testo) {
     std::string uscita;
     uscita.reserve(testo.size());
-    for (size_t i = 0; i < testo.size();) {
-        const unsigned char c = static_cast<unsigned char>(testo[i]);
-        std::uint32_t cp = 0;
-        int seguito = 0;
-        if (c < 0x80) { cp = c; }
-        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; seguito = 1; }
-        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; seguito = 2; }
-        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; seguito = 3; }
-        else { uscita += '?'; ++i; continue; }  // stray continuation byte
-        bool valido = i + seguito < testo.size();
-        for (int k = 1; valido && k <= seguito; ++k) {
-            const unsigned char s = static_cast<unsigned char>(testo[i + k]);
-            if ((s & 0xC0) != 0x80) valido = false;
-            else cp = (cp << 6) | (s & 0x3F);
-        }
-        if (!valido) { uscita += '?'; ++i; continue; }
-        uscita += ByteCp1252(cp);
-        i += seguito + 1;
+    for (std::size_t i = 0; i < testo.size();) {
+        const std::optional<std::uint32_t> cp = CodiceUtf8(testo, i);
+        uscita += cp ? ByteCp1252(*cp).value_or('?') : '?';
     }
     return uscita;
 }
@@ -78,6 +98,44 @@ bool SoloAscii(std::string_view testo) {
     unsigned char tutti = 0;
     for (const char c : testo) tutti |= static_cast<unsigned char>(c);
     return tutti < 0x80;
+}
+
+ContenutoFile ContenutoInCp1252(std::string contenuto) {
+    const std::string_view testo(contenuto);
+    if (testo.starts_with("\xFF\xFE") || testo.starts_with("\xFE\xFF"))
+        return {{}, "Il file è salvato in Unicode (UTF-16), che il programma non legge: va "
+                    "salvato come testo ANSI (Windows-1252) o UTF-8."};
+    if (!testo.starts_with(SegnoUtf8)) return {std::move(contenuto), std::nullopt};
+    const std::string_view utf8 = testo.substr(SegnoUtf8.size());
+    std::string byte;
+    byte.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t inizio = i;
+        const std::optional<std::uint32_t> cp = CodiceUtf8(utf8, i);
+        const std::optional<char> b = cp ? ByteCp1252(*cp) : std::nullopt;
+        if (b) {
+            byte += *b;
+            continue;
+        }
+        const std::string riga = "Riga " + std::to_string(RigaDelByte(utf8, inizio)) + ": ";
+        if (!cp)
+            return {{}, riga + "il file inizia con il segno UTF-8 ma il suo testo non è UTF-8 "
+                               "valido."};
+        return {{}, riga + "il carattere \"" + std::string(utf8.substr(inizio, i - inizio)) +
+                        "\" non si può conservare nei file del programma (codifica "
+                        "Windows-1252)."};
+    }
+    return {std::move(byte), std::nullopt};
+}
+
+void SaltaSegnoUtf8(std::istream& ingresso) {
+    const std::istream::pos_type inizio = ingresso.tellg();
+    char segno[3] = {};
+    ingresso.read(segno, sizeof segno);
+    if (ingresso.gcount() == sizeof segno && std::string_view(segno, sizeof segno) == SegnoUtf8)
+        return;
+    ingresso.clear();
+    ingresso.seekg(inizio);
 }
 
 bool LeggiRiga(std::istream& ingresso, std::string& riga) {

@@ -26,8 +26,8 @@ void LeggiF(Impostazioni& imp, const ValoriControlli& c) {
     }
     imp.SfondoBianco = c.SfondoBianco;
     imp.ModoTolleranza = c.ModoTolleranza;
-    imp.TolleranzaPerc = ValoreTesto(c.TolleranzaPerc);
-    imp.TolleranzaFissa = ValoreTesto(c.TolleranzaFissa);
+    imp.TolleranzaPerc = ValoreScritto(ValoreTesto(c.TolleranzaPerc), DecimaliTolleranze);
+    imp.TolleranzaFissa = ValoreScritto(ValoreTesto(c.TolleranzaFissa), DecimaliTolleranze);
     imp.IconeGrandi = c.IconeGrandi;
 }
 

@@ -30,7 +30,8 @@ struct ValoriControlli {
 [[nodiscard]] ValoriControlli ValoriDaImpostazioni(const Impostazioni& imp);
 
 // LeggiF: the controls back into the settings. The names are not read back
-// (the DXF export dialog edits them); the tolerances take what ValoreTesto reads.
+// (the DXF export dialog edits them); the tolerances take what ValoreTesto
+// reads, as the settings file keeps it.
 void LeggiF(Impostazioni& imp, const ValoriControlli& controlli);
 
 // "Colori default": the background chosen in the dialog, then the screen

@@ -44,7 +44,7 @@ void ScriviPosizione(std::string& testo, const PosizioneArm& p, const std::vecto
     const std::size_t inizio = testo.size();
     AggiungiInZona(testo, inizio, InteroFile(p.Tipo));
     AggiungiInZona(testo, inizio, InteroFile(p.NumBracci));
-    AggiungiInZona(testo, inizio, FormatoDec(p.Larghezza, 1));
+    AggiungiInZona(testo, inizio, FormatoDec(p.Larghezza, DecimaliLarghezzaCordolo));
     AggiungiInZona(testo, inizio, InteroFile(p.UltVerticeZona));
     AggiungiRiga(testo, {});
     for (int j = 0; j <= p.UltVerticeZona; ++j) RigaReali(testo, {zona[j].X, zona[j].Y}, 3);
@@ -54,6 +54,7 @@ float LeggiPasso(LettoreSequenziale& lettore, const std::string& cosa, int decim
     const float passo = lettore.LeggiReale();
     if (!lettore.InErrore() && !(passo > 0.0f))
         lettore.SegnalaErroreRiga(cosa + " non positivo (" + FormatoDec(passo, 2) + ").");
+    VerificaLunghezza(lettore, cosa, passo);
     VerificaPassoScritto(lettore, passo, cosa, decimali);
     return passo;
 }
@@ -71,39 +72,41 @@ struct ArmatureLette {
     float OrigineY = 0.0f;
 };
 
-Punto LeggiPunto(LettoreSequenziale& lettore) {
-    Punto p;
-    p.X = lettore.LeggiReale();
-    p.Y = lettore.LeggiReale();
-    return p;
+// What the drawing places beside the geometry.
+Punto LeggiPuntoDisegno(LettoreSequenziale& lettore, const std::string& cosa) {
+    return LeggiPuntoAmmesso(lettore, cosa, CoordinataDisegnoMassima);
 }
 
 void LeggiPosizione(LettoreSequenziale& lettore, PosizioneArm& p, std::vector<Punto>& zona) {
-    p.XMin = lettore.LeggiReale();
-    p.YMin = lettore.LeggiReale();
-    p.XMax = lettore.LeggiReale();
-    p.YMax = lettore.LeggiReale();
-    for (Punto& v : p.Vertici) v = LeggiPunto(lettore);
-    for (float& r : p.Richiamo) r = lettore.LeggiReale();
-    p.XEtichetta = lettore.LeggiReale();
-    p.YEtichetta = lettore.LeggiReale();
+    // The corners of a parallelogram along skew directions reach past the
+    // zone it is clipped to.
+    for (float* v : {&p.XMin, &p.YMin, &p.XMax, &p.YMax})
+        *v = LeggiCoordinata(lettore, "riquadro della zona", CoordinataDisegnoMassima);
+    for (Punto& v : p.Vertici) v = LeggiPuntoDisegno(lettore, "vertice della zona");
+    for (float& r : p.Richiamo)
+        r = LeggiCoordinata(lettore, "linea di richiamo", CoordinataDisegnoMassima);
+    const Punto etichetta = LeggiPuntoDisegno(lettore, "etichetta della posizione");
+    p.XEtichetta = etichetta.X;
+    p.YEtichetta = etichetta.Y;
     p.Passo = LeggiPasso(lettore, "passo della posizione", DecimaliPassoPosizione);
-    p.XBaricentro = lettore.LeggiReale();
-    p.YBaricentro = lettore.LeggiReale();
-    for (Punto& v : p.EstDir) v = LeggiPunto(lettore);
+    const Punto baricentro = LeggiPuntoAmmesso(lettore, "baricentro della zona");
+    p.XBaricentro = baricentro.X;
+    p.YBaricentro = baricentro.Y;
+    for (Punto& v : p.EstDir) v = LeggiPuntoDisegno(lettore, "estremo della zona");
     p.Diametro = lettore.LeggiIntero16();
     p.DiamCorrenti = lettore.LeggiIntero16();
-    p.Direzione = lettore.LeggiIntero16();
-    p.Tipo = lettore.LeggiIntero16();
+    p.Direzione = LeggiConteggio(lettore, "direzione della posizione", 0, 1);
+    // Kinds above the ring beam are shear reinforcement.
+    p.Tipo = LeggiConteggio(lettore, "tipo della posizione", IntegrativaPiu, 32767);
     p.NumBracci = lettore.LeggiIntero16();
     if (!lettore.InErrore() && p.Tipo == Cordolo && p.NumBracci < 1)
         lettore.SegnalaErroreRiga("numero di bracci del cordolo non positivo (" +
                                   std::to_string(p.NumBracci) + ").");
-    p.Larghezza = lettore.LeggiReale();
+    p.Larghezza = LeggiLunghezza(lettore, "larghezza della posizione");
     p.UltVerticeZona = LeggiConteggio(lettore, "vertici della zona", 0, 32766);
     if (lettore.InErrore()) return;
     zona.assign(p.UltVerticeZona + 1, Punto{});
-    for (Punto& v : zona) v = LeggiPunto(lettore);
+    for (Punto& v : zona) v = LeggiPuntoAmmesso(lettore, "vertice del poligono della zona");
 }
 
 void LeggiPosizioni(LettoreSequenziale& lettore, ProgettoParete& d) {
@@ -119,8 +122,10 @@ void LeggiSezioni(LettoreSequenziale& lettore, ProgettoParete& d) {
     d.Sezioni.assign(d.UltSezione >= 0 ? d.UltSezione + 1 : 1, LineaSezione{});
     for (int i = 0; i <= d.UltSezione && !lettore.InErrore(); ++i) {
         LineaSezione& s = d.Sezioni[i];
-        for (Punto* p : {&s.P0, &s.P1, &s.P2, &s.P3, &s.P4, &s.P5}) *p = LeggiPunto(lettore);
-        s.Orizzontale = lettore.LeggiIntero16();
+        for (Punto* p : {&s.P0, &s.P1}) *p = LeggiPuntoAmmesso(lettore, "linea di sezione");
+        for (Punto* p : {&s.P2, &s.P3, &s.P4, &s.P5})
+            *p = LeggiPuntoDisegno(lettore, "segno della linea di sezione");
+        s.Orizzontale = LeggiConteggio(lettore, "orientamento della sezione", 0, 1);
     }
 }
 
@@ -129,15 +134,12 @@ void LeggiQuote(LettoreSequenziale& lettore, ProgettoParete& d, int versione) {
     d.Quote.assign(d.UltQuota >= 0 ? d.UltQuota + 1 : 1, Quota{});
     for (int i = 0; i <= d.UltQuota && !lettore.InErrore(); ++i) {
         Quota& q = d.Quote[i];
-        q.X1 = lettore.LeggiReale();
-        q.Y1 = lettore.LeggiReale();
-        q.X2 = lettore.LeggiReale();
-        q.Y2 = lettore.LeggiReale();
+        for (float* v : {&q.X1, &q.Y1, &q.X2, &q.Y2})
+            *v = LeggiCoordinata(lettore, "linea di quota", CoordinataDisegnoMassima);
         if (versione >= 2) {
-            q.XA = lettore.LeggiReale();
-            q.YA = lettore.LeggiReale();
-            q.XB = lettore.LeggiReale();
-            q.YB = lettore.LeggiReale();
+            for (float* v : {&q.XA, &q.YA, &q.XB, &q.YB})
+                *v = LeggiCoordinata(lettore, "punto misurato della quota",
+                                     CoordinataDisegnoMassima);
         } else {
             q.XA = q.X1;
             q.YA = q.Y1;
@@ -163,12 +165,14 @@ bool UltimoChiude(Punto ultimo, Punto primo) {
 // a last vertex that only the file's decimals would make repeat the first
 // (0.04 cm from it), or a perimeter left with fewer than three vertices
 // without it, cannot be saved as read and is refused.
-void LeggiPerimetro(LettoreSequenziale& lettore, const std::string& cosa,
+void LeggiPerimetro(LettoreSequenziale& lettore, const std::string& nome,
                     std::vector<Punto>& perimetro, int& vertici, bool togliChiusura) {
+    const std::string cosa = "vertici del " + nome;
     vertici = LeggiConteggio(lettore, cosa, MinimoVerticiPerimetro, MassimoVerticiPerimetro);
     if (lettore.InErrore()) return;
     perimetro.assign(vertici + 1, Punto{});
-    for (int i = 0; i < vertici; ++i) perimetro[i] = LeggiPunto(lettore);
+    for (int i = 0; i < vertici; ++i)
+        perimetro[i] = LeggiPuntoAmmesso(lettore, "vertice del " + nome);
     if (lettore.InErrore()) return;
     const Punto ultimo = perimetro[vertici - 1];
     if (togliChiusura && UltimoChiude(ultimo, perimetro[0])) {
@@ -194,8 +198,9 @@ void LeggiQuoteLivello(LettoreSequenziale& lettore, ProgettoParete& d) {
     d.QuoteLivello.assign(d.NumQuoteLivello + 1, QuotaLivello{});
     for (int i = 0; i < d.NumQuoteLivello && !lettore.InErrore(); ++i) {
         QuotaLivello& q = d.QuoteLivello[i];
-        q.X = lettore.LeggiReale();
-        q.Y = lettore.LeggiReale();
+        const Punto punto = LeggiPuntoDisegno(lettore, "quota di livello");
+        q.X = punto.X;
+        q.Y = punto.Y;
         q.Valore = lettore.LeggiReale();
         q.Vista = lettore.LeggiIntero16();
     }
@@ -213,8 +218,9 @@ std::optional<ArmatureLette> LeggiContenuto(LettoreSequenziale& lettore, const P
     ArmatureLette letto{parete.Progetto(), 0.0f, 0.0f};
     ProgettoParete& d = letto.progetto;
     if (versione > 6) d.PiegaAncoraggio = lettore.LeggiIntero16();
-    letto.OrigineX = lettore.LeggiReale();
-    letto.OrigineY = lettore.LeggiReale();
+    const Punto origine = LeggiPuntoAmmesso(lettore, "origine della parete", OrigineMassima);
+    letto.OrigineX = origine.X;
+    letto.OrigineY = origine.Y;
     for (int* diametro : {&d.DiamDir1Piu, &d.DiamDir1Meno, &d.DiamDir2Piu, &d.DiamDir2Meno})
         *diametro = lettore.LeggiIntero16();
     for (float* passo : {&d.PassoDir1Piu, &d.PassoDir1Meno, &d.PassoDir2Piu, &d.PassoDir2Meno})
@@ -223,11 +229,9 @@ std::optional<ArmatureLette> LeggiContenuto(LettoreSequenziale& lettore, const P
     LeggiSezioni(lettore, d);
     LeggiQuote(lettore, d, versione);
     if (versione > 1)
-        LeggiPerimetro(lettore, "vertici del perimetro esterno", d.PerimetroEsterno,
-                       d.NumPuntiEst, false);
+        LeggiPerimetro(lettore, "perimetro esterno", d.PerimetroEsterno, d.NumPuntiEst, false);
     if (versione > 5)
-        LeggiPerimetro(lettore, "vertici del perimetro interno", d.PerimetroInterno,
-                       d.NumPuntiInt, true);
+        LeggiPerimetro(lettore, "perimetro interno", d.PerimetroInterno, d.NumPuntiInt, true);
     if (versione > 2) LeggiQuoteLivello(lettore, d);
     if (versione > 4) LeggiSolai(lettore, d);
     if (lettore.InErrore()) return std::nullopt;

@@ -14,10 +14,12 @@ struct Parete;
 inline constexpr int VersioneArmature = 7;
 
 // Decimals the file keeps of the distributed spacings, of a position's
-// spacing and of the perimeter vertices: a value read must survive them.
+// spacing, of the perimeter vertices and of a ring beam's width: a value read
+// must survive them.
 inline constexpr int DecimaliPassoDiffusa = 2;
 inline constexpr int DecimaliPassoPosizione = 3;
 inline constexpr int DecimaliPerimetro = 1;
+inline constexpr int DecimaliLarghezzaCordolo = 1;
 
 // A perimeter vertex as the file gives it back (DecimaliPerimetro decimals).
 [[nodiscard]] Punto VerticeScritto(Punto p);
@@ -42,7 +44,9 @@ std::string TestoArmature(const Parete& parete);
 // version line) into the design and the origin of parete. The design is read
 // into a copy and taken over only when the whole file has been read and it
 // belongs to parete's wall number; otherwise parete is left untouched and the
-// outcome names the file and the fault.
+// outcome names the file and the fault. Coordinates and lengths must lie in
+// the ranges of LimitiFile.h: the geometry within CoordinataMassima of the
+// origin, what the drawing places beside it within CoordinataDisegnoMassima.
 [[nodiscard]] Esito LeggiArmature(Parete& parete, const std::string& percorso, int versione);
 // The same from the file's bytes; percorso only names the file in messages.
 [[nodiscard]] Esito LeggiArmatureDaTesto(Parete& parete, const std::string& contenuto,

@@ -4,6 +4,7 @@
 #include "model/FileIniRighe.h"
 #include "model/Finestra.h"
 #include "model/LettoreSequenziale.h"
+#include "model/LimitiFile.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
 
@@ -28,6 +29,7 @@ struct CampiLetti {
     void Intero(int& valore) { valore = file.LeggiIntero16(); }
     void Lungo(int& valore) { valore = file.LeggiIntero32(); }
     void Reale(float& valore, int) { valore = file.LeggiReale(); }
+    void Lunghezza(float& valore, int, const char* cosa) { valore = LeggiLunghezza(file, cosa); }
     void FineRiga() {}
     bool Dalla(int v) const { return versione >= v; }
 };

@@ -5,7 +5,8 @@
 // The lines of the settings file after its version line, in file order, for
 // the writer and the reader alone: one description keeps the two in step.
 // Campi receives each value (Intero 16-bit, Lungo 32-bit, Reale with its
-// decimals, Nome a whole line), FineRiga after the values of a line, and
+// decimals, Lunghezza a Reale that is a length in cm, with its name, Nome a
+// whole line), FineRiga after the values of a line, and
 // answers Dalla(v): whether the file holds the lines that version v added.
 // Imp and Stato are Impostazioni and StatoInterfaccia, const for the writer.
 template <typename Campi, typename Imp, typename Stato>
@@ -38,21 +39,21 @@ void PercorriRigheIni(Campi& c, Imp& imp, Stato& stato) {
     c.Reale(imp.Riserva6, 3);
     c.FineRiga();
     c.Intero(imp.Riserva4);
-    c.Reale(imp.LarghezzaCordolo, 3);
+    c.Lunghezza(imp.LarghezzaCordolo, 3, "larghezza del cordolo");
     c.Intero(imp.DiamReggistaffa);
     c.Intero(imp.DiamStaffeCordolo);
     c.Intero(imp.Riserva10);
     c.FineRiga();
     c.Reale(imp.Riserva11, 3);
-    c.Reale(imp.PassoStaffeCordolo, 3);
+    c.Lunghezza(imp.PassoStaffeCordolo, DecimaliPassiImpostazioni, "passo delle staffe del cordolo");
     c.Reale(imp.Riserva12, 3);
-    c.Reale(imp.PassoMaxIntegrativa, 3);
+    c.Lunghezza(imp.PassoMaxIntegrativa, DecimaliPassiImpostazioni, "passo massimo dell'armatura integrativa");
     c.FineRiga();
     c.Intero(imp.IndiceCls);
     c.Intero(imp.IndiceAcciaio);
     c.Intero(imp.SovrappMin);
     c.Intero(imp.SovrappMax);
-    c.Reale(imp.LungMaxFerri, 0);
+    c.Lunghezza(imp.LungMaxFerri, DecimaliLungMaxFerri, "lunghezza massima dei ferri");
     c.FineRiga();
     c.Intero(imp.DecimaliQuote);
     c.Intero(imp.QuoteInMetri);
@@ -71,8 +72,8 @@ void PercorriRigheIni(Campi& c, Imp& imp, Stato& stato) {
     c.FineRiga();
     if (!c.Dalla(4)) return;
     c.Intero(imp.ModoTolleranza);
-    c.Reale(imp.TolleranzaPerc, 5);
-    c.Reale(imp.TolleranzaFissa, 5);
+    c.Reale(imp.TolleranzaPerc, DecimaliTolleranze);
+    c.Reale(imp.TolleranzaFissa, DecimaliTolleranze);
     c.FineRiga();
     if (!c.Dalla(5)) return;
     c.Intero(imp.DescrizioneCompleta);

@@ -19,6 +19,7 @@ struct CampiScritti {
     void Intero(int valore) { file.Intero(valore); }
     void Lungo(int valore) { file.Intero(valore); }
     void Reale(float valore, int decimali) { file.Reale(valore, decimali); }
+    void Lunghezza(float valore, int decimali, const char*) { Reale(valore, decimali); }
     void FineRiga() { file.FineRiga(); }
     // The writer always writes the current version whole.
     static bool Dalla(int) { return true; }

@@ -15,30 +15,35 @@ void ScriviElenco(std::string& testo, const std::vector<SolaioParete>& elenco, i
     for (int i = 0; i <= ultimo; ++i) {
         const SolaioParete& s = elenco[i];
         for (float valore : {s.Coordinata, s.Spessore1, s.Spessore2})
-            AggiungiRiga(testo, FormatoDec(valore, 3));
+            AggiungiRiga(testo, FormatoDec(valore, DecimaliSolai));
         for (int valore : {s.LatoMeno, s.LatoPiu, s.ConStaffe, s.DiamStaffe})
             AggiungiRiga(testo, InteroFile(valore));
-        AggiungiRiga(testo, FormatoDec(s.PassoStaffe, 3));
+        AggiungiRiga(testo, FormatoDec(s.PassoStaffe, DecimaliSolai));
         AggiungiRiga(testo, InteroFile(s.DiamCorrenti));
         for (float valore : {s.LarghezzaStaffe, s.Rientro1, s.Rientro2})
-            AggiungiRiga(testo, FormatoDec(valore, 3));
+            AggiungiRiga(testo, FormatoDec(valore, DecimaliSolai));
     }
 }
 
-void LeggiElenco(LettoreSequenziale& lettore, const std::string& cosa,
+// elemento names one record in messages ("del solaio").
+void LeggiElenco(LettoreSequenziale& lettore, const std::string& cosa, const std::string& elemento,
                  std::vector<SolaioParete>& elenco, int& ultimo) {
     ultimo = LeggiUltimoIndice(lettore, cosa);
     elenco.assign(ultimo + 1 > 0 ? ultimo + 1 : 1, SolaioParete{});
     for (int i = 0; i <= ultimo && !lettore.InErrore(); ++i) {
         SolaioParete& s = elenco[i];
-        for (float* valore : {&s.Coordinata, &s.Spessore1, &s.Spessore2})
-            *valore = lettore.LeggiReale();
+        s.Coordinata = LeggiCoordinata(lettore, "coordinata " + elemento);
+        for (float* valore : {&s.Spessore1, &s.Spessore2})
+            *valore = LeggiLunghezza(lettore, "spessore " + elemento);
         for (int* valore : {&s.LatoMeno, &s.LatoPiu, &s.ConStaffe, &s.DiamStaffe})
             *valore = lettore.LeggiIntero16();
-        s.PassoStaffe = lettore.LeggiReale();
+        s.PassoStaffe = LeggiLunghezza(lettore, "passo delle staffe " + elemento);
         s.DiamCorrenti = lettore.LeggiIntero16();
-        for (float* valore : {&s.LarghezzaStaffe, &s.Rientro1, &s.Rientro2})
-            *valore = lettore.LeggiReale();
+        // Made as the wall's thickness less two covers: negative where they overlap.
+        s.LarghezzaStaffe = LeggiLunghezza(lettore, "larghezza delle staffe " + elemento,
+                                           -LunghezzaMassima);
+        for (float* valore : {&s.Rientro1, &s.Rientro2})
+            *valore = LeggiLunghezza(lettore, "rientro " + elemento);
     }
 }
 
@@ -50,7 +55,7 @@ void ScriviSolai(std::string& testo, const ProgettoParete& progetto) {
 }
 
 void LeggiSolai(LettoreSequenziale& lettore, ProgettoParete& progetto) {
-    LeggiElenco(lettore, "numero dei solai", progetto.Solai, progetto.UltSolaio);
-    LeggiElenco(lettore, "numero delle pareti trasversali", progetto.ParetiTrasversali,
-                progetto.UltParete);
+    LeggiElenco(lettore, "numero dei solai", "del solaio", progetto.Solai, progetto.UltSolaio);
+    LeggiElenco(lettore, "numero delle pareti trasversali", "della parete trasversale",
+                progetto.ParetiTrasversali, progetto.UltParete);
 }

@@ -8,6 +8,9 @@ struct ProgettoParete;
 // The last part of the reinforcement file: the slabs, then the transverse
 // walls, each list as its upper bound and one 12-line block per element.
 
+// Decimals the file keeps of every length and coordinate of a slab or wall.
+inline constexpr int DecimaliSolai = 3;
+
 // Appends the lines, each ended by CR LF, to testo (UTF-8).
 void ScriviSolai(std::string& testo, const ProgettoParete& progetto);
 

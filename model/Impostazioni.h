@@ -135,8 +135,13 @@ int ColoreSfondoTela(const Impostazioni& imp);
 // DXF flag (its screen colour follows with ImpostaColoriVideo).
 void DerivaLayerSuperiore(Impostazioni& imp);
 
-// Decimals the settings file keeps of the two numbers of the print scale.
+// Decimals the settings file keeps of the two numbers of the print scale, of
+// the stirrup spacing of ring beams and the largest spacing of additional
+// bars, of the longest bar and of the node tolerances.
 inline constexpr int DecimaliScalaDxf = 3;
+inline constexpr int DecimaliPassiImpostazioni = 3;
+inline constexpr int DecimaliLungMaxFerri = 0;
+inline constexpr int DecimaliTolleranze = 5;
 
 // ScalaTestiDxf := ScalaUnita x 0.1 / ScalaMm and ScalaDxf := 2 x ScalaTestiDxf.
 // A ratio that is not a positive finite number is refused (false) and the

@@ -29,8 +29,13 @@ bool Converti(std::string_view token, T& valore) {
 
 // The conversion goes byte by byte and never makes a line end, so the whole
 // file converts at once as its lines would one by one.
-LettoreSequenziale::LettoreSequenziale(std::string contenuto)
-    : testo_(SoloAscii(contenuto) ? std::move(contenuto) : Cp1252AUtf8(contenuto)) {
+LettoreSequenziale::LettoreSequenziale(std::string contenuto) {
+    ContenutoFile file = ContenutoInCp1252(std::move(contenuto));
+    if (file.Errore) {
+        errore_ = std::move(file.Errore);
+        return;
+    }
+    testo_ = SoloAscii(file.Byte) ? std::move(file.Byte) : Cp1252AUtf8(file.Byte);
     // Lines as std::getline splits them: after every LF, with no empty line
     // after a final LF; one CR before the LF belongs to the line end.
     for (std::size_t inizio = 0; inizio < testo_.size();) {
@@ -68,7 +73,11 @@ void LettoreSequenziale::SegnalaErrore(const std::string& motivo) {
 }
 
 void LettoreSequenziale::SegnalaErroreRiga(const std::string& dettaglio) {
-    SegnalaErrore("Riga " + std::to_string(NumeroRiga()) + ": " + dettaglio);
+    SegnalaErroreRiga(NumeroRiga(), dettaglio);
+}
+
+void LettoreSequenziale::SegnalaErroreRiga(int riga, const std::string& dettaglio) {
+    SegnalaErrore("Riga " + std::to_string(riga) + ": " + dettaglio);
 }
 
 void LettoreSequenziale::FineInattesa() {

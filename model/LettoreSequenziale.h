@@ -10,11 +10,14 @@
 // Reads a sequential text file item by item, as the program's files are laid
 // out: values separated by blanks or commas, text items running to a comma or
 // to the end of the line, or whole lines. Lines end in CR LF or LF; the text
-// is Windows-1252 on disk and comes out as UTF-8. Numbers take a point as
-// decimal separator whatever the locale.
+// is Windows-1252 on disk and comes out as UTF-8 (a file an editor saved as
+// UTF-8 with its mark reads as the same file saved by us, or not at all:
+// ContenutoInCp1252). Numbers take a point as decimal separator whatever the
+// locale.
 //
-// A read past the end of the file, of a number that is not one or of a value
-// out of its range puts the reader in error: the first reason is kept, in
+// A file that cannot be read as intended starts in error; a read past the
+// end of the file, of a number that is not one or of a value out of its
+// range puts the reader in error: the first reason is kept, in
 // Italian, ready for a message box, and every later read gives 0 or an empty
 // text. A file reader can so read on through its layout (counts read as 0
 // end their loops) and ask InErrore before it acts on what it read.
@@ -59,6 +62,8 @@ public:
     void SegnalaErrore(const std::string& motivo);
     // The same, prefixed with "Riga n: ".
     void SegnalaErroreRiga(const std::string& dettaglio);
+    // The same for a value read earlier at line riga.
+    void SegnalaErroreRiga(int riga, const std::string& dettaglio);
 
 private:
     // Where a line lies in testo_, without its line end. Offsets rather than

@@ -41,3 +41,47 @@ void VerificaPassoScritto(LettoreSequenziale& lettore, float passo, const std::s
                               " troppo piccolo: il file lo conserverebbe come " +
                               FormatoDec(passo, decimali) + ".");
 }
+
+namespace {
+
+// In double: the bounds of a far origin are not all floats.
+void VerificaIntervallo(LettoreSequenziale& lettore, int riga, const std::string& cosa,
+                        float valore, double minimo, double massimo) {
+    if (lettore.InErrore() || (valore >= minimo && valore <= massimo)) return;
+    lettore.SegnalaErroreRiga(riga, cosa + ": " + TestoLetto(valore) + " non è ammesso (da " +
+                                        FormatoDec(static_cast<float>(minimo), 0) + " a " +
+                                        FormatoDec(static_cast<float>(massimo), 0) + " cm).");
+}
+
+}  // namespace
+
+void VerificaCoordinata(LettoreSequenziale& lettore, int riga, const std::string& cosa,
+                        float valore, float origine, float massimo) {
+    VerificaIntervallo(lettore, riga, cosa, valore, static_cast<double>(origine) - massimo,
+                       static_cast<double>(origine) + massimo);
+}
+
+void VerificaLunghezza(LettoreSequenziale& lettore, const std::string& cosa, float valore,
+                       float minimo, float massimo) {
+    VerificaIntervallo(lettore, lettore.NumeroRiga(), cosa, valore, minimo, massimo);
+}
+
+float LeggiCoordinata(LettoreSequenziale& lettore, const std::string& cosa, float massimo) {
+    const float valore = lettore.LeggiReale();
+    VerificaCoordinata(lettore, lettore.NumeroRiga(), cosa, valore, 0.0f, massimo);
+    return lettore.InErrore() ? 0.0f : valore;
+}
+
+Punto LeggiPuntoAmmesso(LettoreSequenziale& lettore, const std::string& cosa, float massimo) {
+    Punto p;
+    p.X = LeggiCoordinata(lettore, cosa + ", x", massimo);
+    p.Y = LeggiCoordinata(lettore, cosa + ", y", massimo);
+    return p;
+}
+
+float LeggiLunghezza(LettoreSequenziale& lettore, const std::string& cosa, float minimo,
+                     float massimo) {
+    const float valore = lettore.LeggiReale();
+    VerificaLunghezza(lettore, cosa, valore, minimo, massimo);
+    return lettore.InErrore() ? 0.0f : valore;
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/Punto.h"
+
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 // The range of every coordinate and length the program accepts, from a
 // dialog, the perimeter editor or a file. A real wall is a few thousand cm;
@@ -20,4 +24,13 @@ inline constexpr float LunghezzaMassima = 100000.0f;
 [[nodiscard]] inline bool LunghezzaAmmessa(float x, float minimo = 0.0f,
                                            float massimo = LunghezzaMassima) {
     return x >= minimo && x <= massimo;
+}
+
+// Both coordinates within the range.
+[[nodiscard]] inline bool PuntoAmmesso(Punto p) { return CoordinataAmmessa(p.X) && CoordinataAmmessa(p.Y); }
+
+// Every point within the range: the geometry a dialog or a canvas mode builds
+// (a zone's corners, a ring beam's band), which the file will keep.
+[[nodiscard]] inline bool PuntiAmmessi(std::span<const Punto> punti) {
+    return std::ranges::all_of(punti, PuntoAmmesso);
 }

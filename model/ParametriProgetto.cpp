@@ -1,12 +1,12 @@
 #include "model/ParametriProgetto.h"
 
+#include "model/CampoNumerico.h"
 #include "model/Impostazioni.h"
-#include "model/InteroGriglia.h"
 #include "model/NumeroSemplice.h"
 #include "model/Numeri.h"
 
 #include <array>
-#include <limits>
+#include <optional>
 
 namespace {
 
@@ -16,27 +16,30 @@ constexpr int IdIncrPasso = 11;
 constexpr int IdIncrDiam = 12;
 
 // The numeric items 1-8: caption, the value's setting, whether it shows on a
-// single mesh, and the smallest accepted value.
+// single mesh, and the accepted values: whole numbers of the settings file's
+// 16-bit fields, diameters (mm) from 4 and spacings (cm) from 2.
 struct Limite {
     int Id;
     const char* Didascalia;
     int Impostazioni::*Valore;
     bool LatoMeno;
-    int Minimo;
+    CampoNumerico Campo;
 };
 
-constexpr int DiametroMinimo = 4;
-constexpr int PassoMinimo = 2;
+constexpr CampoNumerico CampoDiametro = CampoIntero(4.0f);
+constexpr CampoNumerico CampoPasso = CampoIntero(2.0f);
+// The coverage is a share.
+constexpr CampoNumerico CampoCopertura = CampoIntero(1.0f, 100.0f);
 
 constexpr std::array<Limite, 8> Limiti{{
-    {1, "Diam. massimo lato +", &Impostazioni::DiamMaxPiu, false, DiametroMinimo},
-    {2, "Diam. minimo lato +", &Impostazioni::DiamMinPiu, false, DiametroMinimo},
-    {3, "Diam. massimo", &Impostazioni::DiamMaxMeno, true, DiametroMinimo},
-    {4, "Diam. minimo", &Impostazioni::DiamMinMeno, true, DiametroMinimo},
-    {5, "Passo massimo lato +", &Impostazioni::PassoMaxPiu, false, PassoMinimo},
-    {6, "Passo minimo lato +", &Impostazioni::PassoMinPiu, false, PassoMinimo},
-    {7, "Passo massimo", &Impostazioni::PassoMaxMeno, true, PassoMinimo},
-    {8, "Passo minimo", &Impostazioni::PassoMinMeno, true, PassoMinimo},
+    {1, "Diam. massimo lato +", &Impostazioni::DiamMaxPiu, false, CampoDiametro},
+    {2, "Diam. minimo lato +", &Impostazioni::DiamMinPiu, false, CampoDiametro},
+    {3, "Diam. massimo", &Impostazioni::DiamMaxMeno, true, CampoDiametro},
+    {4, "Diam. minimo", &Impostazioni::DiamMinMeno, true, CampoDiametro},
+    {5, "Passo massimo lato +", &Impostazioni::PassoMaxPiu, false, CampoPasso},
+    {6, "Passo minimo lato +", &Impostazioni::PassoMinPiu, false, CampoPasso},
+    {7, "Passo massimo", &Impostazioni::PassoMaxMeno, true, CampoPasso},
+    {8, "Passo minimo", &Impostazioni::PassoMinMeno, true, CampoPasso},
 }};
 
 struct Passo {
@@ -76,26 +79,23 @@ std::vector<VoceParametro> VociParametri(const Impostazioni& imp, int magliaUnic
 
 bool ValidaParametro(Impostazioni& imp, int id, std::string& testo, std::string_view testoCorrente) {
     int Impostazioni::*destinazione = nullptr;
-    float minimo = 1.0f;
-    float massimo = 100.0f;  // the coverage is a share
+    CampoNumerico campo = CampoCopertura;
     if (id == IdCopertura) {
         destinazione = &Impostazioni::CoperturaMin;
     } else {
         for (const Limite& l : Limiti) {
             if (l.Id != id) continue;
             destinazione = l.Valore;
-            minimo = static_cast<float>(l.Minimo);
-            massimo = std::numeric_limits<float>::infinity();
+            campo = l.Campo;
         }
     }
     if (destinazione == nullptr) return false;
-    const float v = ValoreTesto(testo);
-    const std::optional<int> intero = Intero16Bit(v);
-    if (v < minimo || v > massimo || !intero) {
+    const std::optional<float> valore = ValoreCampo(campo, ValoreTesto(testo));
+    if (!valore) {
         testo = testoCorrente;
         return false;
     }
-    imp.*destinazione = *intero;
+    imp.*destinazione = static_cast<int>(*valore);
     return true;
 }
 

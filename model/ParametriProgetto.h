@@ -36,9 +36,9 @@ struct VoceParametro {
 [[nodiscard]] std::vector<VoceParametro> VociParametri(const Impostazioni& imp, int magliaUnica);
 
 // An edit of text item id typed as testo: diameters from 4, spacings from 2,
-// coverage 1 to 100, each stored as a whole number (halves to even). Anything
-// else, or a number beyond the 16-bit field, is refused silently (testo
-// becomes testoCorrente). No cross-check between a minimum and its maximum.
+// coverage 1 to 100, each stored as a whole number (halves to even), as the
+// settings file keeps it. Anything else, or a number beyond the 16-bit field,
+// is refused silently (testo becomes testoCorrente). No cross-check between a minimum and its maximum.
 // True when accepted.
 bool ValidaParametro(Impostazioni& imp, int id, std::string& testo, std::string_view testoCorrente);
 

@@ -83,6 +83,9 @@ struct StatoInterfaccia {
     // Decimal separator of the user's locale, set by the window: the scale
     // labels of the map legend show it; drawings and files keep the point.
     std::string SeparatoreDecimale = ".";
+    // The last redraw was stopped by a fault and told: the next ones that
+    // fail are not, until one succeeds.
+    bool RidisegnoInterrotto = false;
 
     // Canvas input.
     int Modo = ModoInput::Inattivo;

@@ -23,6 +23,17 @@ void CancellaIstantanee(const StoriaAnnulla& storia, int da, int a) {
     }
 }
 
+// The history's folder is made at its first snapshot.
+Esito ScriviIstantanea(Sessione& sessione, const std::string& nome, const std::string& testo) {
+    StoriaAnnulla& storia = sessione.storia;
+    if (storia.CartellaIstantanee.empty()) {
+        const Esito creata = CreaCartellaIstantanee(
+            RadiceIstantanee(sessione.imp.CartellaTemporanea), storia.CartellaIstantanee);
+        if (!creata.Riuscito()) return creata;
+    }
+    return ScriviFileAtomico(PercorsoIstantanea(storia, nome), testo, Persistenza::Sessione);
+}
+
 }  // namespace
 
 std::string NomeFileTmp(int n, std::string_view prefisso) {
@@ -30,14 +41,8 @@ std::string NomeFileTmp(int n, std::string_view prefisso) {
 }
 
 Esito SalvaStatoTmp(Sessione& sessione, const std::string& nome) {
-    StoriaAnnulla& storia = sessione.storia;
-    if (storia.CartellaIstantanee.empty()) {
-        const Esito creata = CreaCartellaIstantanee(
-            RadiceIstantanee(sessione.imp.CartellaTemporanea), storia.CartellaIstantanee);
-        if (!creata.Riuscito()) return creata;
-    }
-    return ScriviArmature(sessione.parete, PercorsoIstantanea(storia, nome).string(),
-                          Persistenza::Sessione);
+    if (!sessione.parete.CaricataParete()) return Esito::Ok();
+    return ScriviIstantanea(sessione, nome, TestoArmature(sessione.parete));
 }
 
 Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {
@@ -49,14 +54,27 @@ Esito CaricaStatoTmp(Sessione& sessione, const std::string& nome) {
                          VersioneArmature);
 }
 
+PassoAnnulla PreparaModifica(const Sessione& sessione) {
+    if (!sessione.parete.CaricataParete()) return {};
+    // A wall that no folder holds (a test's, a benchmark's) keeps no history.
+    if (sessione.storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty())
+        return {.ConParete = true};
+    return {.ConParete = true, .Istantanea = TestoArmature(sessione.parete)};
+}
+
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra) {
+    MemorizzaModifica(sessione, finestra, PreparaModifica(sessione));
+}
+
+void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra, const PassoAnnulla& passo) {
     StoriaAnnulla& storia = sessione.storia;
-    if (!sessione.parete.CaricataParete()) return;
+    if (!passo.ConParete) return;
     storia.Modificata = true;
-    if (storia.CartellaIstantanee.empty() && sessione.parete.CartellaLavoro.empty()) return;
-    const Esito scritto = SalvaStatoTmp(sessione, NomeFileTmp(storia.IndiceAnnulla, PrefissoIstantanee));
+    if (!passo.Istantanea) return;
+    const Esito scritto =
+        ScriviIstantanea(sessione, NomeFileTmp(storia.IndiceAnnulla, PrefissoIstantanee), *passo.Istantanea);
     if (!scritto.Riuscito()) {
-        // The design is about to change: the states ahead can no longer be redone.
+        // The design leaves this state: the states ahead can no longer be redone.
         CancellaIstantanee(storia, storia.IndiceAnnulla + 1, storia.UltimoAnnulla);
         storia.UltimoAnnulla = storia.IndiceAnnulla;
         if (!storia.ErroreIstantaneaSegnalato)

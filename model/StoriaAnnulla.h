@@ -2,6 +2,7 @@
 
 #include "model/Esito.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,16 @@ std::string NomeFileTmp(int n, std::string_view prefisso);
 // be written is told (once while the fault lasts), the change goes on and
 // cannot be undone.
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra);
+
+// The same in two halves, for a change that a fault may stop: the step is
+// taken before the change and stored once the change stands, so a change
+// that does not stand leaves the history and its files as they were.
+struct PassoAnnulla {
+    bool ConParete = false;                 // no wall loaded: the step stores nothing
+    std::optional<std::string> Istantanea;  // the design; none when the wall keeps no history
+};
+[[nodiscard]] PassoAnnulla PreparaModifica(const Sessione& sessione);
+void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra, const PassoAnnulla& passo);
 
 // Writes the design as the snapshot file nome of the history's folder, made
 // first under sessione.imp.CartellaTemporanea when the history has none.

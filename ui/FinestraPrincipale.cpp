@@ -17,6 +17,7 @@
 #include "model/Sessione.h"
 #include "model/StoriaAnnulla.h"
 #include "model/Titolo.h"
+#include "ui/ApplicazioneKorvane.h"
 #include "ui/ComandiFinestra.h"
 #include "ui/EventiTelaQt.h"
 #include "ui/Form2.h"
@@ -95,11 +96,18 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* parent)
     // Enter is previewed in every control of the window, then passed on.
     qApp->installEventFilter(this);
     ApplicaColoriVideo();
+    // The last line against exceptions tells through this window.
+    if (ApplicazioneKorvane* applicazione = ApplicazioneKorvane::Corrente())
+        applicazione->ImpostaFinestra(this);
 }
 
 // The bars and the canvas outlive this body (they are child widgets); they
 // stop calling back first.
-FinestraPrincipale::~FinestraPrincipale() { tela_->PrimaDiMostrare = nullptr; }
+FinestraPrincipale::~FinestraPrincipale() {
+    tela_->PrimaDiMostrare = nullptr;
+    ApplicazioneKorvane* applicazione = ApplicazioneKorvane::Corrente();
+    if (applicazione && applicazione->Finestra() == this) applicazione->ImpostaFinestra(nullptr);
+}
 
 void FinestraPrincipale::CostruisciColonna() {
     QWidget* centro = centralWidget();
@@ -191,6 +199,8 @@ Esito FinestraPrincipale::Form_Load(const std::string& rigaComando) {
             SvuotaAnnulla(sessione_.storia);
             return aperta;
         }
+        // A fault has been told: the start-up goes on without the wall.
+        if (!aperta.Riuscito()) parete.FileCorrente.clear();
     }
     AggiornaTitolo(parete.FileCorrente, *this);
     RicalcolaArmature(parete, sessione_.imp);

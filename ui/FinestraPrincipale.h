@@ -48,7 +48,9 @@ public:
 
     // The start-up sequence, with the command line as one text. A wall on
     // the command line that the reader refuses has been told; the outcome
-    // is then not successful and the program must end with its code.
+    // is then not successful and the program must end with its code. One
+    // whose open a fault stopped has been told too; the start-up goes on
+    // without a wall.
     [[nodiscard]] Esito Form_Load(const std::string& rigaComando);
 
     // The layout pass: canvas and side column on the central widget's

@@ -201,8 +201,14 @@ void FrmPolig::Command1_Click(int indice) {
     switch (indice) {
         case AssegnaCoordinateComando:
             for (int k = 0; k < 2; ++k) stato.Text1[k] = text1_[k]->text().toStdString();
-            // A refused box keeps what was typed, for the engineer to mend.
-            if (!AssegnaCoordinate(stato, finestra_)) return;
+            if (!AssegnaCoordinate(stato, finestra_)) {
+                // A box holding no number keeps what was typed, for the
+                // engineer to mend; one out of range shows the vertex again.
+                if (stato.Text1[0] == text1_[0]->text().toStdString() &&
+                    stato.Text1[1] == text1_[1]->text().toStdString())
+                    return;
+                break;
+            }
             AggiornaNodi();
             break;
         case InserisciVerticeComando:

@@ -4,6 +4,7 @@
 #include "design/ArmaturaPosizioniCordoli.h"
 #include "design/ArmaturaPosizioniScansione.h"
 #include "design/ArmaturaPosizioniTesti.h"
+#include "drawing/FormeFerriPiano.h"
 #include "drawing/Palette.h"
 #include "drawing/Primitive.h"
 #include "model/Impostazioni.h"
@@ -153,8 +154,23 @@ TEST(TestoLunghezzaBarra, PezziInteriESovrapposizioni) {
         {.nome = "two full pieces", .l = 1450, .lungMax = 600, .lap = 62, .atteso = "600+600+375"},
         {.nome = "no maximum", .l = 1450, .lungMax = 0, .lap = 62, .atteso = "1450"},
         {.nome = "negative maximum", .l = 1450, .lungMax = -600, .lap = 62, .atteso = "1450"},
+        // Split, these would write billions of pieces: written whole, as drawn.
+        {.nome = "far beyond the range", .l = 1e10f, .lungMax = 600, .lap = 62,
+         .atteso = "10000000000"},
+        {.nome = "range's length at a 0.001 cm maximum", .l = 200000, .lungMax = 0.001f,
+         .lap = 0, .atteso = "200000"},
     };
     for (const Caso& c : casi) EXPECT_EQ(TestoLunghezzaBarra(c.l, c.lungMax, c.lap), c.atteso) << c.nome;
+}
+
+// As many full pieces as a split draws are written; one more and the bar is
+// written whole.
+TEST(TestoLunghezzaBarra, PezziInteriAlPiuQuantiNeDisegnaLaSpezzatura) {
+    std::string attesi;
+    for (int i = 0; i < MassimoPezziFerro; ++i) attesi += "1+";
+    // The last piece carries the 0.5 cm left, rounded up to 5 cm.
+    EXPECT_EQ(TestoLunghezzaBarra(MassimoPezziFerro + 0.5f, 1.0f, 0), attesi + "5");
+    EXPECT_EQ(TestoLunghezzaBarra(MassimoPezziFerro + 1.0f, 1.0f, 0), "10001");
 }
 
 TEST(ArmaturaPosizioni, BarreSegniEdEtichette) {

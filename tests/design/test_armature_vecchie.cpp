@@ -229,20 +229,43 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDanneggiato{.nome = "NumeroDiZoneNegativo",
                         .vecchio = "\r\n4\r\n",
                         .nuovo = "\r\n-4\r\n",
-                        .motivo = "numero delle zone: -4 non è ammesso"}),
+                        .motivo = "numero delle zone: -4 non è ammesso"},
+        // The zone clipping overflowed on a centre this far and ended the program.
+        CasoDanneggiato{.nome = "CentroA1e20",
+                        .vecchio = "900.0         150.0",
+                        .nuovo = "1e20          150.0",
+                        .motivo = "Riga 23: centro della zona, x: 1e+20 non è ammesso "
+                                  "(da -100000 a 100000 cm)."},
+        CasoDanneggiato{.nome = "CentroAMeno100000e5",
+                        .vecchio = "900.0         150.0",
+                        .nuovo = "900.0         -100000.5",
+                        .motivo = "Riga 23: centro della zona, y: -100000.5 non è ammesso"},
+        CasoDanneggiato{.nome = "LarghezzaDi7e7e16",
+                        .vecchio = "60.0          60.0",
+                        .nuovo = "7.7e16        60.0",
+                        .motivo = "Riga 13: larghezza della zona: 7.7e+16 non è ammesso (da 0 a "
+                                  "100000 cm)."},
+        CasoDanneggiato{.nome = "AltezzaOltreIlMassimo",
+                        .vecchio = "60.0          60.0",
+                        .nuovo = "60.0          100000.01",
+                        .motivo = "Riga 13: altezza della zona: 100000.01 non è ammesso"},
+        CasoDanneggiato{.nome = "PassoDiffusoOltreIlMassimo",
+                        .vecchio = "17.50",
+                        .nuovo = "100000.5",
+                        .motivo = "Riga 3: passo dell'armatura diffusa: 100000.5 non è ammesso"}),
     [](const testing::TestParamInfo<CasoDanneggiato>& info) { return info.param.nome; });
 
-// A zone far wider than any wall: its length reaches the half-step rounding
-// of the bars far beyond any whole number; whatever it leaves on the wall is
-// saved and read back as it is.
-TEST(ArmatureVecchie, ZonaLarga7e7e16SullaPareteERiletta) {
+// A zone as wide as the range allows, from the wall's origin to the edge of
+// the range: whatever it leaves on the wall is saved and read back as it is.
+TEST(ArmatureVecchie, ZonaLargaQuantoLIntervalloSullaPareteERiletta) {
     PareteVecchia t("");
     Parete& p = t.sessione.parete;
     const std::string testo =
         "90.0 25.0 14\r\n0.0 20.0 12\r\n25.0 14 20.0 12\r\n1\r\n"
-        "0\r\n7.7e16 90.0\r\n12 12\r\n5 1\r\n250.0 150.0\r\n0 0\r\n0\r\n";
+        "0\r\n100000 90.0\r\n12 12\r\n5 1\r\n50000 150.0\r\n0 0\r\n0\r\n";
     const Esito esito = LeggiArmatureVecchieDaTesto(p, t.sessione.imp, testo, "P5.ARS");
     ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    ASSERT_EQ(p.UltPosizione, 0);
     for (int i = 0; i <= p.UltPosizione; ++i) {
         for (int j = 0; j <= p.Posizioni[i].UltVerticeZona; ++j) {
             EXPECT_GE(p.PoligoniPos[i][j].X, -1.0f);

@@ -12,9 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
-#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -28,16 +25,7 @@ public:
     explicit PareteConArmatura(const std::string& armature) {
         Parete = cartella.Scrivi("P5.SET", Contenuto(PercorsoFixture("COPERTURA.SET")));
         Armature = cartella.Scrivi("P5.ARS", armature);
-        std::tm ora{};
-        ora.tm_year = 2026 - 1900;
-        ora.tm_mon = 11;
-        ora.tm_mday = 8;
-        ora.tm_hour = 22;
-        ora.tm_min = 45;
-        ora.tm_sec = 10;
-        ora.tm_isdst = -1;
-        const auto istante = std::chrono::system_clock::from_time_t(std::mktime(&ora));
-        std::filesystem::last_write_time(Parete, std::chrono::file_clock::from_sys(istante));
+        DataDelleFixture(Parete);
     }
 
     void Apri() { (void)LeggiParete(sessione, Parete, finestra); }
@@ -147,6 +135,7 @@ struct CasoNonCaricato {
     std::string vecchio;  // text of the good file to replace
     std::string nuovo;
     std::string messaggio;  // part of what the user is told
+    const char* fixture = "ARMATURA_V7.ARS";  // the good file
 };
 
 // A failing row names itself in the test output.
@@ -157,7 +146,7 @@ class ArmaturaNonCaricata : public testing::TestWithParam<CasoNonCaricato> {};
 TEST_P(ArmaturaNonCaricata, DettaAllAperturaERicordataPerIlSalvataggio) {
     const CasoNonCaricato& caso = GetParam();
     PareteConArmatura t(
-        Sostituisci(Contenuto(PercorsoFixture("ARMATURA_V7.ARS")), caso.vecchio, caso.nuovo));
+        Sostituisci(Contenuto(PercorsoFixture(caso.fixture)), caso.vecchio, caso.nuovo));
     t.Apri();
     const Parete& p = t.sessione.parete;
     EXPECT_TRUE(HaMessaggio(t.finestra, caso.messaggio)) << testing::PrintToString(t.finestra.Eventi);
@@ -207,7 +196,26 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNonCaricato{.nome = "FormatoPiuVecchio",
                         .vecchio = "VERSIONE  7\r\n08/12/2026 22:45:10\r\n",
                         .nuovo = "",
-                        .messaggio = "(formato senza versione)"}),
+                        .messaggio = "(formato senza versione)"},
+        // Opening these once split one distributed bar into billions of pieces
+        // (8 s at 1e9, without end at 1e12), or ended the program in the zone
+        // clipping (a zone of the oldest format centred at 1e20).
+        CasoNonCaricato{.nome = "VerticeDelPerimetroEsternoA1e9",
+                        .vecchio = "\r\n 4 \r\n0.0           0.0\r\n0.0           300.0\r\n",
+                        .nuovo = "\r\n 4 \r\n0.0           0.0\r\n1000000000.0  300.0\r\n",
+                        .messaggio = "Riga 94: vertice del perimetro esterno, x: 1e+09 non è "
+                                     "ammesso (da -100000 a 100000 cm)."},
+        CasoNonCaricato{.nome = "VerticeDelPerimetroEsternoA1e12",
+                        .vecchio = "\r\n 4 \r\n0.0           0.0\r\n0.0           300.0\r\n",
+                        .nuovo = "\r\n 4 \r\n0.0           0.0\r\n1e12          300.0\r\n",
+                        .messaggio = "Riga 94: vertice del perimetro esterno, x: 1e+12 non è "
+                                     "ammesso (da -100000 a 100000 cm)."},
+        CasoNonCaricato{.nome = "ZonaDelFormatoSenzaVersioneCentrataA1e20",
+                        .vecchio = "900.0         150.0",
+                        .nuovo = "1e20          150.0",
+                        .messaggio = "Riga 23: centro della zona, x: 1e+20 non è ammesso (da "
+                                     "-100000 a 100000 cm).",
+                        .fixture = "ARMATURA_SENZA_VERSIONE.ARS"}),
     [](const testing::TestParamInfo<CasoNonCaricato>& info) { return info.param.nome; });
 
 // A version between two has the layout of the next one: 6.5 is above 6, so

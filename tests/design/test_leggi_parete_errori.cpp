@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -48,6 +50,13 @@ std::vector<Caso> Casi() {
         {"troncato dopo la riga 3", base.substr(0, base.find("5 Vertici")), 1,
          ErroreFile + "Il file termina prima del previsto (dopo la riga 3)."},
         {"vuoto", " ", 1, ErroreFile + "Il file termina prima del previsto (dopo la riga 1)."},
+        {"UTF-8 con un carattere che il file non conserva",
+         "\xEF\xBB\xBF" + Sostituisci(base, "CALDENO", "CALDENO \xE2\x86\x92"), 1,
+         ErroreFile + "Riga 2: il carattere \"\xE2\x86\x92\" non si può conservare nei file del "
+                      "programma (codifica Windows-1252)."},
+        {"UTF-16", std::string("\xFF\xFEv\0" "e\0r\0", 8), 1,
+         ErroreFile + "Il file è salvato in Unicode (UTF-16), che il programma non legge: va "
+                      "salvato come testo ANSI (Windows-1252) o UTF-8."},
         {"testo al posto di un numero", Sostituisci(base, "12 1300 250", "12 1300 abc"), 1,
          ErroreFile + "Riga 26: \"abc\" non è un numero valido."},
         {"conteggio oltre 16 bit", Sostituisci(base, "3 Nodi", "40000 Nodi"), 1,
@@ -62,9 +71,30 @@ std::vector<Caso> Casi() {
          Sostituisci(base, "1500 500 Vertice\r\n1000 500 Vertice\r\n", "1750 200 Vertice\r\n1800 200 Vertice\r\n"),
          1, ErroreFile + "Il contorno della parete ha meno di 3 vertici non allineati."},
         {"passo negativo", Sostituisci(base, "90 25 12 14", "90 -25 12 14"), 1,
-         ErroreFile + "Riga 21: passo delle barre fuori dall'intervallo ammesso."},
-        {"diametro negativo", Sostituisci(base, "0 0 10 0 Direzione 2", "0 0 -10 0 Direzione 2"), 1,
-         ErroreFile + "Riga 22: diametro delle barre fuori dall'intervallo ammesso."},
+         ErroreFile + "Riga 21: passo delle barre: -25 non è ammesso (da 0 a 100000 cm)."},
+        {"passo oltre la lunghezza massima",
+         Sostituisci(base, "90 25 12 14", "90 100000.1 12 14"), 1,
+         ErroreFile + "Riga 21: passo delle barre: 100000.1 non è ammesso (da 0 a 100000 cm)."},
+        // The analysis program's coordinates: the origin is sought below 1e8.
+        {"vertice del contorno a 1e9",
+         Sostituisci(base, "1000.04 200 Vertice", "1e9 200 Vertice"), 1,
+         ErroreFile + "Riga 5: vertice del contorno, x: 1e+09 non è ammesso "
+                      "(da -100000000 a 100000000 cm)."},
+        // Origin (1000, 200): the outline may reach x = 101000.
+        {"contorno oltre l'intervallo dall'origine",
+         Sostituisci(base, "1500 500 Vertice", "101000.1 500 Vertice"), 1,
+         ErroreFile + "Riga 8: vertice del contorno, x: 101000.1 non è ammesso "
+                      "(da -99000 a 101000 cm)."},
+        {"apertura lontana", Sostituisci(base, "1100 300 Vertice", "1100 300000 Vertice"), 1,
+         ErroreFile + "Riga 11: vertice dell'apertura, y: 300000 non è ammesso "
+                      "(da -99800 a 100200 cm)."},
+        {"nodo lontano", Sostituisci(base, "12 1300 250", "12 -99001 250"), 1,
+         ErroreFile + "Riga 26: nodo, x: -99001 non è ammesso (da -99000 a 101000 cm)."},
+        {"spessore oltre la lunghezza massima",
+         Sostituisci(base, "25 3 Spessore", "250000 3 Spessore"), 1,
+         ErroreFile + "Riga 20: spessore della parete: 250000 non è ammesso (da 0 a 100000 cm)."},
+        {"copriferro negativo", Sostituisci(base, "25 3 Spessore", "25 -3 Spessore"), 1,
+         ErroreFile + "Riga 20: copriferro: -3 non è ammesso (da 0 a 100000 cm)."},
     };
 }
 
@@ -113,4 +143,23 @@ TEST(LeggiParete, ASuccessfulReadAfterARefusalReportsSuccess) {
     EXPECT_TRUE(LeggiParete(s, PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"), finestra).Riuscito());
     EXPECT_EQ(s.stato.ErroreOperazione, 0);
     EXPECT_EQ(s.parete.NumeroParete, 7);
+}
+
+// The edges of the range: an outline reaching 100000 cm from the origin and a
+// node as far on the other side open as read.
+TEST(LeggiParete, ValuesAtTheEdgeOfTheRangeOpen) {
+    CartellaTemporanea cartella;
+    std::string testo = Contenuto(PercorsoFixture("RETTANGOLO_ANTIORARIO.SET"));
+    testo = Sostituisci(testo, "1500 500 Vertice", "101000 500 Vertice");
+    testo = Sostituisci(testo, "12 1300 250", "12 -99000 250");
+    Sessione s;
+    FinestraRegistrata finestra;
+    const Esito esito = LeggiParete(s, cartella.Scrivi("BORDO.SET", testo), finestra);
+    ASSERT_TRUE(esito.Riuscito()) << esito.Motivo;
+    const Parete& p = s.parete;
+    EXPECT_EQ(p.OrigineX, 1000.0f);
+    float xMassima = 0.0f;
+    for (int i = 0; i < p.NumPuntiContorno; ++i) xMassima = std::max(xMassima, p.Contorno[i].X);
+    EXPECT_EQ(xMassima, 100000.0f);
+    EXPECT_EQ(p.Nodi[1].X, -100000.0f);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -180,5 +181,42 @@ TEST(PianificaPezzi, PezziSovrappostiCopronoLaCampata) {
     for (std::size_t i = 0; i < pezzi.size(); ++i) {
         EXPECT_EQ(pezzi[i].GambaIniziale, i == 0) << "piece " << i;
         EXPECT_EQ(pezzi[i].GambaFinale, i + 1 == pezzi.size()) << "piece " << i;
+    }
+}
+
+// Whatever the bar and the maximum length, a split makes at most
+// MassimoPezziFerro pieces; a bar that would need more stays whole.
+TEST(PianificaPezzi, PezziLimitatiPerOgniCampata) {
+    struct CasoLimite {
+        const char* nome;
+        CampataFerro campata;
+        bool divisa;
+    };
+    const float infinito = std::numeric_limits<float>::infinity();
+    const CasoLimite casi[] = {
+        // Opening a perimeter vertex at 1e9 once split a bar like this into a
+        // hundred million pieces; at 1e12 the rest stopped shrinking and the
+        // pieces grew without end.
+        {.nome = "7e10 cm bar", .campata = Orizzontale(7e10f, 104), .divisa = false},
+        {.nome = "7e13 cm bar", .campata = Orizzontale(7e13f, 104), .divisa = false},
+        {.nome = "infinite bar", .campata = Orizzontale(infinito, 104), .divisa = false},
+        // The longest bar of the coordinate range, 2e5 x sqrt(2) cm.
+        {.nome = "longest bar of the range", .campata = Orizzontale(282843, 104),
+         .divisa = true},
+        // 0.01 cm gained per piece: 28 million pieces.
+        {.nome = "longest bar of the range, maximum just above the lap",
+         .campata = Orizzontale(282843, 599.99f), .divisa = false},
+        // 600 + 9997 x 500: 9997 full pieces and a last one.
+        {.nome = "as many pieces as allowed", .campata = Orizzontale(4999100, 100),
+         .divisa = true},
+        {.nome = "two pieces more than allowed", .campata = Orizzontale(5000100, 100),
+         .divisa = false},
+    };
+    for (const CasoLimite& c : casi) {
+        const std::vector<PezzoFerro> pezzi = PianificaPezzi(c.campata);
+        ASSERT_FALSE(pezzi.empty()) << c.nome;
+        EXPECT_LE(pezzi.size(), static_cast<std::size_t>(MassimoPezziFerro)) << c.nome;
+        EXPECT_EQ(pezzi.front().Tipo != Unico, c.divisa) << c.nome;
+        EXPECT_EQ(pezzi.back().Fine, c.campata.Fine) << c.nome;
     }
 }

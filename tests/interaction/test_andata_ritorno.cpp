@@ -81,7 +81,7 @@ void StratiDiffusi(Progetto& p, Caso& c) {
     for (int id = 1; id <= 8; ++id) {
         const bool diametro = id % 2 == 1;
         std::string testo = diametro ? c.Uno({"2", "32767", "32767.4", "12,5", std::to_string(c.Intero(6, 40))})
-                                     : c.Uno({"2", "2.004", "2.005", "999999", c.Numero(2, 60)});
+                                     : c.Uno({"2", "2.004", "2.005", "100000", c.Numero(2, 60)});
         (void)ValidaModificaDiffusa(p.S(), p.finestra, id, testo, "", {});
     }
 }
@@ -310,7 +310,7 @@ TEST(AndataRitorno, LeImpostazioniSalvateSiRileggonoUguali) {
             for (const VoceImpostazione& voce : categoria.Voci) {
                 if (voce.Tipo != TipoVoceImpostazione::Testo) continue;
                 std::string testo = c.Uno({"0", "-1", "0.0004", "0.00004", "12.3456", "32767", "32768",
-                                           "1e9", c.Numero(0, 100)});
+                                           "100000", c.Numero(0, 100)});
                 (void)ValidaImpostazione(s, voce.Id, testo, voce.Valore);
             }
         }

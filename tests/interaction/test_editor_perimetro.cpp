@@ -3,6 +3,7 @@
 
 #include "design/Modifica.h"
 #include "drawing/Evidenzia.h"
+#include "model/CampoNumerico.h"
 #include "model/Sessione.h"
 #include "FinestraRegistrata.h"
 #include "Fixture.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <ostream>
@@ -127,6 +129,44 @@ TEST_F(EditorPerimetroTest, ABoxWithoutANumberIsRefused) {
     st.Text1 = {"0", "-,5"};  // zero is a number
     EXPECT_TRUE(AssegnaCoordinate(st, finestra));
     EXPECT_EQ(PuntoVertice(st, 2), (Punto{0, -0.5f}));
+}
+
+// A coordinate is kept as the reinforcement file keeps the perimeter (one
+// decimal) and within the range; past it the editor says why and shows the
+// vertex again. 1e9 took 8 s to apply, 1e12 never ended.
+TEST_F(EditorPerimetroTest, ACoordinateIsKeptAsTheFileKeepsItAndWithinTheRange) {
+    struct Caso {
+        const char* nome;
+        const char* x;
+        const char* y;
+        std::optional<Punto> spostato;  // nothing: refused
+    };
+    const Caso casi[] = {
+        {.nome = "x 1e9", .x = "1e9", .y = "5", .spostato = std::nullopt},
+        {.nome = "x 1e12", .x = "1e12", .y = "5", .spostato = std::nullopt},
+        {.nome = "y past the range", .x = "5", .y = "-100000.1", .spostato = std::nullopt},
+        {.nome = "both at the range", .x = "100000", .y = "-100000", .spostato = Punto{100000, -100000}},
+        {.nome = "two decimals kept as one", .x = "12.34", .y = "-0.06", .spostato = Punto{12.3f, -0.1f}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        FinestraRegistrata f;
+        CaricaEditorPerimetro(s, 0);
+        StatoInterfaccia& st = s.stato;
+        SelezionaVertice(st, 2);
+        const std::vector<int> ordine = st.OrdineVertici;
+        const std::array<std::string, 2> vertice = st.Text1;
+        st.Text1 = {c.x, c.y};
+        EXPECT_EQ(AssegnaCoordinate(st, f), c.spostato.has_value());
+        if (c.spostato) {
+            EXPECT_EQ(PuntoVertice(st, 2), *c.spostato);
+            EXPECT_TRUE(f.Eventi.empty());
+            continue;
+        }
+        EXPECT_EQ(st.OrdineVertici, ordine);
+        EXPECT_EQ(st.Text1, vertice);
+        EXPECT_EQ(f.Messaggi(), std::vector<std::string>{MessaggioFuoriCampo()});
+    }
 }
 
 TEST_F(EditorPerimetroTest, ClicksPickTheLowerVertexOrProposeAPoint) {

@@ -2,6 +2,7 @@
 
 #include "interaction/TestoFormZona.h"
 #include "model/Angoli.h"
+#include "model/CampoNumerico.h"
 #include "model/FileArmature.h"
 #include "model/Sessione.h"
 #include "FinestraRegistrata.h"
@@ -105,6 +106,14 @@ TEST_F(FormCordoloDati, LimitsOfTheGrid) {
         {.nome = "bars 1.9", .id = VoceCordolo::DiamCorrenti, .testo = "1.9", .accettato = false},
         {.nome = "width 9.9", .id = VoceCordolo::Larghezza, .testo = "9,9", .accettato = false},
         {.nome = "width 10", .id = VoceCordolo::Larghezza, .testo = "10", .accettato = true},
+        // The cover comes back from the band to the hundredth only while the
+        // band stays within a few thousand cm of its side.
+        {.nome = "cover 100", .id = VoceCordolo::Copriferro, .testo = "100", .accettato = true},
+        {.nome = "cover 100.01", .id = VoceCordolo::Copriferro, .testo = "100.01", .accettato = false},
+        {.nome = "cover 1e39", .id = VoceCordolo::Copriferro, .testo = "1e39", .accettato = false},
+        {.nome = "width 1000", .id = VoceCordolo::Larghezza, .testo = "1000", .accettato = true},
+        {.nome = "width 1000.05", .id = VoceCordolo::Larghezza, .testo = "1000.05", .accettato = false},
+        {.nome = "width 1e30", .id = VoceCordolo::Larghezza, .testo = "1e30", .accettato = false},
         {.nome = "legs go through the list", .id = VoceCordolo::NumBracci, .testo = "4", .accettato = false},
     };
     for (const Caso& c : casi) {
@@ -169,6 +178,24 @@ TEST_F(FormCordoloDati, ASideThatIsGoneStoresNothing) {
                   std::string::npos)
             << c.nome;
     }
+}
+
+// A ring beam along a side 1 cm inside the coordinate range: its band
+// reaches 5 cm past the side, which the file could not keep.
+TEST_F(FormCordoloDati, ABandPastTheRangeIsRefusedWithAMessage) {
+    Parete& p = s.parete;
+    p.PerimetroEsterno = {{99000, 0}, {99000, 200}, {99999, 200}, {99999, 0}, {99000, 0}};
+    p.Posizioni.clear();
+    p.UltPosizione = -1;
+    s.stato.IndiceCorrente = 0;
+    s.stato.PosCorrente.LatoPerimetro = 2;  // (99999, 200) to (99999, 0)
+    ApriFormCordolo(s.stato, p);
+    const Parete prima = p;
+    const int passi = PassiAnnulla(s);
+    EXPECT_FALSE(OkFormCordolo(s, finestra));
+    EXPECT_EQ(PassiAnnulla(s), passi);
+    EXPECT_TRUE(s.parete == prima);
+    EXPECT_EQ(finestra.Messaggi(), std::vector<std::string>{MessaggioFuoriCampo()});
 }
 
 TEST_F(FormCordoloDati, ASideOfAnOpeningGivesItsBandInsideTheWall) {

@@ -6,6 +6,7 @@
 #include "design/Modifica.h"
 #include "drawing/Vista.h"
 #include "interaction/TestoFormZona.h"
+#include "model/CampoNumerico.h"
 #include "model/Direzioni.h"
 #include "model/FileArmature.h"
 #include "model/Geometria.h"
@@ -97,6 +98,13 @@ TEST_F(FormZonaDati, ValidationAcceptsOrPutsBackTheCurrentText) {
         {.nome = "width below the spacing", .id = VoceZona::LarghezzaTratto, .testo = "19.9", .accettato = false},
         {.nome = "width equal to the spacing", .id = VoceZona::LarghezzaTratto, .testo = "20", .accettato = true},
         {.nome = "centre as text", .id = VoceZona::XCentro, .testo = "abc", .accettato = true},
+        {.nome = "centre at the range", .id = VoceZona::XCentro, .testo = "-100000", .accettato = true},
+        {.nome = "X centre 1e20", .id = VoceZona::XCentro, .testo = "1e20", .accettato = false},
+        {.nome = "Y centre -1e30", .id = VoceZona::YCentro, .testo = "-1e30", .accettato = false},
+        {.nome = "length at the range", .id = VoceZona::LungFerri, .testo = "100000", .accettato = true},
+        {.nome = "length 1e20", .id = VoceZona::LungFerri, .testo = "1e20", .accettato = false},
+        {.nome = "width 1e30", .id = VoceZona::LarghezzaTratto, .testo = "1e30", .accettato = false},
+        {.nome = "spacing kept to 3 decimals below 4", .id = VoceZona::Passo, .testo = "3.9996", .accettato = false},
     };
     for (const Caso& c : casi) {
         DatiFormZona d = dati;
@@ -159,6 +167,18 @@ TEST_F(FormZonaDati, OkRebuildsTheZoneAboutTheCentreAndAcceptsIt) {
     EXPECT_NEAR(p.XMax - p.XMin, dati.LarghezzaTratto, 1);
     EXPECT_NEAR(p.YMax - p.YMin + 2 * dati.Ancoraggio, dati.LungFerri, 1);
     EXPECT_TRUE(finestra.Eventi.empty());
+}
+
+// A centre within the range whose zone reaches past it: the file could not
+// keep the corners, so "Ok" refuses it and leaves the zone as it was.
+TEST_F(FormZonaDati, OkRefusesAZoneWhoseCornersLeaveTheRange) {
+    const PosizioneArm prima = s.stato.PosCorrente;
+    dati.XCentro = 99990;
+    OkFormZona(dati, s, finestra);
+    EXPECT_EQ(s.stato.PosAccettata, 0);
+    EXPECT_EQ(s.stato.Modo, ModoInput::Inattivo);
+    EXPECT_EQ(s.stato.PosCorrente, prima);
+    EXPECT_EQ(finestra.Messaggi(), std::vector<std::string>{MessaggioFuoriCampo()});
 }
 
 TEST_F(FormZonaDati, OkWithOneBarWarnsAndDoesNotAccept) {

@@ -70,7 +70,9 @@ TEST(ValidaImpostazione, LimitsRoundingAndTheSixteenBitFields) {
         {.nome = "Passo X 501", .id = 90, .testo = "501", .accettato = false, .valore = 0},
         {.nome = "Passo Y 500,4", .id = 91, .testo = "500,4", .accettato = false, .valore = 0},
         {.nome = "longest bar 299", .id = 20, .testo = "299", .accettato = false, .valore = 0},
-        {.nome = "longest bar 1200,5", .id = 20, .testo = "1200,5", .accettato = true, .valore = 1200.5f},
+        // The settings file keeps the longest bar whole, halves away from zero.
+        {.nome = "longest bar 1200,5", .id = 20, .testo = "1200,5", .accettato = true, .valore = 1201},
+        {.nome = "longest bar past the length range", .id = 20, .testo = "7e10", .accettato = false, .valore = 0},
         {.nome = "diameter 40000", .id = 13, .testo = "40000", .accettato = false, .valore = 0},
         {.nome = "diameter 12,5 halves to even", .id = 13, .testo = "12,5", .accettato = true, .valore = 12},
         {.nome = "stirrups 13,5 halves to even", .id = 7, .testo = "13,5", .accettato = true, .valore = 14},

@@ -176,6 +176,13 @@ TEST(FormSolai, RefusedValuesArePutBack) {
         {.nome = "negativo", .id = 2, .testo = "-0.5", .accettato = false, .dopo = " 0"},
         {.nome = "lettere", .id = 2, .testo = "abc", .accettato = false, .dopo = " 0"},
         {.nome = "virgola", .id = 3, .testo = "7,5", .accettato = true, .dopo = "7,5"},
+        // The file keeps 3 decimals; the band's faces stay within the
+        // coordinate range (the level is 300 now).
+        {.nome = "tre decimali", .id = 11, .testo = "10.2525", .accettato = true, .dopo = "10.2525"},
+        {.nome = "faccia superiore al limite", .id = 2, .testo = "99700", .accettato = true, .dopo = "99700"},
+        {.nome = "faccia superiore oltre", .id = 2, .testo = "99701", .accettato = false, .dopo = " 99700"},
+        {.nome = "spessore 1e20", .id = 3, .testo = "1e20", .accettato = false, .dopo = " 7.5"},
+        {.nome = "rientro oltre le lunghezze", .id = 12, .testo = "100000.01", .accettato = false, .dopo = " 0"},
     };
     for (const Caso& c : casi) {
         std::string testo = c.testo;
@@ -184,6 +191,7 @@ TEST(FormSolai, RefusedValuesArePutBack) {
     }
     EXPECT_EQ(b.sessione.stato.SolaioCorrente.Coordinata, 300.0f);
     EXPECT_EQ(b.sessione.stato.SolaioCorrente.Spessore2, 7.5f);
+    EXPECT_EQ(b.sessione.stato.SolaioCorrente.Rientro1, 10.253f);
     CambioVoceSolaio(b.sessione, VoceSolaio::LatoPiu, true);
     EXPECT_EQ(b.sessione.stato.SolaioCorrente.LatoPiu, 1);
     CambioVoceSolaio(b.sessione, VoceSolaio::LatoPiu, false);
@@ -221,6 +229,28 @@ TEST(FormSolai, ABandOutsideTheWallIsRefusedAndKeepsTheSnapshot) {
               std::vector<std::string>{"Dimensioni non corrette.\nModifica annullata!"});
     EXPECT_EQ(b.sessione.parete.Progetto(), prima);
     EXPECT_EQ(b.PassiAnnulla(), 1);
+}
+
+// The perimeters take the band's faces as the file keeps the perimeter (one
+// decimal), so the wall reopened has the outline that was checked; the
+// vertices the band does not move stay as they were.
+TEST(FormSolai, TheVerticesARoofSlabMovesAreKeptAsTheFileKeepsThem) {
+    Parete parete = ParetePiena();
+    parete.PerimetroEsterno[0].X = 0.04f;  // as read from a wall file, untouched by the band
+    BancoModi b(parete);
+    StatoInterfaccia& stato = b.sessione.stato;
+    stato.Modo = ModoInput::NuovoSolaioInCorso;
+    stato.SolaioCorrente = SolaioParete{.Coordinata = 300, .Spessore1 = 12.346f, .Spessore2 = 7.001f};
+    stato.IndiceCorrente = 0;
+    ASSERT_TRUE(ConfermaFormSolai(b.sessione, b.finestra));
+    const Parete& p = b.sessione.parete;
+    std::vector<float> esterno, interno;
+    for (int i = 0; i < p.NumPuntiEst; ++i) esterno.push_back(p.PerimetroEsterno[i].Y);
+    for (int i = 0; i < p.NumPuntiInt; ++i) interno.push_back(p.PerimetroInterno[i].Y);
+    // Outer perimeter to the far face 312.346, inner to the near face 292.999.
+    EXPECT_EQ(esterno, (std::vector<float>{0, 312.3f, 312.3f, 0}));
+    EXPECT_EQ(interno, (std::vector<float>{0, 293.0f, 293.0f, 0}));
+    EXPECT_EQ(p.PerimetroEsterno[0].X, 0.04f);
 }
 
 TEST(FormSolai, MovingARoofSlabOffItsEdgeTakesTheOldAdjustmentBack) {

@@ -79,8 +79,14 @@ const Caso Casi[] = {
      .accettata = true, .avvisi = 0, .diametro = 12, .passo = 20.0f},
     {.nome = "PassoComeDigitato", .id = 4, .digitato = "15", .testoDopo = "15", .accettata = true,
      .avvisi = 1, .diametro = 12, .passo = 15.0f},
-    {.nome = "PassoGrandeSenzaLimite", .id = 2, .digitato = "40000", .testoDopo = "40000",
+    {.nome = "PassoGrande", .id = 2, .digitato = "40000", .testoDopo = "40000",
      .accettata = true, .avvisi = 1, .diametro = 12, .passo = 40000.0f},
+    // The reinforcement file keeps 2 decimals of a spacing: 2.005 was kept
+    // unrounded and reopened as 2.01, moving every node's missing area.
+    {.nome = "PassoDuePuntoZeroZeroCinqueComeLoScriveIlFile", .id = 2, .digitato = "2.005",
+     .testoDopo = "2.005", .accettata = true, .avvisi = 1, .diametro = 12, .passo = 2.01f},
+    {.nome = "PassoOltreLeLunghezzeRifiutato", .id = 4, .digitato = "100000.01", .testoDopo = "20.0",
+     .accettata = false, .avvisi = 0, .diametro = 12, .passo = 20.0f},
 };
 
 }  // namespace

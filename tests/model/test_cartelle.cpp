@@ -239,6 +239,14 @@ TEST_F(UtenteDiProva, TheLastProjectExtensionAnywhereInTheValueCounts) {
     EXPECT_EQ(CartellaUltimoProgetto(), disegni);
 }
 
+// As Notepad saves UTF-8: the mark before the first section header.
+TEST_F(UtenteDiProva, AListSavedWithTheUtf8MarkIsReadAlike) {
+    const std::string disegni = CreaCartella("Lavori/Edificio \xC3\xA8_data/disegni");
+    ScriviElencoRecenti("\xEF\xBB\xBF[Recent File List]\r\nFile1=" +
+                        Percorso("Lavori/Edificio \xC3\xA8.qdt") + "\r\n");
+    EXPECT_EQ(CartellaUltimoProgetto(), disegni);
+}
+
 TEST_F(UtenteDiProva, MissingRecentListGivesNothing) {
     EXPECT_EQ(CartellaUltimoProgetto(), "");
     ScriviElencoRecenti("[Altro]\nFile1=/x/P.qdt\n");

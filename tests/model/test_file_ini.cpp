@@ -1,4 +1,5 @@
 #include "model/FileIni.h"
+#include "model/LimitiValori.h"
 #include "model/Sessione.h"
 #include "Fixture.h"
 #include "FinestraRegistrata.h"
@@ -147,6 +148,20 @@ TEST_F(FileIni, RiletturaRestituisceOgniValoreArrotondatoAlFormato) {
     EXPECT_EQ(letta.imp.RiservaIni, 3);
     EXPECT_FLOAT_EQ(letta.imp.ScalaTestiDxf, 0.5f);
     EXPECT_FLOAT_EQ(letta.imp.ScalaDxf, 2.0f) << "the DXF dialog derives it, not the reader";
+    EXPECT_TRUE(finestra.Messaggi().empty());
+}
+
+// The lengths at the edges of their range are written and read back as they are.
+TEST_F(FileIni, LunghezzeAiBordiDellIntervalloRilette) {
+    sessione.imp.LungMaxFerri = LunghezzaMassima;
+    sessione.imp.LarghezzaCordolo = 0.0f;
+    sessione.imp.PassoStaffeCordolo = LunghezzaMassima;
+    sessione.imp.PassoMaxIntegrativa = 0.0f;
+    const Sessione letta = RiletturaSessione();
+    EXPECT_EQ(letta.imp.LungMaxFerri, LunghezzaMassima);
+    EXPECT_EQ(letta.imp.LarghezzaCordolo, 0.0f);
+    EXPECT_EQ(letta.imp.PassoStaffeCordolo, LunghezzaMassima);
+    EXPECT_EQ(letta.imp.PassoMaxIntegrativa, 0.0f);
     EXPECT_TRUE(finestra.Messaggi().empty());
 }
 
@@ -324,7 +339,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGuasto{.nome = "StatoVistaInesistente", .testo = FileDefaultCon(93, " 1 0 18 0"),
                    .motivo = "stato di visualizzazione 18"},
         CasoGuasto{.nome = "VistaInesistente", .testo = FileDefaultCon(93, " 1 0 0 6"),
-                   .motivo = "la vista 6"}),
+                   .motivo = "la vista 6"},
+        // A bar split into pieces of 0.001 cm would never end.
+        CasoGuasto{.nome = "LungMaxFerriOltreIlMassimo",
+                   .testo = FileDefaultCon(92, " 4 4 20 104 1e9"),
+                   .motivo = "Riga 92: lunghezza massima dei ferri: 1e+09 non è ammesso "
+                             "(da 0 a 100000 cm)."},
+        CasoGuasto{.nome = "LungMaxFerriNegativa",
+                   .testo = FileDefaultCon(92, " 4 4 20 104 -600"),
+                   .motivo = "Riga 92: lunghezza massima dei ferri: -600 non è ammesso"},
+        CasoGuasto{.nome = "LarghezzaDelCordoloOltreIlMassimo",
+                   .testo = FileDefaultCon(90, " 12 100000.5 14 8 10"),
+                   .motivo = "Riga 90: larghezza del cordolo: 100000.5 non è ammesso"},
+        CasoGuasto{.nome = "PassoDelleStaffeNegativo",
+                   .testo = FileDefaultCon(91, "30.000 -20.000 30.000 30.000"),
+                   .motivo = "Riga 91: passo delle staffe del cordolo: -20 non è ammesso"},
+        CasoGuasto{.nome = "PassoMassimoIntegrativaOltreIlMassimo",
+                   .testo = FileDefaultCon(91, "30.000 20.000 30.000 3e38"),
+                   .motivo = "Riga 91: passo massimo dell'armatura integrativa: 3e+38 non è "
+                             "ammesso"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(FileIni, ScritturaInCartellaMancanteLoDiceEResta) {

@@ -59,6 +59,25 @@ TEST(LettoreSequenziale, TextComesOutAsUtf8) {
     EXPECT_EQ(l.LeggiRiga(), "\xC3\x98 12 barre");
 }
 
+// The mark of an editor that saved UTF-8 is no part of the first item.
+TEST(LettoreSequenziale, AFileSavedAsUtf8WithTheMarkReadsAsOurs) {
+    LettoreSequenziale l("\xEF\xBB\xBF" "VERSIONE 1\r\n\xC3\x98 12 barre\r\n7 fine\r\n");
+    EXPECT_EQ(VersioneDaRiga(l.LeggiRiga()), 1.0);
+    EXPECT_EQ(l.LeggiRiga(), "\xC3\x98 12 barre");
+    EXPECT_EQ(l.LeggiIntero16(), 7);
+    EXPECT_FALSE(l.InErrore());
+}
+
+TEST(LettoreSequenziale, AFileThatCannotBeReadAsIntendedStartsInError) {
+    LettoreSequenziale l("\xEF\xBB\xBF" "7 fine\r\nfreccia \xE2\x86\x92\r\n");
+    EXPECT_TRUE(l.InErrore());
+    EXPECT_EQ(l.MotivoErrore(), "Riga 2: il carattere \"\xE2\x86\x92\" non si può conservare nei "
+                                "file del programma (codifica Windows-1252).");
+    EXPECT_EQ(l.LeggiIntero16(), 0);
+    EXPECT_EQ(l.LeggiRiga(), "");
+    EXPECT_TRUE(l.FineFile());
+}
+
 TEST(LettoreSequenziale, IntegerFieldsRoundHalvesToEvenAndKeepTo16Bits) {
     LettoreSequenziale l("2.5 3.5 -32768 32767 40000");
     EXPECT_EQ(l.LeggiIntero16(), 2);

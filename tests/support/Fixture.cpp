@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -25,6 +28,19 @@ std::string Sostituisci(std::string testo, const std::string& vecchio, const std
     EXPECT_NE(dove, std::string::npos) << vecchio;
     if (dove != std::string::npos) testo.replace(dove, vecchio.size(), nuovo);
     return testo;
+}
+
+void DataDelleFixture(const std::string& percorso) {
+    std::tm ora{};
+    ora.tm_year = 2026 - 1900;
+    ora.tm_mon = 11;
+    ora.tm_mday = 8;
+    ora.tm_hour = 22;
+    ora.tm_min = 45;
+    ora.tm_sec = 10;
+    ora.tm_isdst = -1;
+    const auto istante = std::chrono::system_clock::from_time_t(std::mktime(&ora));
+    std::filesystem::last_write_time(percorso, std::chrono::file_clock::from_sys(istante));
 }
 
 CartellaTemporanea::CartellaTemporanea() {

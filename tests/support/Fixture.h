@@ -14,6 +14,10 @@ std::string Contenuto(const std::string& percorso);
 // vecchio fails the test, since the case would no longer test what it says.
 std::string Sostituisci(std::string testo, const std::string& vecchio, const std::string& nuovo);
 
+// Gives the file the last-modified time, 08/12/2026 22:45:10 local time,
+// that the reinforcement fixtures carry for their wall file.
+void DataDelleFixture(const std::string& percorso);
+
 // A fresh empty folder under the system temporary folder, removed on destruction.
 class CartellaTemporanea {
 public:

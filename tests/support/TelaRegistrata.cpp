@@ -83,10 +83,14 @@ void TelaRegistrata::Testo(StratoTela strato, int x, int y, int altezza, int lar
     Tratti.push_back(t);
 }
 
-BancoDisegno::BancoDisegno() {
-    VistaTela.Scala = 2.0f;
-    VistaTela.LarghezzaTela = Tela.Larghezza();
-    VistaTela.AltezzaTela = Tela.Altezza();
-    VistaTela.FinXmax = VistaTela.LarghezzaTela / VistaTela.Scala;
-    VistaTela.FinYmax = VistaTela.AltezzaTela / VistaTela.Scala;
+Vista VistaDoppia(const TelaSchermo& tela) {
+    Vista v;
+    v.Scala = 2.0f;
+    v.LarghezzaTela = tela.Larghezza();
+    v.AltezzaTela = tela.Altezza();
+    v.FinXmax = v.LarghezzaTela / v.Scala;
+    v.FinYmax = v.AltezzaTela / v.Scala;
+    return v;
 }
+
+BancoDisegno::BancoDisegno() { VistaTela = VistaDoppia(Tela); }

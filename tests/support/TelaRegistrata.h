@@ -87,6 +87,10 @@ private:
 // 2 pixels per cm with the model origin at its bottom-left corner, a
 // recording canvas and DXF stream, and the targets over them, all layers on
 // unless a mask is given.
+// Two pixels per cm over the whole canvas, the model origin at its
+// bottom-left corner: model (x, y) is pixel (2x, height - 2y).
+Vista VistaDoppia(const TelaSchermo& tela);
+
 struct BancoDisegno {
     BancoDisegno();
 

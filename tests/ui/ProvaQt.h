@@ -4,6 +4,7 @@
 // their own, and a script that answers the window's dialogs.
 
 #include "Fixture.h"
+#include "ui/ApplicazioneKorvane.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -16,8 +17,9 @@
 #include <string>
 #include <vector>
 
-// The application, made once, with the user profile and the per-user store
-// in a temporary folder, so no test reads or writes the user's own.
+// The program's application, made once, with the user profile and the
+// per-user store in a temporary folder, so no test reads or writes the
+// user's own.
 inline QApplication& ApplicazioneDiProva() {
     static CartellaTemporanea profilo;
     static QApplication* applicazione = [] {
@@ -27,7 +29,7 @@ inline QApplication& ApplicazioneDiProva() {
         static int argc = 1;
         static char nome[] = "test";
         static char* argv[] = {nome, nullptr};
-        return new QApplication(argc, argv);
+        return new ApplicazioneKorvane(argc, argv);
     }();
     return *applicazione;
 }

@@ -4,6 +4,7 @@
 
 #include "design/CaricaProgetto.h"
 #include "drawing/Vista.h"
+#include "model/CampoNumerico.h"
 #include "model/Numeri.h"
 #include "model/Sessione.h"
 #include "ui/ComandiFinestra.h"
@@ -201,6 +202,22 @@ TEST_F(FrmPoligTest, ABoxWithLettersIsRefusedAndKeptAsTyped) {
     EXPECT_EQ(copione.Visti[0].Titolo, "Attenzione!");
     EXPECT_EQ(copione.Visti[0].Testo, "Coordinate non valide.\nOperazione annullata.");
     EXPECT_EQ(Casella(0).text().toStdString(), "abc");
+    EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, prima.PerimetroEsterno[0]));
+    EXPECT_EQ(sessione.parete, prima);
+}
+
+TEST_F(FrmPoligTest, ABoxBeyondTheRangeIsRefusedAndTheVertexShownAgain) {
+    Comando(IdFisso::PerimetroEsterno);
+    const Parete prima = sessione.parete;
+    Scrivi("1e9", "10");
+    Pulsante(2).click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(copione.Visti.size(), 1u);
+    EXPECT_EQ(copione.Visti[0].Titolo, "Attenzione!");
+    EXPECT_EQ(copione.Visti[0].Testo, MessaggioFuoriCampo());
+    EXPECT_EQ(Casella(0).text().toStdString(), FormatoDec(prima.PerimetroEsterno[0].X, 1));
+    EXPECT_EQ(Casella(1).text().toStdString(), FormatoDec(prima.PerimetroEsterno[0].Y, 1));
+    EXPECT_EQ(ColoreCasella(0), QColor(Qt::black));
     EXPECT_EQ(Lista().item(0)->text().toStdString(), Riga(0, prima.PerimetroEsterno[0]));
     EXPECT_EQ(sessione.parete, prima);
 }
