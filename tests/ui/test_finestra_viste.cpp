@@ -270,8 +270,7 @@ TEST_F(FinestraViste, LaGrigliaDopoAnnullaERipeti) {
 
 // The view of one elevation shows the sections drawn under it, one
 // horizontal section as two: the view takes them in, so the drawing no longer
-// runs off the bottom of the canvas (the elevation's own frame reaches the
-// canvas's other edges).
+// runs off the bottom of the canvas.
 TEST_F(FinestraViste, LaPiantaMostraLeSezioniSottoDiSe) {
     Avvia();
     const auto fondo = [&](const char* quando) {
