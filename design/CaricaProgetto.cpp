@@ -2,6 +2,7 @@
 
 #include "design/AreeStrati.h"
 #include "design/ConfermaUscita.h"
+#include "design/EstensioneTavola.h"
 #include "design/LeggiParete.h"
 #include "drawing/ComandiVista.h"
 #include "drawing/Vista.h"
@@ -55,12 +56,14 @@ void ApriParete(Sessione& sessione, const std::string& file, Vista& vista,
     if (parete.NumNodi > 0) AggiornaRecenti(sessione.recenti, parete.FileCorrente);
     finestra.PanelDiffusa();
     finestra.CursoreAttesa(false);
-    AdattaFinestra(vista, parete.Estensione);
     sessione.stato.StatoVista = 0;
     // A node or a typed map range of the previous wall means nothing in this one.
     sessione.stato.NodoSelezionato = -1;
     sessione.stato.ScalaImpostata = false;
     sessione.stato.VistaCorrente = parete.MagliaUnica != 0 ? 1 : 0;
+    // The fit takes in what the distributed view draws, sections included.
+    parete.Estensione = EstensionePianta(parete, sessione.stato.VistaCorrente);
+    AdattaFinestra(vista, parete.Estensione);
     finestra.AggiornaDopoModifica();
 }
 

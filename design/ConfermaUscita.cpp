@@ -18,8 +18,12 @@ Risposta Chiedi(InterfacciaFinestra& finestra, Abbandono perche) {
 
 }  // namespace
 
+bool ModificheDaSalvare(const Sessione& sessione) {
+    return sessione.parete.CaricataParete() && sessione.storia.Modificata;
+}
+
 bool ConfermaAbbandono(Sessione& sessione, InterfacciaFinestra& finestra, Abbandono perche) {
-    if (!sessione.parete.CaricataParete() || !sessione.storia.Modificata) return true;
+    if (!ModificheDaSalvare(sessione)) return true;
     switch (Chiedi(finestra, perche)) {
         case Risposta::No: return true;
         case Risposta::Annulla: return false;

@@ -10,6 +10,11 @@ enum class Abbandono {
                // alla parete aperta?" (Sì, No, Annulla)
 };
 
+// True when the open wall's design differs from what its files hold, as
+// the undo history knows it: changed since the last open or save, and not
+// brought back to that state by undo or redo.
+[[nodiscard]] bool ModificheDaSalvare(const Sessione& sessione);
+
 // Before the open wall is left with unsaved changes, asks whether to save
 // them; "Sì" saves (Save As for a wall that no file names). True when the wall
 // may be left: nothing to save, "No", or a save that succeeded. "Annulla", or

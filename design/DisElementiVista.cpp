@@ -8,6 +8,7 @@
 #include "drawing/DisSolaiPareti.h"
 #include "drawing/LegendaTavola.h"
 #include "drawing/QuoteDisegno.h"
+#include "drawing/TavolaSezioni.h"
 #include "model/Parete.h"
 
 void DisElementiVista(const Parete& parete, float offX, float offY, int vista,
@@ -36,4 +37,13 @@ void DisElevazione(const Parete& parete, float offX, float offY, int vista,
             return;
     }
     DisElementiVista(parete, offX, offY, vista, b);
+}
+
+void DisPiantaConSezioni(const Parete& parete, int vista, const BersagliPassata& b) {
+    if (vista < 0 || vista > 3) return;
+    DisElevazione(parete, 0.0f, 0.0f, vista, b);
+    if (parete.UltSezione >= 0) {
+        const OrigineTavola origine = OrigineSottoVista(parete);
+        DisTavolaSezioni(parete, origine.X, origine.Y, b.Disegno);
+    }
 }

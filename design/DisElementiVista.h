@@ -17,3 +17,8 @@ void DisElementiVista(const Parete& parete, float offX, float offY, int vista,
 // Any other view id draws nothing.
 void DisElevazione(const Parete& parete, float offX, float offY, int vista,
                    const BersagliPassata& b);
+
+// What the screen shows of view id vista (0-3): its elevation, and under it
+// the sheet of sections when the wall has section lines. The fit of the view
+// measures this same drawing.
+void DisPiantaConSezioni(const Parete& parete, int vista, const BersagliPassata& b);

@@ -1,9 +1,9 @@
 #include "design/EstensioneTavola.h"
 
+#include "design/DisElementiVista.h"
 #include "design/DisTavola.h"
 #include "drawing/BersaglioSchermo.h"
 #include "drawing/Primitive.h"
-#include "drawing/TavolaSezioni.h"
 #include "drawing/TelaSchermo.h"
 #include "drawing/Vista.h"
 #include "model/Impostazioni.h"
@@ -102,14 +102,12 @@ Rettangolo EstensioneTavola(const Parete& parete) {
     return Misura([&](const BersagliPassata& b) { DisTavola(parete, b); }).value_or(parete.EstTavola);
 }
 
-Rettangolo EstensionePianta(const Parete& parete) {
+Rettangolo EstensionePianta(const Parete& parete, int vista) {
     const Rettangolo& pianta = parete.EstPianta;
-    if (!parete.CaricataParete() || parete.UltSezione < 0) return pianta;
-    const std::optional<Rettangolo> sezioni = Misura([&](const BersagliPassata& b) {
-        const OrigineTavola origine = OrigineSottoVista(parete);
-        DisTavolaSezioni(parete, origine.X, origine.Y, b.Disegno);
-    });
-    if (!sezioni) return pianta;
-    return {std::min(pianta.Xmin, sezioni->Xmin), std::min(pianta.Ymin, sezioni->Ymin),
-            std::max(pianta.Xmax, sezioni->Xmax), std::max(pianta.Ymax, sezioni->Ymax)};
+    if (!parete.CaricataParete() || vista < 0 || vista > 3) return pianta;
+    const std::optional<Rettangolo> disegno =
+        Misura([&](const BersagliPassata& b) { DisPiantaConSezioni(parete, vista, b); });
+    if (!disegno) return pianta;
+    return {std::min(pianta.Xmin, disegno->Xmin), std::min(pianta.Ymin, disegno->Ymin),
+            std::max(pianta.Xmax, disegno->Xmax), std::max(pianta.Ymax, disegno->Ymax)};
 }

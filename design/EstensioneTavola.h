@@ -11,6 +11,10 @@ struct Parete;
 // EstTavola it holds.
 [[nodiscard]] Rettangolo EstensioneTavola(const Parete& parete);
 
-// The extents of a single elevation: EstPianta, taking in the sheet of
-// sections drawn under it when section lines exist (measured likewise).
-[[nodiscard]] Rettangolo EstensionePianta(const Parete& parete);
+// The extents of the elevation of view id vista (0-3): the box of what it
+// draws (its bars, the position labels, the dimensions, the title and the
+// legend or the position table at the top of its frame) and of the sheet of
+// sections drawn under it when section lines exist, measured likewise, never
+// smaller than the frame EstPianta. Any other view id (a colour map, which
+// draws within the frame) and a wall not loaded give EstPianta.
+[[nodiscard]] Rettangolo EstensionePianta(const Parete& parete, int vista);

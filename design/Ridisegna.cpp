@@ -1,7 +1,5 @@
 #include "design/Ridisegna.h"
 
-#include "drawing/TavolaSezioni.h"
-
 #include "design/DisElementiVista.h"
 #include "design/DisPosizioniMappa.h"
 #include "design/DisTavola.h"
@@ -16,7 +14,6 @@
 #include "drawing/LegendaVideo.h"
 #include "drawing/ManiglieZona.h"
 #include "drawing/PoligonoEditor.h"
-#include "drawing/TavolaSezioni.h"
 #include "model/Finestra.h"
 #include "model/Protezione.h"
 #include "model/Sessione.h"
@@ -33,20 +30,11 @@ bool MappaConScala(const StatoInterfaccia& stato) {
     return stato.VistaCorrente == VistaMappa && (stato.TipoMappa < 5 || stato.TipoMappa > 9);
 }
 
-// The sheet of sections at its origin, when the wall has section lines.
-void DisSezioni(const Parete& parete, OrigineTavola origine, const Bersaglio& b) {
-    if (parete.UltSezione >= 0) DisTavolaSezioni(parete, origine.X, origine.Y, b);
-}
-
 // The view of VistaCorrente: one elevation with its sections below, or the
 // sheet panel by panel with the sections at its right.
 void DisVista(const Parete& parete, int vista, const BersagliPassata& b) {
-    if (vista == VistaTavola) {
-        DisTavola(parete, b);
-    } else {
-        DisElevazione(parete, 0.0f, 0.0f, vista, b);
-        if (vista >= 0 && vista <= 3) DisSezioni(parete, OrigineSottoVista(parete), b.Disegno);
-    }
+    if (vista == VistaTavola) DisTavola(parete, b);
+    else DisPiantaConSezioni(parete, vista, b);
 }
 
 void DisMappa(Sessione& s, const DestinazioneSchermo& d, const BersagliPassata& b,

@@ -20,7 +20,11 @@ enum ModoVistaComando : int {
     MappaEccedenza = 5,
 };
 
+constexpr int VistaTavola = 5;
 constexpr int VistaMappa = 9999;
+
+// Display states 2 to 13 draw a colour map, whatever the view id.
+bool StatoConMappa(int statoVista) { return statoVista >= 2 && statoVista <= 13; }
 constexpr int TipoMancante = 5;
 constexpr int TipoEccedenza = 10;
 
@@ -52,24 +56,18 @@ void ImpostaScala(StatoInterfaccia& stato, const Parete& parete, int tipo) {
 }  // namespace
 
 void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete) {
-    switch (stato.ModoVista) {
-        case Tavola:
-            parete.EstTavola = EstensioneTavola(parete);
-            parete.Estensione = parete.EstTavola;
-            break;
-        case Diffusa:
-        case Integrativa:
-            // The elevation with its sections under it.
-            parete.Estensione = EstensionePianta(parete);
-            break;
-        default:
-            parete.Estensione = parete.EstPianta;
-            break;
+    if (StatoConMappa(stato.StatoVista)) {
+        // The map keeps within the elevation's frame.
+        parete.Estensione = EstensionePianta(parete, VistaMappa);
+    } else if (stato.VistaCorrente == VistaTavola) {
+        parete.EstTavola = EstensioneTavola(parete);
+        parete.Estensione = parete.EstTavola;
+    } else {
+        parete.Estensione = EstensionePianta(parete, stato.VistaCorrente);
     }
 }
 
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
-    AggiornaEstensioneVista(stato, parete);
     const int lato = stato.LatoCorrente == 0 ? 0 : 1;
     const int direzione = stato.DirezioneCorrente == 0 ? 0 : 1;
     const int strato = StratoDi(lato, direzione);
@@ -104,6 +102,8 @@ void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete) {
         default:
             break;
     }
+    // The extents of what the new state shows.
+    AggiornaEstensioneVista(stato, parete);
 }
 
 bool MappaConScala(const StatoInterfaccia& stato) {

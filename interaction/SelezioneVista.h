@@ -15,10 +15,11 @@ struct StatoInterfaccia;
 // concern are kept. Fitting the view and redrawing are the caller's.
 void DerivaStatoVista(StatoInterfaccia& stato, Parete& parete);
 
-// The extents of the current view into Estensione, measured from what it
-// draws: the sheet's in the sheet preview (ModoVista 2); the elevation's with
-// the sections under it in the views of one elevation (0, 1); the
-// elevation's alone in the maps. "Vista totale" fits them.
+// The extents of what the display state shows into Estensione, measured
+// from what it draws: the sheet's in the sheet preview (view id 5); the
+// elevation's with its title, dimensions, legend or table and the sections
+// under it in the views of one elevation (0-3); the elevation's frame in the
+// maps (display states 2-13). "Vista totale" fits them.
 void AggiornaEstensioneVista(const StatoInterfaccia& stato, Parete& parete);
 
 // True when the shown map has an editable colour-scale range (required area

@@ -2,6 +2,7 @@
 
 #include "design/AnnullaModifica.h"
 #include "design/CaricaProgetto.h"
+#include "design/ConfermaUscita.h"
 #include "design/Modifica.h"
 #include "design/ProgettoDiffusa.h"
 #include "design/SalvaPareteComando.h"
@@ -36,9 +37,10 @@ void SelettoriIniziali(ContestoComandi& c) {
 // The export dialog reads every chosen wall into a session of its own, so the
 // open wall, its unsaved edits and its undo history are never touched: only
 // the question whether to save first, since the drawing shows what is saved.
+// A wall whose files already hold its design has nothing to save.
 void GeneraDxf(ContestoComandi& c) {
     Sessione& s = c.sessione;
-    if (Nominata(s.parete.FileCorrente) &&
+    if (Nominata(s.parete.FileCorrente) && ModificheDaSalvare(s) &&
         c.finestra.Domanda("Vuoi salvare il file prima di procedere?\n"
                            "Solo salvando il file, le modifiche apportate all'armatura verranno "
                            "riportate nel DXF",

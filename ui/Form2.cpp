@@ -19,6 +19,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <span>
+#include <utility>
+
 namespace {
 
 constexpr double DivisoreImpostazioni = 0.75;
@@ -28,6 +32,28 @@ int RgbDi(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
 
 QString Nome(const char* base, int indice) {
     return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(indice);
+}
+
+// The column headings of the layer rows, each as large as its text needs and
+// never less than its design size: a wider heading pushes the ones at its
+// right, a taller one grows upwards, so that none covers another nor the
+// first row, which starts at primaRiga.
+void IntestaColonne(QWidget* cornice, std::span<const std::pair<const char*, QRect>> titoli,
+                    int primaRiga) {
+    int libero = 0;  // where the previous heading ends
+    for (const auto& [testo, dove] : titoli) {
+        auto* etichetta = new QLabel(QString::fromUtf8(testo), cornice);
+        const QSize serve = etichetta->sizeHint();
+        QRect r = dove;
+        r.setWidth(std::max(r.width(), serve.width()));
+        r.moveLeft(std::max(r.left(), libero));
+        const int fondo = std::min(r.bottom(), primaRiga - 1);
+        r.setHeight(std::max(r.height(), serve.height()));
+        r.moveBottom(fondo);
+        if (r.top() < 0) r.setTop(0);
+        etichetta->setGeometry(r);
+        libero = r.right() + 1;
+    }
 }
 
 }  // namespace
@@ -63,10 +89,7 @@ void Form2::Costruisci() {
         {"Attivo", t(3300, 300, 480, 225)},
         {"Osnap\nquote", t(3780, 180, 800, 375)},
     }};
-    for (const auto& [testo, dove] : titoli) {
-        auto* etichetta = new QLabel(QString::fromUtf8(testo), layer);
-        etichetta->setGeometry(dove);
-    }
+    IntestaColonne(layer, titoli, t(0, 540, 0, 0).top());
     for (int i = 0; i < RigheLayer; ++i) {
         const int y = 540 + 300 * i;
         text2_[i] = new QLineEdit(layer);

@@ -1,6 +1,35 @@
 #include "TelaRegistrata.h"
 
+#include "drawing/Primitive.h"
+
 #include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+void Allarga(CasellaPixel& c, float x, float y) {
+    c = {std::min(c.Xmin, x), std::min(c.Ymin, y), std::max(c.Xmax, x), std::max(c.Ymax, y)};
+}
+
+}  // namespace
+
+CasellaPixel CasellaTratto(const TrattoTela& t) {
+    const std::vector<float>& v = t.Valori;
+    if (v.size() < 2) return {};
+    if (t.Tipo == "Cerchio") return {v[0] - v[2], v[1] - v[2], v[0] + v[2], v[1] + v[2]};
+    CasellaPixel c{v[0], v[1], v[0], v[1]};
+    if (t.Tipo == "Testo") {
+        const float lungo = (v[3] + 2.0f) * static_cast<float>(NumeroCaratteri(t.Testo));
+        const float a = v[4] * 3.14159265f / 180.0f;
+        const float cs = std::cos(a), sn = std::sin(a);
+        for (const auto& [dx, dy] : {std::pair{lungo, 0.0f}, std::pair{0.0f, v[2]}, std::pair{lungo, v[2]}})
+            Allarga(c, v[0] + dx * cs + dy * sn, v[1] - dx * sn + dy * cs);
+        return c;
+    }
+    for (size_t i = 2; i + 1 < v.size(); i += 2) Allarga(c, v[i], v[i + 1]);
+    return c;
+}
 
 TelaRegistrata::TelaRegistrata(float larghezza, float altezza)
     : larghezza_(larghezza), altezza_(altezza) {}

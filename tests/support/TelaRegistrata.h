@@ -35,6 +35,19 @@ struct RitaglioTela {
     int Al = -1;
 };
 
+// The box of a stroke on the canvas, in pixels; a text's is its cell as the
+// screen lays it out (the character width plus 2 for each character, turned
+// about the top-left corner by its angle).
+struct CasellaPixel {
+    float Xmin = 0.0f, Ymin = 0.0f, Xmax = 0.0f, Ymax = 0.0f;
+
+    // Wholly inside a canvas of larghezza x altezza pixels.
+    bool Dentro(float larghezza, float altezza) const {
+        return Xmin >= 0.0f && Ymin >= 0.0f && Xmax <= larghezza && Ymax <= altezza;
+    }
+};
+CasellaPixel CasellaTratto(const TrattoTela& tratto);
+
 // Recording screen canvas: every drawing call becomes one TrattoTela; state
 // changes are kept and stamped on the calls that follow. Cancella drops the
 // strokes of the layer it names, as the real canvas would.

@@ -13,7 +13,9 @@
 #include "ui/IdComandi.h"
 
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTest>
@@ -24,6 +26,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -182,6 +185,53 @@ TEST_F(DidascalieGriglie, TheSettingsShowTheLayerNamesAsCellsThatTakeNoTyping) {
         EXPECT_EQ(primo->text().toStdString(), prima);
         d.hide();
         return int(QDialog::Accepted);
+    });
+    Comando(Ids().IdImpostazioni);
+    EXPECT_TRUE(visto);
+}
+
+namespace {
+
+// The column headings of the layer rows read whole: each holds its text, none
+// covers another, the first row or the frame's edge.
+void ControllaIntestazioni(const QDialog& d) {
+    const QGroupBox* layer = nullptr;
+    for (const QGroupBox* g : d.findChildren<QGroupBox*>())
+        if (g->title() == QStringLiteral("Layer")) layer = g;
+    ASSERT_NE(layer, nullptr);
+    const QList<QLabel*> titoli = layer->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    std::vector<std::string> testi;
+    for (const QLabel* t : titoli) testi.push_back(t->text().toStdString());
+    EXPECT_EQ(testi, (std::vector<std::string>{"Nome", "Colore", "Attivo", "Osnap\nquote"}));
+    const auto* primaRiga = layer->findChild<QLineEdit*>(QStringLiteral("Text2_0"));
+    ASSERT_NE(primaRiga, nullptr);
+    for (int i = 0; i < titoli.size(); ++i) {
+        const QLabel& t = *titoli[i];
+        const std::string nome = t.text().toStdString();
+        const QSize testo = t.fontMetrics().size(0, t.text());
+        EXPECT_LE(testo.width(), t.contentsRect().width()) << nome;
+        EXPECT_LE(testo.height(), t.contentsRect().height()) << nome;
+        EXPECT_TRUE(layer->rect().contains(t.geometry())) << nome;
+        EXPECT_LT(t.geometry().bottom(), primaRiga->geometry().top()) << nome;
+        for (int j = i + 1; j < titoli.size(); ++j)
+            EXPECT_FALSE(t.geometry().intersects(titoli[j]->geometry()))
+                << nome << " / " << titoli[j]->text().toStdString();
+    }
+}
+
+}  // namespace
+
+// "Attivo" once read "Attivc" under "Osnap quote".
+TEST_F(DidascalieGriglie, TheSettingsColumnHeadingsReadWhole) {
+    bool visto = false;
+    finestra->Dialoghi().ImpostaCopione([&](QDialog& d) {
+        if (!qobject_cast<Form2*>(&d)) return int(QDialog::Rejected);
+        visto = true;
+        d.show();
+        QCoreApplication::processEvents();
+        ControllaIntestazioni(d);
+        d.hide();
+        return int(QDialog::Rejected);
     });
     Comando(Ids().IdImpostazioni);
     EXPECT_TRUE(visto);

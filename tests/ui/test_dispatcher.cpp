@@ -2,6 +2,7 @@
 
 #include "design/CaricaProgetto.h"
 #include "design/LeggiParete.h"
+#include "design/Modifica.h"
 #include "drawing/Vista.h"
 #include "model/Sessione.h"
 #include "ui/IdComandi.h"
@@ -300,7 +301,12 @@ TEST(Dispatcher, DxfRispostaNoConservaLaModifica) {
     const std::string file =
         b.cartella.Scrivi("P5.SET", Contenuto(PercorsoFixture("COPERTURA.SET")));
     ASSERT_TRUE(CaricaProgetto(b.sessione, file, b.vista, b.finestra).Riuscito());
-    b.sessione.parete.PassoDir1Piu = 12.5f;  // the edit, not saved
+    {
+        // The edit, not saved, through the change transaction the grid uses.
+        Modifica m(b.sessione, b.finestra, CodaRicalcolo::Armatura, PuntoAnnullamento::No);
+        b.sessione.parete.PassoDir1Piu = 12.5f;
+        m.Conferma();
+    }
     const Parete prima = b.sessione.parete;
     int dialoghi = 0;
     b.azioni.DuranteDxf = [&] { ++dialoghi; };

@@ -2,10 +2,15 @@
 // design change, the legend's face in every view.
 
 #include "FinestraDiProva.h"
+#include "FinestraRegistrata.h"
+#include "RiquadroRegistrato.h"
+#include "SessionePosizioni.h"
+#include "TelaRegistrata.h"
 
 #include "design/CaricaProgetto.h"
 #include "design/MappaIntervalli.h"
 #include "design/Modifica.h"
+#include "design/Ridisegna.h"
 #include "interaction/ModificaDiffusa.h"
 #include "interaction/SelezioneVista.h"
 #include "model/Nodo.h"
@@ -28,7 +33,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -263,8 +270,7 @@ TEST_F(FinestraViste, LaGrigliaDopoAnnullaERipeti) {
 
 // The view of one elevation shows the sections drawn under it, one
 // horizontal section as two: the view takes them in, so the drawing no longer
-// runs off the bottom of the canvas (the elevation's own frame reaches the
-// canvas's other edges).
+// runs off the bottom of the canvas.
 TEST_F(FinestraViste, LaPiantaMostraLeSezioniSottoDiSe) {
     Avvia();
     const auto fondo = [&](const char* quando) {
@@ -286,3 +292,93 @@ TEST_F(FinestraViste, LaPiantaMostraLeSezioniSottoDiSe) {
     Comando(Ids().IdVistaTotale);
     EXPECT_EQ(Tela(), due);
 }
+
+namespace {
+
+struct CasoAdattamento {
+    const char* nome;
+    std::vector<std::pair<Punto, Punto>> orizzontali;  // section lines, the wall spans 0-800 x 0-400
+    std::vector<std::pair<Punto, Punto>> verticali;
+};
+
+void PrintTo(const CasoAdattamento& c, std::ostream* os) { *os << c.nome; }
+
+class AdattamentoConSezioni : public FinestraViste,
+                              public ::testing::WithParamInterface<CasoAdattamento> {
+protected:
+    // The drawing as the window's view shows it, recorded on a canvas of the
+    // window canvas's size: every text lies on it, the view's title among them.
+    void TestiNellaTela(const std::string& quando, const std::string& titolo) {
+        QCoreApplication::processEvents();
+        const Vista& v = finestra->VistaTela();
+        TelaRegistrata tela(v.LarghezzaTela, v.AltezzaTela);
+        RiquadroRegistrato riquadro;
+        FinestraRegistrata eventi;
+        Ridisegna(sessione, DestinazioneSchermo{tela, v, riquadro, eventi});
+        bool visto = false;
+        int testi = 0;
+        for (const TrattoTela& t : tela.DiTipo("Testo")) {
+            ++testi;
+            if (t.Testo == titolo) visto = true;
+            const CasellaPixel c = CasellaTratto(t);
+            EXPECT_TRUE(c.Dentro(v.LarghezzaTela, v.AltezzaTela))
+                << quando << ": \"" << t.Testo << "\" at " << c.Xmin << ", " << c.Ymin << " - " << c.Xmax
+                << ", " << c.Ymax << " on " << v.LarghezzaTela << " x " << v.AltezzaTela;
+        }
+        EXPECT_TRUE(visto) << quando << ": " << titolo;
+        EXPECT_GT(testi, 10) << quando;
+    }
+};
+
+}  // namespace
+
+// The view of one elevation with its sections is fitted so that the title
+// above its frame and the dimensions at its top stand on the canvas: at the
+// open of a wall that has them, at the choice of a view, at "Vista totale".
+TEST_P(AdattamentoConSezioni, TitleAndTopDimensionsStayOnTheCanvas) {
+    const CasoAdattamento& caso = GetParam();
+    Avvia();
+    // The save writes the recent-file memory: into the test's folder.
+    sessione.imp.CartellaUtente = cartella.Percorso().string();
+    ASSERT_GE(sessione.parete.UltQuota, 0) << "the automatic dimensions of the sample";
+    for (const auto& [da, a] : caso.orizzontali) Sezione(da, a, 1);
+    for (const auto& [da, a] : caso.verticali) Sezione(da, a, 0);
+    {
+        // One zone on face +, for the position table of the zone view.
+        Modifica m(sessione, *finestra, CodaRicalcolo::Armatura, PuntoAnnullamento::No);
+        AccodaPosizione(sessione.parete, ZonaRettangolare(0, 0, 100, 100, 300, 300),
+                        Riquadro(100, 100, 300, 300));
+        m.Conferma();
+    }
+    Comando(Ids().IdSalva);
+    ASSERT_FALSE(sessione.storia.Modificata) << "saved";
+
+    ASSERT_TRUE(CaricaProgetto(sessione, file, finestra->VistaTela(), *finestra).Riuscito());
+    ASSERT_EQ(sessione.parete.UltSezione + 1,
+              static_cast<int>(caso.orizzontali.size() + caso.verticali.size()));
+    TestiNellaTela("open", "Armatura diffusa lato +");
+
+    Comando(Ids().IdVisIntegrativa);
+    TestiNellaTela("zone view chosen", "Armatura integrativa lato +");
+    Comando(Ids().IdVisDiffusa);
+    TestiNellaTela("distributed view chosen", "Armatura diffusa lato +");
+
+    Comando(Ids().IdAvvicina);
+    Comando(Ids().IdVistaTotale);
+    TestiNellaTela("Vista totale", "Armatura diffusa lato +");
+    Comando(Ids().IdVisIntegrativa);
+    Comando(Ids().IdAvvicina);
+    Comando(Ids().IdVistaTotale);
+    TestiNellaTela("Vista totale, zone view", "Armatura integrativa lato +");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, AdattamentoConSezioni,
+    ::testing::Values(
+        CasoAdattamento{.nome = "UnaSezioneOrizzontale", .orizzontali = {{{-25, 80}, {825, 80}}},
+                        .verticali = {}},
+        CasoAdattamento{.nome = "UnaSezioneVerticale", .orizzontali = {},
+                        .verticali = {{{350, -25}, {350, 425}}}},
+        CasoAdattamento{.nome = "DueSezioni", .orizzontali = {{{-25, 80}, {825, 80}}},
+                        .verticali = {{{350, -25}, {350, 425}}}}),
+    [](const auto& info) { return std::string(info.param.nome); });
