@@ -562,6 +562,10 @@ INSTANTIATE_TEST_SUITE_P(
                           .gradi2 = 60, .lato = IntegrativaMeno, .direzione = 1, .punti = {-100, -50, 600, 500}},
         CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 1, every node", .gradi1 = 40, .gradi2 = 10,
                           .direzione = 0, .punti = {-300, -300, 1100, 700}},
+        CasoZonaDisegnata{.nome = "skewed 105 and 60, direction 2, every node within the outline's corners",
+                          .gradi1 = 105, .gradi2 = 60, .direzione = 1, .punti = {3, 3, 797, 397}},
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 1, every node within the outline's corners",
+                          .gradi1 = 40, .gradi2 = 10, .direzione = 0, .punti = {3, 3, 797, 397}},
         CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 2, past the outline", .gradi1 = 40,
                           .gradi2 = 10, .lato = IntegrativaMeno, .direzione = 1, .punti = {200, -100, 900, 300}}),
     [](const testing::TestParamInfo<CasoZonaDisegnata>& i) {
