@@ -117,3 +117,13 @@ void EstendiZonaAncoraggio(std::array<Vertice, 4>& zona, float L, const Parete& 
                              stato, xo, yo);
     }
 }
+
+std::array<Vertice, 4> ZonaAllargata(const PosizioneArm& pos, const Parete& parete, const Impostazioni& imp) {
+    std::array<Vertice, 4> angoli{};
+    for (int i = 0; i < 4; ++i) angoli[i] = {pos.Vertici[i].X, pos.Vertici[i].Y, 0};
+    if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno) {
+        const float L = static_cast<float>(LunghezzaSovrapposizione(imp, pos.Diametro, 0));
+        EstendiZonaAncoraggio(angoli, L, parete, pos.Direzione);
+    }
+    return angoli;
+}

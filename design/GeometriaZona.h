@@ -26,3 +26,9 @@ void ImpostaZonaDaPunti(StatoInterfaccia& stato, const Parete& parete, const Imp
 // (within 1 degree, either side of 0/180) stay. Result corner i lies at the
 // moved input corner i - 1.
 void EstendiZonaAncoraggio(std::array<Vertice, 4>& zona, float L, const Parete& parete, int direzione);
+
+// The quadrilateral the bars of pos are laid in before the clipping: its
+// corners, for additional reinforcement widened as above by the anchorage
+// length of its diameter.
+[[nodiscard]] std::array<Vertice, 4> ZonaAllargata(const PosizioneArm& pos, const Parete& parete,
+                                                   const Impostazioni& imp);

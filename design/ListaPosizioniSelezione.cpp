@@ -33,29 +33,6 @@ NodiInterni ContaNodiInterni(const Parete& parete, const StatoInterfaccia& stato
     return r;
 }
 
-// The whole reinforcement outline with the openings cut out: the clipping of
-// a band-type zone (never widened) that holds the outline with a margin.
-bool RitagliaContornoIntero(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
-    if (parete.ContornoArmatura.empty()) return false;
-    const auto [xMin, xMax] = std::minmax_element(
-        parete.ContornoArmatura.begin(), parete.ContornoArmatura.end(),
-        [](const Punto& a, const Punto& b) { return a.X < b.X; });
-    const auto [yMin, yMax] = std::minmax_element(
-        parete.ContornoArmatura.begin(), parete.ContornoArmatura.end(),
-        [](const Punto& a, const Punto& b) { return a.Y < b.Y; });
-    constexpr float margine = 1.0f;
-    const float x1 = xMin->X - margine, x2 = xMax->X + margine;
-    const float y1 = yMin->Y - margine, y2 = yMax->Y + margine;
-
-    StatoInterfaccia intero;
-    intero.PosCorrente.Tipo = Cordolo;
-    intero.PosCorrente.Vertici = {Punto{x1, y1}, Punto{x1, y2}, Punto{x2, y2}, Punto{x2, y1}};
-    if (!RitagliaZona(intero, parete, imp)) return false;
-    stato.PoligonoCorrente = std::move(intero.PoligonoCorrente);
-    stato.UltPuntoCorrente = intero.UltPuntoCorrente;
-    return true;
-}
-
 }  // namespace
 
 bool CreaPosizioneDaSelezione(Sessione& sessione, InterfacciaFinestra& finestra, OrigineZona origine,
@@ -79,14 +56,14 @@ bool CreaPosizioneDaSelezione(Sessione& sessione, InterfacciaFinestra& finestra,
                         : sessione.imp.PassoMaxIntegrativa;
     }
 
-    // Before the whole-outline case, which a wall without nodes would meet too.
     if (nodi.Numero == 0) {
         finestra.Messaggio("La selezione deve contenere almeno un nodo", "Attenzione!",
                            IconaMessaggio::Esclamazione);
         return false;
     }
-    const bool ritagliata = nodi.Numero == parete.NumNodi ? RitagliaContornoIntero(stato, parete, sessione.imp)
-                                                          : RitagliaZona(stato, parete, sessione.imp);
+    // A zone holding every node is clipped too: the whole outline would
+    // store the wall's area beyond the zone's sides.
+    const bool ritagliata = RitagliaZona(stato, parete, sessione.imp);
     if (!ritagliata) {
         finestra.Messaggio("La selezione non individua correttamente la zona da armare.\nOperazione annullata.",
                            "Errore!", IconaMessaggio::Esclamazione);

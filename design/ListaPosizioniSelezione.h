@@ -13,9 +13,8 @@ enum class OrigineZona { Nuova, InModifica };
 // area, at the nodes inside it, of the layer of the missing-area map shown
 // (TipoMappa - 5; 0 outside those maps); below the zone-editing mode
 // (modo < ModoInput::ModificaZona) the face and direction of the active
-// layer; for a new zone the bars; and the zone polygon: the whole
-// reinforcement outline less the openings when every node is inside, else
-// the clipped zone. False after its own message when no node is inside or
+// layer; for a new zone the bars; and the zone polygon, the clipped zone
+// (also when every node is inside). False after its own message when no node is inside or
 // the clipping gives no polygon; the design is never touched.
 [[nodiscard]] bool CreaPosizioneDaSelezione(Sessione& sessione, InterfacciaFinestra& finestra,
                                             OrigineZona origine, int modo);

@@ -4,6 +4,7 @@
 #include "design/AreeStrati.h"
 #include "design/ArmaturaDiffusa.h"
 #include "design/ContorniArmatura.h"
+#include "design/ZoneNellaParete.h"
 #include "model/Estensione.h"
 #include "model/Finestra.h"
 #include "model/Protezione.h"
@@ -11,6 +12,7 @@
 #include "model/Sezioni.h"
 
 #include <exception>
+#include <vector>
 
 void CodaGeometria(Parete& parete, StatoInterfaccia& stato) {
     CalcolaEstensione(parete);
@@ -79,11 +81,22 @@ void Modifica::MemorizzaPasso() {
 
 bool Modifica::Conferma() {
     if (fine_ != Fine::Aperta) return fine_ == Fine::Confermata;
-    const Esito ricalcolata = Protetto([this] {
-        if (coda_ == CodaRicalcolo::Geometria || coda_ == CodaRicalcolo::Completa)
+    std::vector<int> eliminate;
+    const Esito ricalcolata = Protetto([this, &eliminate] {
+        bool armatura = coda_ == CodaRicalcolo::Armatura || coda_ == CodaRicalcolo::Completa;
+        if (coda_ == CodaRicalcolo::Geometria || coda_ == CodaRicalcolo::Completa) {
             ricalcolo_.Geometria(sessione_);
-        if (coda_ == CodaRicalcolo::Armatura || coda_ == CodaRicalcolo::Completa)
-            ricalcolo_.Armatura(sessione_);
+            // The zones lie in the wall they were drawn in: a smaller wall
+            // cuts them, in this same step, and their bars are measured again.
+            if (CambiatiConfiniZone(sessione_.parete, prima_)) {
+                ZoneTagliate tagliate = TagliaZoneAllaParete(sessione_.parete, prima_, sessione_.imp);
+                if (!tagliate.Risultato.Riuscito()) return tagliate.Risultato;
+                armatura = armatura || tagliate.Modificate;
+                eliminate = std::move(tagliate.Eliminate);
+            }
+        }
+        if (armatura) ricalcolo_.Armatura(sessione_);
+        return Esito::Ok();
     });
     if (!ricalcolata.Riuscito()) {
         Ripristina();
@@ -97,5 +110,7 @@ bool Modifica::Conferma() {
     // dimensioning) must still be saved before the program closes.
     if (sessione_.parete.CaricataParete()) sessione_.storia.Modificata = true;
     finestra_.AggiornaDopoModifica();
+    for (const int numero : eliminate)
+        finestra_.Messaggio(MessaggioZonaEliminata(numero), "Attenzione!", IconaMessaggio::Esclamazione);
     return true;
 }

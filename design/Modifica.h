@@ -49,7 +49,10 @@ const Ricalcolo& RicalcoloStandard();
 // A change that is never confirmed (a dialog cancelled, an error) puts the
 // design back as it was when it goes out of scope, and keeps its undo step.
 // The handler edits the design block only; what derives from it is the
-// tail's business.
+// tail's business. When the geometry tail finds the reinforcement outline
+// or the openings changed, the zones are cut to the new wall in the same
+// step (design/ZoneNellaParete.h), their bars measured again, and each zone
+// removed for lying wholly outside is told once the change stands.
 //
 // A change that an exception stops (in the tail, or in the handler before
 // Conferma) leaves nothing behind: the wall with all that derives from it,

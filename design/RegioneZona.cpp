@@ -34,42 +34,84 @@ std::vector<PuntoPreciso> Anello(const auto& anello) {
     return r;
 }
 
-}  // namespace
+// The region dentro cut to contorno, less the aperture.
+RegioneCalcolata NellaParete(const RegioneBg& dentro, std::span<const PuntoPreciso> contorno,
+                             std::span<const std::vector<PuntoPreciso>> aperture) {
+    PoligonoBg bordo;
+    if (!Poligono(contorno, bordo)) return {StatoRegione::NonDefinita, {}};
+    RegioneBg regione;
+    bg::intersection(dentro, bordo, regione);
+    bg::model::box<PuntoBg> riquadro;
+    if (!regione.empty()) bg::envelope(regione, riquadro);
+    for (const std::vector<PuntoPreciso>& apertura : aperture) {
+        PoligonoBg foro;
+        if (!Poligono(apertura, foro)) return {StatoRegione::NonDefinita, {}};
+        if (regione.empty()) break;
+        if (bg::disjoint(riquadro, bg::return_envelope<bg::model::box<PuntoBg>>(foro))) continue;
+        RegioneBg resto;
+        bg::difference(regione, foro, resto);
+        regione = std::move(resto);
+    }
+    RegioneCalcolata r;
+    for (const PoligonoBg& p : regione) {
+        if (!(bg::area(p) > 0.0)) continue;
+        PezzoZona pezzo{Anello(p.outer()), {}};
+        for (const auto& buco : p.inners()) pezzo.Buchi.push_back(Anello(buco));
+        r.Pezzi.push_back(std::move(pezzo));
+    }
+    return r;
+}
 
-RegioneCalcolata RegioneZona(std::span<const PuntoPreciso> zona, std::span<const PuntoPreciso> contorno,
-                             std::span<const std::vector<PuntoPreciso>> aperture) noexcept {
+template <typename Calcolo>
+RegioneCalcolata Protetta(Calcolo calcolo) noexcept {
     try {
-        PoligonoBg quadrilatero, bordo;
-        if (!Poligono(contorno, bordo)) return {StatoRegione::NonDefinita, {}};
-        RegioneCalcolata r;
-        // A zone of no width holds no bars.
-        if (!Poligono(zona, quadrilatero)) return r;
-        RegioneBg regione;
-        bg::intersection(quadrilatero, bordo, regione);
-        bg::model::box<PuntoBg> riquadro;
-        bg::envelope(quadrilatero, riquadro);
-        for (const std::vector<PuntoPreciso>& apertura : aperture) {
-            PoligonoBg foro;
-            if (!Poligono(apertura, foro)) return {StatoRegione::NonDefinita, {}};
-            if (regione.empty()) break;
-            if (bg::disjoint(riquadro, bg::return_envelope<bg::model::box<PuntoBg>>(foro))) continue;
-            RegioneBg resto;
-            bg::difference(regione, foro, resto);
-            regione = std::move(resto);
-        }
-        for (const PoligonoBg& p : regione) {
-            if (!(bg::area(p) > 0.0)) continue;
-            PezzoZona pezzo{Anello(p.outer()), {}};
-            for (const auto& buco : p.inners()) pezzo.Buchi.push_back(Anello(buco));
-            r.Pezzi.push_back(std::move(pezzo));
-        }
-        return r;
+        return calcolo();
     } catch (const bg::exception&) {
         return {StatoRegione::NonDefinita, {}};
     } catch (...) {
         // The rescaling to integers overflows far from the origin (a numeric
         // cast), or memory ran out.
         return {StatoRegione::NonCalcolabile, {}};
+    }
+}
+
+}  // namespace
+
+RegioneCalcolata RegioneZona(std::span<const PuntoPreciso> zona, std::span<const PuntoPreciso> contorno,
+                             std::span<const std::vector<PuntoPreciso>> aperture) noexcept {
+    return Protetta([&] {
+        RegioneBg dentro;
+        PoligonoBg quadrilatero;
+        // A zone of no width holds no bars.
+        if (Poligono(zona, quadrilatero)) dentro.push_back(std::move(quadrilatero));
+        return NellaParete(dentro, contorno, aperture);
+    });
+}
+
+RegioneCalcolata TagliaRegione(const std::vector<PezzoZona>& pezzi, std::span<const PuntoPreciso> contorno,
+                               std::span<const std::vector<PuntoPreciso>> aperture) noexcept {
+    return Protetta([&] {
+        RegioneBg dentro;
+        for (const PezzoZona& pezzo : pezzi) {
+            PoligonoBg p;
+            for (const PuntoPreciso& v : pezzo.Esterno) p.outer().emplace_back(v.X, v.Y);
+            for (const std::vector<PuntoPreciso>& buco : pezzo.Buchi) {
+                p.inners().emplace_back();
+                for (const PuntoPreciso& v : buco) p.inners().back().emplace_back(v.X, v.Y);
+            }
+            bg::correct(p);
+            dentro.push_back(std::move(p));
+        }
+        return NellaParete(dentro, contorno, aperture);
+    });
+}
+
+bool AnelloSemplice(std::span<const PuntoPreciso> anello) noexcept {
+    try {
+        PoligonoBg p;
+        return Poligono(anello, p);
+    } catch (...) {
+        return false;
     }
 }
 

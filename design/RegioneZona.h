@@ -31,6 +31,16 @@ struct RegioneCalcolata {
                                            std::span<const PuntoPreciso> contorno,
                                            std::span<const std::vector<PuntoPreciso>> aperture) noexcept;
 
+// Pieces of a region (from RegioneZona, or a stored ring that is a simple
+// polygon) cut to contorno and outside the aperture.
+[[nodiscard]] RegioneCalcolata TagliaRegione(const std::vector<PezzoZona>& pezzi,
+                                             std::span<const PuntoPreciso> contorno,
+                                             std::span<const std::vector<PuntoPreciso>> aperture) noexcept;
+
+// True when the ring (either way round, closing repeat or not) is a simple
+// polygon of some area: no slit, no crossing.
+[[nodiscard]] bool AnelloSemplice(std::span<const PuntoPreciso> anello) noexcept;
+
 // The pieces as one ring, so that a position keeps one polygon: every further
 // piece and every hole is joined by a slit of zero width, traced there and
 // back, between its nearest vertex and the nearest vertex of the ring built

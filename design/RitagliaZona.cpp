@@ -4,7 +4,6 @@
 #include "design/GeometriaZona.h"
 #include "design/PredicatiEsatti.h"
 #include "design/RegioneZona.h"
-#include "model/Sovrapposizione.h"
 #include "model/Geometria.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
@@ -298,15 +297,8 @@ std::vector<PuntoPreciso> ComeMemorizzato(const Poligono& p) {
 }
 
 bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni& imp) {
-    const PosizioneArm& pos = stato.PosCorrente;
-    std::array<Vertice, 4> angoli{};
-    for (int i = 0; i < 4; ++i) angoli[i] = {pos.Vertici[i].X, pos.Vertici[i].Y, 0};
-    if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno) {
-        const float L = static_cast<float>(LunghezzaSovrapposizione(imp, pos.Diametro, 0));
-        EstendiZonaAncoraggio(angoli, L, parete, pos.Direzione);
-    }
     Poligono z;
-    for (const Vertice& v : angoli) z.push_back({v.X, v.Y, 0});
+    for (const Vertice& v : ZonaAllargata(stato.PosCorrente, parete, imp)) z.push_back({v.X, v.Y, 0});
 
     const Poligono c = DaPunti(parete.ContornoArmatura, static_cast<size_t>(std::max(parete.NumPuntiEst + 1, 0)));
     if (c.empty()) return false;

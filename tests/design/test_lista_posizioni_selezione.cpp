@@ -1,4 +1,5 @@
 #include "design/ListaPosizioniSelezione.h"
+#include "design/AreaPari.h"
 #include "design/Modifica.h"
 #include "FinestraRegistrata.h"
 #include "PareteDiProva.h"
@@ -36,17 +37,11 @@ void ImpostaMancanti(Parete& p, float tutti, int nodo, float valore) {
     for (int j = 0; j < p.NumNodi; ++j) p.Nodi[j].Mancante[SlotDiStrato(3)] = j == nodo ? valore : tutti;
 }
 
-void AttesoPoligono(const StatoInterfaccia& s, const Punti& atteso) {
-    ASSERT_EQ(s.UltPuntoCorrente + 1, static_cast<int>(atteso.size()));
-    for (size_t i = 0; i < atteso.size(); ++i) {
-        EXPECT_NEAR(s.PoligonoCorrente[i].X, atteso[i].X, 1e-3) << "vertex " << i;
-        EXPECT_NEAR(s.PoligonoCorrente[i].Y, atteso[i].Y, 1e-3) << "vertex " << i;
-    }
-}
-
 }  // namespace
 
-TEST(CreaPosizioneDaSelezione, EveryNodeInsideTakesTheWholeOutlineLessTheOpenings) {
+// Every node inside is no reason to take the whole outline: the zone is
+// clipped like any other, its width across the bars kept.
+TEST(CreaPosizioneDaSelezione, EveryNodeInsideIsClippedLikeAnyZone) {
     SessionePosizioni f;
     Parete& p = f.S.parete;
     AggiungiApertura(p, 30, 30, 70, 70);  // between the nodes; 27..73 with the cover
@@ -57,9 +52,17 @@ TEST(CreaPosizioneDaSelezione, EveryNodeInsideTakesTheWholeOutlineLessTheOpening
     ASSERT_TRUE(CreaPosizioneDaSelezione(f.S, finestra, OrigineZona::Nuova, ModoInput::NuovaZonaInCorso));
 
     EXPECT_TRUE(finestra.Eventi.empty());
-    // The outline with its closing repeat, then the opening joined by a slit.
-    AttesoPoligono(f.S.stato, {{3, 3}, {3, 297}, {397, 297}, {397, 3}, {3, 3},
-                               {27, 27}, {27, 73}, {73, 73}, {73, 27}, {27, 27}, {3, 3}});
+    // Bars along x, widened past the outline's 3..397; 10..290 across them,
+    // less the opening: 394 x 280 - 46 x 46 = 110,320 - 2,116.
+    std::vector<PuntoPreciso> anello;
+    for (int i = 0; i <= f.S.stato.UltPuntoCorrente; ++i) {
+        const Punto v = f.S.stato.PoligonoCorrente[i];
+        EXPECT_GE(v.Y, 10.0f - 1e-3f);
+        EXPECT_LE(v.Y, 290.0f + 1e-3f);
+        anello.push_back({v.X, v.Y});
+    }
+    const std::vector<std::vector<PuntoPreciso>> anelli{anello};
+    EXPECT_NEAR(AreaPari(anelli), 108204.0, 1e-2);
 }
 
 TEST(CreaPosizioneDaSelezione, NewZoneTakesTheActiveLayerAndASpacingFromTheLargestMissingArea) {

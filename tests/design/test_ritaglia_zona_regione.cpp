@@ -34,6 +34,8 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <ostream>
 #include <random>
 #include <string>
@@ -92,13 +94,8 @@ std::vector<std::array<double, 2>> Doppi(const Punti& p, std::size_t n) {
 // The widened zone quadrilateral that the clipping starts from.
 std::vector<std::array<double, 2>> ZonaAllargata(const Parete& p, const Impostazioni& imp,
                                                  const PosizioneArm& pos) {
-    std::array<Vertice, 4> angoli{};
-    for (int i = 0; i < 4; ++i) angoli[i] = {pos.Vertici[i].X, pos.Vertici[i].Y, 0};
-    if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno)
-        EstendiZonaAncoraggio(angoli, static_cast<float>(LunghezzaSovrapposizione(imp, pos.Diametro, 0)),
-                              p, pos.Direzione);
     std::vector<std::array<double, 2>> z;
-    for (const Vertice& v : angoli) z.push_back({v.X, v.Y});
+    for (const Vertice& v : ::ZonaAllargata(pos, p, imp)) z.push_back({v.X, v.Y});
     return z;
 }
 
@@ -454,3 +451,125 @@ TEST(RitagliaZonaRegione, SeededZonesOnGeneratedWallsCoverTheRegionAndLayTheirBa
     EXPECT_GT(zone, 250);
     EXPECT_GT(conBarre, 150);
 }
+
+namespace {
+
+// A zone drawn on the sample wall (an L, 800 x 400 less a 300 x 150 notch at
+// the top right, outline 3..797 x 3..397 with the notch corner at (497, 247),
+// two openings), its directions rewritten to gradi1 / gradi2 in the file.
+struct CasoZonaDisegnata {
+    std::string nome;
+    int gradi1 = 90, gradi2 = 90;
+    int lato = IntegrativaPiu;
+    int direzione = 0;
+    std::array<float, 4> punti;  // x1, y1, x2, y2 as picked
+};
+
+void PrintTo(const CasoZonaDisegnata& c, std::ostream* os) { *os << c.nome; }
+
+// Area where the stored ring and the region (widened zone inside the outline
+// less the openings, each cut to the convex zone by the test's own clipper)
+// disagree: an even-odd count over all their rings.
+double AreaScarto(const Parete& p, const Impostazioni& imp, int i) {
+    const PosizioneArm& pos = p.Posizioni[i];
+    const auto z = ZonaAllargata(p, imp, pos);
+    const auto taglia = [&](const Punti& anello, int n) {
+        std::vector<std::array<double, 2>> soggetto = Doppi(anello, static_cast<std::size_t>(n));
+        std::vector<std::array<double, 2>> convesso = z;
+        if (AreaConSegno(convesso) < 0.0) std::reverse(convesso.begin(), convesso.end());
+        for (std::size_t k = 0; k < convesso.size() && !soggetto.empty(); ++k) {
+            const auto a = convesso[k];
+            const auto b = convesso[(k + 1) % convesso.size()];
+            const auto lato = [&](const std::array<double, 2>& q) {
+                return (b[0] - a[0]) * (q[1] - a[1]) - (b[1] - a[1]) * (q[0] - a[0]);
+            };
+            const auto entrata = std::move(soggetto);
+            soggetto.clear();
+            for (std::size_t j = 0; j < entrata.size(); ++j) {
+                const auto u = entrata[j], v = entrata[(j + 1) % entrata.size()];
+                const double lu = lato(u), lv = lato(v);
+                if (lu >= 0.0) soggetto.push_back(u);
+                if ((lu >= 0.0) != (lv >= 0.0)) {
+                    const double t = lu / (lu - lv);
+                    soggetto.push_back({u[0] + t * (v[0] - u[0]), u[1] + t * (v[1] - u[1])});
+                }
+            }
+        }
+        std::vector<PuntoPreciso> r;
+        for (const auto& q : soggetto) r.push_back({q[0], q[1]});
+        return r;
+    };
+    std::vector<std::vector<PuntoPreciso>> anelli{Anello(p, i), taglia(p.ContornoArmatura, p.NumPuntiEst)};
+    for (int k = 0; k < p.NumAperture; ++k) anelli.push_back(taglia(p.ForiArmatura[k], p.PuntiApertura[k]));
+    return AreaPari(anelli);
+}
+
+// The sample wall with its two direction lines rewritten.
+void LeggiEsempioRuotato(Sessione& s, const std::filesystem::path& cartella, int gradi1, int gradi2) {
+    std::ifstream in(PercorsoEsempio("PARETE_ESEMPIO.SET"), std::ios::binary);
+    std::ostringstream testo;
+    testo << in.rdbuf();
+    std::string t = testo.str();
+    const auto riscrivi = [&](const std::string& coda, int gradi) {
+        const std::size_t fine = t.find(coda);
+        ASSERT_NE(fine, std::string::npos);
+        const std::size_t inizio = t.rfind('\n', fine) + 1;
+        const std::size_t spazio = t.find(' ', inizio);
+        t.replace(inizio, spazio - inizio, std::to_string(gradi));
+    };
+    riscrivi("Direzione 1", gradi1);
+    riscrivi("Direzione 2", gradi2);
+    const std::filesystem::path file = cartella / "PARETE_ESEMPIO.SET";
+    std::ofstream(file, std::ios::binary) << t;
+    FinestraRegistrata finestra;
+    ASSERT_TRUE(LeggiParete(s, file.string(), finestra).Riuscito());
+    ApplicaProgettoDiffusa(s, finestra);
+}
+
+class ZonaComeRegione : public testing::TestWithParam<CasoZonaDisegnata> {};
+
+}  // namespace
+
+// The stored polygon is the region, within 1 cm2 + 0.1 %, also for a zone
+// that holds every node of the wall, and its bars stay on the wall.
+TEST_P(ZonaComeRegione, StoresTheRegionAndNothingOutsideIt) {
+    const CasoZonaDisegnata& c = GetParam();
+    CartellaTemporanea cartella;
+    Sessione s;
+    LeggiEsempioRuotato(s, cartella.Percorso(), c.gradi1, c.gradi2);
+    ASSERT_TRUE(NuovaZonaDisegnata(s, c.lato, c.direzione, c.punti[0], c.punti[1], c.punti[2], c.punti[3]));
+    const Parete& p = s.parete;
+    const int i = p.UltPosizione;
+    const double attesa = AreaAttesa(p, s.imp, p.Posizioni[i]);
+    ASSERT_GT(attesa, 1.0);
+    EXPECT_LE(AreaScarto(p, s.imp, i), 1.0 + 1e-3 * attesa);
+    BarreNelMuro(p, BarreDisegnate(p, c.lato));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ZonaComeRegione,
+    testing::Values(
+        // Seen: the whole outline was stored, 2 cm strips above and below the
+        // zone (5..395 once its width is a multiple of 5 cm): 2 x (794 + 494) = 2,576 cm2.
+        CasoZonaDisegnata{.nome = "every node, sides through the outline's corners",
+                          .direzione = 1, .punti = {3, 3, 797, 397}},
+        CasoZonaDisegnata{.nome = "corner on the notch vertex", .direzione = 0, .punti = {103, 53, 497, 247}},
+        CasoZonaDisegnata{.nome = "side through the notch vertex, past the outline", .direzione = 1,
+                          .punti = {-100, 247, 900, 100}},
+        CasoZonaDisegnata{.nome = "skewed 105 and 60, direction 1, every node", .gradi1 = 105, .gradi2 = 60,
+                          .direzione = 0, .punti = {-300, -300, 1100, 700}},
+        CasoZonaDisegnata{.nome = "skewed 105 and 60, direction 2, past the outline", .gradi1 = 105,
+                          .gradi2 = 60, .lato = IntegrativaMeno, .direzione = 1, .punti = {-100, -50, 600, 500}},
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 1, every node", .gradi1 = 40, .gradi2 = 10,
+                          .direzione = 0, .punti = {-300, -300, 1100, 700}},
+        CasoZonaDisegnata{.nome = "skewed 105 and 60, direction 2, every node within the outline's corners",
+                          .gradi1 = 105, .gradi2 = 60, .direzione = 1, .punti = {3, 3, 797, 397}},
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 1, every node within the outline's corners",
+                          .gradi1 = 40, .gradi2 = 10, .direzione = 0, .punti = {3, 3, 797, 397}},
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 2, past the outline", .gradi1 = 40,
+                          .gradi2 = 10, .lato = IntegrativaMeno, .direzione = 1, .punti = {200, -100, 900, 300}}),
+    [](const testing::TestParamInfo<CasoZonaDisegnata>& i) {
+        std::string n = i.param.nome;
+        std::replace_if(n.begin(), n.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+        return n;
+    });
