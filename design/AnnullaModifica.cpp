@@ -27,7 +27,7 @@ void PortaAStato(Sessione& sessione, InterfacciaFinestra& finestra, const Ricalc
     });
     if (!interrotto.Riuscito()) {
         sessione.parete = prima;
-        SegnalaInterruzione(finestra, impossibile, interrotto);
+        (void)SegnalaInterruzione(finestra, impossibile, interrotto);
         return;
     }
     if (!letto.Riuscito()) {

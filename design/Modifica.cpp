@@ -100,7 +100,7 @@ bool Modifica::Conferma() {
     });
     if (!ricalcolata.Riuscito()) {
         Ripristina();
-        SegnalaInterruzione(finestra_, "Impossibile completare la modifica.", ricalcolata);
+        (void)SegnalaInterruzione(finestra_, "Impossibile completare la modifica.", ricalcolata);
         finestra_.AggiornaDopoModifica();
         return false;
     }

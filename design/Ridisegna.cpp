@@ -100,7 +100,8 @@ void Ridisegna(Sessione& s, const DestinazioneSchermo& d) {
     // Every redraw asks again: a fault that lasts is told once.
     if (stato.RidisegnoInterrotto) return;
     stato.RidisegnoInterrotto = true;
-    SegnalaInterruzione(d.Finestra, "Impossibile completare il disegno della parete.", disegnato);
+    (void)SegnalaInterruzione(d.Finestra, "Impossibile completare il disegno della parete.",
+                              disegnato);
 }
 
 void Ridisegna(const Sessione& s, const DestinazioneDxf& d) {

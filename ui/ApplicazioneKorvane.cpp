@@ -20,7 +20,8 @@ bool ApplicazioneKorvane::notify(QObject* destinatario, QEvent* evento) {
         return false;
     }
     segnalando_ = true;
-    const Esito segnalato = Protetto([&] { SegnalaInterruzione(*finestra_, "Errore imprevisto.", interrotto); });
+    const Esito segnalato = Protetto(
+        [&] { (void)SegnalaInterruzione(*finestra_, "Errore imprevisto.", interrotto); });
     segnalando_ = false;
     if (!segnalato.Riuscito()) std::cerr << "Errore imprevisto. " << interrotto.Motivo << '\n';
     return false;
