@@ -98,7 +98,8 @@ float MisuraZona(const Parete& parete, const Impostazioni& imp, int p, MisuraFac
                          somma += static_cast<float>(ripetute.Lunghezza(
                              f.Inizio, f.Fine, f.GambaInizio, f.GambaFine, [&] {
                                  return DisFerroZona(parete, imp, zona->Direzione, f, pos.Diametro,
-                                                     pos.Passo, PosaFerro{}, faccia.Solai, misura);
+                                                     pos.Passo, PosaFerro{.Posizione = p + 1},
+                                                     faccia.Solai, misura);
                              }));
                      }
                  });

@@ -78,8 +78,9 @@ void FerriSullaLinea(std::span<const Punto> zona, std::span<const Punto> contorn
 
 // Where and how a bar of a zone is laid out developed: the position number
 // of its label (0 none), its face (0 "lato +", 1 "lato -"), the line across
-// the bar it is drawn on and the origin added along it. The measure lays
-// every bar at 0 with no number.
+// the bar it is drawn on and the origin added along it. The bill measures
+// every bar at 0 with its position's number, as the sheet draws it: the
+// number caps the legs of a thick wall at the anchorage length.
 struct PosaFerro {
     int Posizione = 0;
     int Lato = 0;

@@ -31,6 +31,7 @@ struct Caso {
     float passo;  // set before the confirmation
     float x1, y1, x2, y2;
     float lungTotale;
+    float spessore = 0;  // cm; 0 keeps the wall's 30
 };
 
 // Both walls: reinforcement contour (3,3) (3,397) (497,397) (497,247)
@@ -61,6 +62,22 @@ const Caso casi[] = {
     {.nome = "sample wall, band across an opening, lato -, direction 1",
      .muro = Muro::Esempio, .lato = 1, .direzione = 0, .diametro = 16, .passo = 30,
      .x1 = 445.5, .y1 = 64, .x2 = 814, .y2 = 103.5, .lungTotale = 2072},
+    // Widened along the bars and cut by the contour's side x = 497: bars on
+    // y = 280, 300, 320 from x = 240, inside the wall (no leg), to 497,
+    // where the line properly crosses the contour (a leg).
+    //   3 x (257 + 22)        =  837
+    {.nome = "sample wall, horizontal bars to the re-entrant side, lato -, direction 2",
+     .muro = Muro::Esempio, .lato = 1, .direzione = 1, .diametro = 12, .passo = 20,
+     .x1 = 300, .y1 = 280, .x2 = 450, .y2 = 340, .lungTotale = 837},
+    // The first row in a wall 150 cm thick: the clear depth 150 - 6 - 2 =
+    // 142 exceeds the anchorage length of 16 mm bars, 83 cm, so each leg is
+    // 83 as the sheet draws it (counting the depth gave 3121).
+    //   7 x (189 + 83)        = 1904
+    //   3 x (54 + 83 + 9)     =  438
+    //   x = 497: 189          =  189   -> 2531
+    {.nome = "thick wall, legs capped at the anchorage length as the sheet draws them",
+     .muro = Muro::Generato300, .lato = 0, .direzione = 0, .diametro = 16, .passo = 30,
+     .x1 = 477, .y1 = 79, .x2 = 837.5, .y2 = 110.5, .lungTotale = 2531, .spessore = 150},
 };
 
 void Leggi(Sessione& s, Muro muro, const CartellaTemporanea& cartella) {
@@ -100,6 +117,7 @@ TEST(ComputoZona, BillCountsExactlyTheDrawnBars) {
         CartellaTemporanea cartella;
         Sessione s;
         ASSERT_NO_FATAL_FAILURE(Leggi(s, c.muro, cartella));
+        if (c.spessore > 0) s.parete.SpessoreParete = c.spessore;
         ASSERT_NO_FATAL_FAILURE(NuovaZona(s, c));
         ASSERT_EQ(s.parete.UltPosizione, 0);
         EXPECT_EQ(s.parete.Posizioni[0].LungTotale, c.lungTotale);
