@@ -6,9 +6,8 @@
 #include "design/ContorniArmatura.h"
 #include "drawing/BersaglioMisura.h"
 #include "drawing/DisEtichettaPos.h"
-#include "drawing/FormeFerri.h"
+#include "drawing/FerriZona.h"
 #include "drawing/Primitive.h"
-#include "drawing/SolaiPareti.h"
 #include "model/Geometria.h"
 #include "model/Impostazioni.h"
 #include "model/Layer.h"
@@ -21,8 +20,6 @@
 
 namespace {
 
-// A bar end within this of the contour crossing reaches the contour, cm.
-constexpr float TolleranzaContorno = 0.01f;
 // Half the arm of the leader tick, cm.
 constexpr float MezzoSegno = 3.0f;
 
@@ -56,12 +53,13 @@ void DisegnaZona(const Parete& parete, int p, float dx, float dy, const Bersagli
         return Distanza(x1, y1, x2, y2);
     };
     if (zona) {
-        PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
-            if (l.Barre.empty()) return;
+        PercorriZona(*zona, {}, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
+            if (l.Ferri.Ferri.empty()) return;
             if (const auto xi = IncontroRichiamo(*zona, pos, l.Y))
                 linea(Layer::PosIntegrativa, *xi + MezzoSegno, l.Y + MezzoSegno, *xi - MezzoSegno,
                       l.Y - MezzoSegno);
-            for (const auto& [a, c] : l.Barre) linea(layer, a, l.YLinea, c, l.YLinea);
+            for (const FerroZona& f : l.Ferri.Ferri)
+                linea(layer, f.Inizio, l.YLinea, f.Fine, l.YLinea);
         });
     }
     const BarreZona barre = zona ? ContaBarreZona(parete, pos, parete.PoligoniPos[p]) : BarreZona{};
@@ -79,17 +77,11 @@ void DisegnaZona(const Parete& parete, int p, float dx, float dy, const Bersagli
 // frame once, and the work buffers.
 struct MisuraFaccia {
     std::array<std::vector<Punto>, 2> Contorno;  // by frame: RuotaInDirezione 0, 1
-    std::vector<float> Bordi;
     std::vector<int> Solai;
 
     explicit MisuraFaccia(const Parete& parete) {
-        for (int direzione = 0; direzione < 2; ++direzione) {
-            std::vector<Punto>& contorno = Contorno[direzione];
-            contorno.resize(parete.NumPuntiArm);
-            for (int j = 0; j < parete.NumPuntiArm; ++j)
-                RuotaInDirezione(direzione, parete.ContornoDir1[j].X, parete.ContornoDir1[j].Y,
-                                 contorno[j].X, contorno[j].Y);
-        }
+        for (int direzione = 0; direzione < 2; ++direzione)
+            Contorno[direzione] = ContornoGambe(parete, direzione);
     }
 };
 
@@ -97,34 +89,20 @@ float MisuraZona(const Parete& parete, const Impostazioni& imp, int p, MisuraFac
     const std::optional<ZonaRuotata> zona = RuotaZona(parete, p);
     if (!zona) return 0.0f;
     const PosizioneArm& pos = parete.Posizioni[p];
-    const std::vector<Punto>& contorno = faccia.Contorno[zona->Direzione];
-    std::vector<float>& bordi = faccia.Bordi;
-    std::vector<int>& solai = faccia.Solai;
     const BersaglioMisura misura(imp);
     MisureRipetute ripetute;
     float somma = 0.0f;
-    PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
-        if (l.Barre.empty()) return;
-        IncrociOrdinati(contorno, zona->Inizio.X - MargineScansioneZona,
-                        zona->Fine.X + MargineScansioneZona, l.YLinea, bordi);
-        for (const auto& [a, c] : l.Barre) {
-            const bool gambe = bordi.size() >= 2;
-            const int sinistra = gambe && a <= bordi.front() + TolleranzaContorno ? 1 : 0;
-            const int destra = gambe && c >= bordi.back() - TolleranzaContorno ? 1 : 0;
-            somma += static_cast<float>(ripetute.Lunghezza(a, c, sinistra, destra, [&] {
-                if (zona->Direzione == 0) {
-                    // In the frame of direction 1, x is the model height; the
-                    // slabs are chosen over the bar's own stretch.
-                    int m = 0;
-                    SolaiNegliIntervalli(parete, {a, c}, 2, solai, m);
-                    return DisFerroVert(parete, imp, 0, 0, 0.0f, 0.0f, a, c, pos.Diametro,
-                                        pos.Passo, sinistra, destra, solai, m, 1, misura);
-                }
-                return DisFerroOrizz(parete, imp, 0, 0, 0.0f, a, c, pos.Diametro, pos.Passo,
-                                     sinistra, destra, misura);
-            }));
-        }
-    });
+    PercorriZona(*zona, faccia.Contorno[zona->Direzione], pos.Passo, FineScansione::PrimaDelBordo,
+                 [&](const LineaZona& l) {
+                     for (const FerroZona& f : l.Ferri.Ferri) {
+                         somma += static_cast<float>(ripetute.Lunghezza(
+                             f.Inizio, f.Fine, f.GambaInizio, f.GambaFine, [&] {
+                                 return DisFerroZona(parete, imp, zona->Direzione, f, pos.Diametro,
+                                                     pos.Passo, PosaFerro{.Posizione = p + 1},
+                                                     faccia.Solai, misura);
+                             }));
+                     }
+                 });
     return somma;
 }
 
@@ -135,10 +113,10 @@ BarreZona ContaBarreZona(const Parete& parete, const PosizioneArm& pos,
     const std::optional<ZonaRuotata> zona = RuotaZona(parete, pos, poligono);
     BarreZona barre{.Numero = 0, .Minima = std::numeric_limits<float>::max(), .Massima = 0.0f};
     if (zona) {
-        PercorriZona(*zona, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
-            for (const auto& [a, c] : l.Barre) {
+        PercorriZona(*zona, {}, pos.Passo, FineScansione::PrimaDelBordo, [&](const LineaZona& l) {
+            for (const FerroZona& f : l.Ferri.Ferri) {
                 // The frame turns the model: lengths are kept.
-                const float lunghezza = c - a;
+                const float lunghezza = f.Fine - f.Inizio;
                 ++barre.Numero;
                 barre.Massima = std::max(barre.Massima, lunghezza);
                 barre.Minima = std::min(barre.Minima, lunghezza);

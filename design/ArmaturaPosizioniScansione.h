@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/FerriZona.h"
 #include "model/LimiteScansione.h"
 #include "model/Punto.h"
 
@@ -38,13 +39,12 @@ struct ZonaRuotata {
                                                   std::span<const Punto> poligono);
 
 // One scan line: y is the line of the sweep, yLinea the line actually
-// intersected (nudged 0.5 cm inside at the box edges), Barre the stretches
-// (start, end) inside the zone, start < end.
+// intersected (nudged 0.5 cm inside at the box edges); Ferri.Ferri the bars
+// of the zone on it, start < end, with their legs.
 struct LineaZona {
     float Y = 0.0f;
     float YLinea = 0.0f;
-    std::vector<float> Incroci;  // sorted, equal values kept
-    std::vector<std::pair<float, float>> Barre;
+    LineaFerri Ferri;
 };
 
 // Where the sweep stops: before the upper edge (the bars and their measure)
@@ -52,23 +52,12 @@ struct LineaZona {
 enum class FineScansione { PrimaDelBordo, SulBordo };
 
 // Calls linea(const LineaZona&) for every scan line within the zone's
-// Tratto, the first one always.
+// Tratto, the first one always. The legs of the bars are decided by the
+// reinforcement contour given in the zone's frame (none for an empty one).
 // A spacing of 0 or less lays no line at all.
 template <typename Linea>
-void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea);
-
-// incroci := the crossings of the horizontal segment (xa, y)-(xb, y) with
-// the sides of the open ring, ascending, equal values kept. A side counts
-// when its ends lie on either side of y, an end on y counting as below.
-void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
-                     std::vector<float>& incroci);
-
-// The bars of one scan line from its sorted crossings: 0-1, 2-3, ... for an
-// even count, leaving out stretches of no length and joining stretches that
-// meet; for an odd count every consecutive pair whose midpoint lies inside
-// the polygon.
-void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> poligono,
-                     float y, std::vector<std::pair<float, float>>& barre);
+void PercorriZona(const ZonaRuotata& zona, std::span<const Punto> contorno, float passo,
+                  FineScansione fine, Linea&& linea);
 
 // Scan lines reach this far beyond the zone box on both sides, cm.
 inline constexpr float MargineScansioneZona = 1000.0f;
@@ -77,7 +66,8 @@ inline constexpr float MargineScansioneZona = 1000.0f;
 float LineaSpostata(const ZonaRuotata& zona, float y);
 
 template <typename Linea>
-void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Linea&& linea) {
+void PercorriZona(const ZonaRuotata& zona, std::span<const Punto> contorno, float passo,
+                  FineScansione fine, Linea&& linea) {
     if (!(passo > 0.0f)) return;
     const float xa = zona.Inizio.X - MargineScansioneZona;
     const float xb = zona.Fine.X + MargineScansioneZona;
@@ -87,8 +77,7 @@ void PercorriZona(const ZonaRuotata& zona, float passo, FineScansione fine, Line
     while (true) {
         l.Y = y;
         l.YLinea = LineaSpostata(zona, y);
-        IncrociOrdinati(zona.Poligono, xa, xb, l.YLinea, l.Incroci);
-        BarreDellaLinea(l.Incroci, zona.Poligono, l.YLinea, l.Barre);
+        FerriSullaLinea(zona.Poligono, contorno, xa, xb, l.YLinea, l.Ferri);
         linea(static_cast<const LineaZona&>(l));
         const float prossima = y + passo;
         if (prossima <= y) break;  // a spacing too small to move y on

@@ -28,8 +28,7 @@ float Distanza(const Parete& parete, bool largo) {
 
 // The positions of section k: developed when they lie in its plane, markers
 // when it cuts them. Returns whether one lies in the plane.
-bool DisPosizioni(const Parete& parete, int k, const TelaioSezione& telaio,
-                  std::span<const float> esterne, const Bersaglio& b) {
+bool DisPosizioni(const Parete& parete, int k, const TelaioSezione& telaio, const Bersaglio& b) {
     bool largo = false;
     const int ultima = std::min(parete.UltPosizione, static_cast<int>(parete.Posizioni.size()) - 1);
     for (int j = 0; j <= ultima; ++j) {
@@ -43,7 +42,7 @@ bool DisPosizioni(const Parete& parete, int k, const TelaioSezione& telaio,
         }
         largo = true;
         if (pos.Tipo == IntegrativaPiu || pos.Tipo == IntegrativaMeno)
-            DisPosizioneNelPiano(parete, telaio, j, incroci, esterne, b);
+            DisPosizioneNelPiano(parete, telaio, k, j, b);
         else if (pos.Tipo == Cordolo)
             DisCordoloNelPiano(parete, telaio, j, incroci, b);
     }
@@ -91,7 +90,7 @@ void DisTavolaSezioni(const Parete& parete, float x0, float y0, const Bersaglio&
             telaio = TelaioOrizzontale(parete, x0, yH);
             ultima = UltimaVista::Orizzontale;
         }
-        largo = DisPosizioni(parete, k, telaio, esterne, b);
+        largo = DisPosizioni(parete, k, telaio, b);
         DisDiffusaNelPiano(parete, telaio, esterne, largo, b);
         DisDiffusaTagliata(parete, telaio, IntersezSezPerimInt(parete, k), b);
     }

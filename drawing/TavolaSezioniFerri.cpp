@@ -1,8 +1,10 @@
 #include "drawing/TavolaSezioniFerri.h"
 
+#include "drawing/FerriZona.h"
 #include "drawing/FormeFerri.h"
 #include "drawing/Primitive.h"
 #include "drawing/SolaiPareti.h"
+#include "model/Geometria.h"
 #include "model/Layer.h"
 #include "model/Parete.h"
 
@@ -12,8 +14,6 @@
 
 namespace {
 
-// A zone end within this of the contour end counts as reaching it.
-constexpr float TolleranzaBordo = 0.001f;
 // The slab marks run from before the "lato -" line to beyond the "lato +" one.
 constexpr float SegnoSolaioPrima = 20.0f;
 constexpr float SegnoSolaioDopo = 40.0f;
@@ -33,28 +33,34 @@ void FerroVert(const Parete& parete, int posizione, int lato, float x, float off
 
 }  // namespace
 
-void DisPosizioneNelPiano(const Parete& parete, const TelaioSezione& telaio, int j,
-                          std::span<const float> incroci, std::span<const float> esterne,
+void DisPosizioneNelPiano(const Parete& parete, const TelaioSezione& telaio, int k, int j,
                           const Bersaglio& b) {
-    if (j < 0 || j >= static_cast<int>(parete.Posizioni.size())) return;
+    if (k < 0 || k >= static_cast<int>(parete.Sezioni.size()) || j < 0 ||
+        j >= static_cast<int>(parete.Posizioni.size()) ||
+        j >= static_cast<int>(parete.PoligoniPos.size()))
+        return;
     const PosizioneArm& pos = parete.Posizioni[j];
-    const float base = pos.Tipo == IntegrativaPiu ? telaio.LineaPosPiu : telaio.LineaPosMeno;
-    const float c = parete.Copriferro;
-    for (size_t m = 0; m + 1 < incroci.size(); m += 2) {
-        const float inizio = incroci[m], fine = incroci[m + 1];
-        int gambaInizio = 0, gambaFine = 0;
-        for (size_t i = 0; i + 1 < esterne.size(); i += 2) {
-            if (std::fabs(esterne[i] + c - inizio) < TolleranzaBordo) gambaInizio = 1;
-            if (std::fabs(esterne[i + 1] - c - fine) < TolleranzaBordo) gambaFine = 1;
-        }
-        if (telaio.Verticale)
-            FerroVert(parete, j + 1, pos.Tipo, base, telaio.Origine, inizio, fine, pos.Diametro,
-                      pos.Passo, gambaInizio, gambaFine, 1, b);
-        else
-            DisFerroOrizz(parete, b.Imp(), j + 1, pos.Tipo, base, telaio.Origine + inizio,
-                          telaio.Origine + fine, pos.Diametro, pos.Passo, gambaInizio, gambaFine,
-                          b);
-    }
+    const LineaSezione& sezione = parete.Sezioni[k];
+    // The bars lie in the plane: the section's own frame is their bar frame,
+    // where the cut is the line y from xa to xb.
+    const int direzione = sezione.Orizzontale;
+    Punto p0, p1;
+    RuotaInDirezione(direzione, sezione.P0.X, sezione.P0.Y, p0.X, p0.Y);
+    RuotaInDirezione(direzione, sezione.P1.X, sezione.P1.Y, p1.X, p1.Y);
+    const std::vector<Punto>& riga = parete.PoligoniPos[j];
+    const int vertici = std::clamp(pos.UltVerticeZona + 1, 0, static_cast<int>(riga.size()));
+    if (vertici < 3) return;
+    LineaFerri linea;
+    FerriSullaLinea(RuotaAnello(direzione, std::span(riga).first(vertici)),
+                    ContornoGambe(parete, direzione), std::min(p0.X, p1.X), std::max(p0.X, p1.X),
+                    p0.Y, linea);
+    const PosaFerro posa{.Posizione = j + 1,
+                         .Lato = pos.Tipo,
+                         .Linea = pos.Tipo == IntegrativaPiu ? telaio.LineaPosPiu : telaio.LineaPosMeno,
+                         .Origine = telaio.Origine};
+    std::vector<int> solai;
+    for (const FerroZona& f : linea.Ferri)
+        DisFerroZona(parete, b.Imp(), direzione, f, pos.Diametro, pos.Passo, posa, solai, b);
 }
 
 void DisDiffusaNelPiano(const Parete& parete, const TelaioSezione& telaio,

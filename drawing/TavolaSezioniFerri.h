@@ -13,12 +13,10 @@ struct Parete;
 // only complete pairs are drawn. A vertical bar is split at the slabs of its
 // own stretch.
 
-// The additional bars of position j ("lato +" or "lato -"), one bar per
-// crossing pair of its zone; a bar gets its end leg where the zone reaches
-// the reinforcement contour at a wall edge (a pair of esterne, the outer
-// crossings, less the cover).
-void DisPosizioneNelPiano(const Parete& parete, const TelaioSezione& telaio, int j,
-                          std::span<const float> incroci, std::span<const float> esterne,
+// The additional bars of position j ("lato +" or "lato -") along the cut
+// of section k: the very bars, legs and all, that the zone lays on that line
+// and the bill measures (drawing/FerriZona.h).
+void DisPosizioneNelPiano(const Parete& parete, const TelaioSezione& telaio, int k, int j,
                           const Bersaglio& b);
 
 // The distributed bars lying in the plane (direction 1 in a vertical section,

@@ -60,6 +60,21 @@ void IncrociRiferimento(std::span<const Punto> anello, float xa, float xb, float
     std::sort(incroci.begin(), incroci.end());
 }
 
+// Where the line crosses a side properly: at no vertex, by the general intersection.
+void IncrociPropriRiferimento(std::span<const Punto> anello, float xa, float xb, float y,
+                              std::vector<float>& incroci) {
+    incroci.clear();
+    for (std::size_t j = 0; j < anello.size(); ++j) {
+        const Punto& a = anello[j];
+        const Punto& b = anello[(j + 1) % anello.size()];
+        float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
+        int stato = 0;
+        IntersezioneSegmenti(xa, y, xb, y, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
+        if (stato == StatoIntersezione::Interna) incroci.push_back(xi);
+    }
+    std::sort(incroci.begin(), incroci.end());
+}
+
 float MisuraZonaRiferimento(const Parete& parete, const Impostazioni& imp, int p) {
     const std::optional<ZonaRuotata> zona = RuotaZona(parete, p);
     const PosizioneArm& pos = parete.Posizioni[p];
@@ -80,7 +95,7 @@ float MisuraZonaRiferimento(const Parete& parete, const Impostazioni& imp, int p
         const float linea = LineaSpostata(*zona, y);
         IncrociRiferimento(zona->Poligono, xa, xb, linea, incroci);
         BarreDellaLinea(incroci, zona->Poligono, linea, barre);
-        if (!barre.empty()) IncrociRiferimento(contorno, xa, xb, linea, bordi);
+        if (!barre.empty()) IncrociPropriRiferimento(contorno, xa, xb, linea, bordi);
         for (const auto& [a, c] : barre) {
             const bool gambe = bordi.size() >= 2;
             const int sinistra = gambe && a <= bordi.front() + 0.01f ? 1 : 0;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -193,4 +194,21 @@ TEST(DisTavolaSezioni, CordoloTagliato) {
     ASSERT_EQ(etichette.size(), 1u);
     EXPECT_EQ(etichette[0].Testo, "1\xC3\x98" "8/20.0  (1)");
     EXPECT_TRUE(t.TestiCon("2+2").empty());
+}
+
+// Wall 500 x 300 (reinforcement contour 3..497 x 3..297) with an opening at
+// y 100..200; a "lato +" zone of vertical bars from the wall's foot (y 3) to
+// the opening (y 97), cut by the section x = 250: 94 cm of bar, a leg of
+// 20 - 6 - 2 = 12 cm at the foot and none at the opening, where the bar
+// stops inside the wall, as the bill counts it: L = 94 + 12 = 106.
+TEST(DisTavolaSezioni, ZoneBarStoppingAtAnOpeningHasNoLegThere) {
+    TavolaDiProva t;
+    AggiungiApertura(t.P, 200, 100, 300, 200);
+    t.Rettangolo(220, 3, 280, 97, IntegrativaPiu, 0);
+    t.Verticale(250);
+    t.Disegna(X0, Y0);
+    std::vector<std::string> etichette;
+    for (const EntitaDxf& e : t.TestiCon("(1)")) etichette.push_back(e.Testo);
+    ASSERT_EQ(etichette.size(), 1u);
+    EXPECT_NE(etichette[0].find("L=106"), std::string::npos) << etichette[0];
 }
