@@ -126,7 +126,9 @@ TEST(ModificaDiffusa, AnAcceptedEditRecomputesTheAreasAndTheMissingAreas) {
     ASSERT_EQ(ValidaModificaDiffusa(s, f, 1, testo, " 12", {}), EsitoModificaDiffusa::Accettata);
     EXPECT_FLOAT_EQ(s.parete.AreaDir1Piu, 2.0106193f * 100.0f / 20.0f);
     EXPECT_LT(s.parete.Nodi[0].Mancante[0], mancantePrima);
-    EXPECT_EQ(s.storia, (StoriaAnnulla{.Modificata = true}));
+    StoriaAnnulla modificata;
+    modificata.Modificata = true;
+    EXPECT_EQ(s.storia, modificata);
 }
 
 TEST(ModificaDiffusa, TheWarningText) {
