@@ -86,6 +86,23 @@ public:
 
     const IdComandi& Ids() { return finestra->Comandi()->Ids(); }
 
+    // The settings dialog opened from its command, shown as the user sees it,
+    // checked by prova and closed without a change.
+    void ProvaImpostazioni(const std::function<void(QDialog&)>& prova) {
+        bool visto = false;
+        finestra->Dialoghi().ImpostaCopione([&](QDialog& d) {
+            if (!qobject_cast<Form2*>(&d)) return int(QDialog::Rejected);
+            visto = true;
+            d.show();
+            QCoreApplication::processEvents();
+            prova(d);
+            d.hide();
+            return int(QDialog::Rejected);
+        });
+        Comando(Ids().IdImpostazioni);
+        EXPECT_TRUE(visto);
+    }
+
     int dialoghiVisti = 0;
 };
 
@@ -161,12 +178,7 @@ TEST_F(DidascalieGriglie, TheMainGridReadsWholeOnTwoFacesAndOnASingleMesh) {
 }
 
 TEST_F(DidascalieGriglie, TheSettingsShowTheLayerNamesAsCellsThatTakeNoTyping) {
-    bool visto = false;
-    finestra->Dialoghi().ImpostaCopione([&](QDialog& d) {
-        if (!qobject_cast<Form2*>(&d)) return int(QDialog::Rejected);
-        visto = true;
-        d.show();
-        QCoreApplication::processEvents();
+    ProvaImpostazioni([&](QDialog& d) {
         for (int i = 0; i < 24; ++i) {
             auto* nome = d.findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
             if (!nome) {
@@ -183,11 +195,7 @@ TEST_F(DidascalieGriglie, TheSettingsShowTheLayerNamesAsCellsThatTakeNoTyping) {
         const std::string prima = primo->text().toStdString();
         QTest::keyClicks(primo, QStringLiteral("XYZ"));
         EXPECT_EQ(primo->text().toStdString(), prima);
-        d.hide();
-        return int(QDialog::Accepted);
     });
-    Comando(Ids().IdImpostazioni);
-    EXPECT_TRUE(visto);
 }
 
 namespace {
@@ -223,16 +231,5 @@ void ControllaIntestazioni(const QDialog& d) {
 
 // "Attivo" once read "Attivc" under "Osnap quote".
 TEST_F(DidascalieGriglie, TheSettingsColumnHeadingsReadWhole) {
-    bool visto = false;
-    finestra->Dialoghi().ImpostaCopione([&](QDialog& d) {
-        if (!qobject_cast<Form2*>(&d)) return int(QDialog::Rejected);
-        visto = true;
-        d.show();
-        QCoreApplication::processEvents();
-        ControllaIntestazioni(d);
-        d.hide();
-        return int(QDialog::Rejected);
-    });
-    Comando(Ids().IdImpostazioni);
-    EXPECT_TRUE(visto);
+    ProvaImpostazioni(ControllaIntestazioni);
 }
