@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -289,6 +290,43 @@ bool CopreLaRegione(const std::vector<PuntoPreciso>& memorizzato, const std::vec
     return AreaPari(anelli) <= 1e-7 * perimetro * massimo;
 }
 
+double DistanzaDalBordo(const std::vector<PuntoPreciso>& anello, PuntoPreciso p) {
+    double d = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < anello.size(); ++i) {
+        const PuntoPreciso a = anello[i];
+        const PuntoPreciso b = anello[i + 1 == anello.size() ? 0 : i + 1];
+        const double dx = b.X - a.X, dy = b.Y - a.Y, l2 = dx * dx + dy * dy;
+        const double t = l2 > 0.0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / l2, 0.0, 1.0) : 0.0;
+        d = std::min(d, std::hypot(p.X - a.X - t * dx, p.Y - a.Y - t * dy));
+    }
+    return d;
+}
+
+// The walk's polygon stays on the wall: no side of it runs outside the
+// outline or through an opening. The walk can join two pieces of the region
+// along a zone side that crosses a notch or an opening; that join encloses
+// no area, so the area check cannot see it, but it is drawn off the wall and
+// a bar line along it lays a bar of no length there.
+bool SulMuro(const std::vector<PuntoPreciso>& anello, const std::vector<PuntoPreciso>& contorno,
+             const std::vector<std::vector<PuntoPreciso>>& fori) {
+    // Points within this of a boundary lie on it (crossing points in double).
+    constexpr double Tolleranza = 0.01;  // cm
+    const auto fuori = [&](PuntoPreciso p) {
+        if (PosizioneNellAnello(contorno, p) == PosizioneInAnello::Fuori &&
+            DistanzaDalBordo(contorno, p) > Tolleranza)
+            return true;
+        return std::any_of(fori.begin(), fori.end(), [&](const std::vector<PuntoPreciso>& foro) {
+            return PosizioneNellAnello(foro, p) == PosizioneInAnello::Dentro && DistanzaDalBordo(foro, p) > Tolleranza;
+        });
+    };
+    for (std::size_t i = 0; i < anello.size(); ++i) {
+        const PuntoPreciso a = anello[i];
+        const PuntoPreciso b = anello[i + 1 == anello.size() ? 0 : i + 1];
+        if (fuori(a) || fuori({(a.X + b.X) / 2.0, (a.Y + b.Y) / 2.0})) return false;
+    }
+    return true;
+}
+
 std::vector<PuntoPreciso> ComeMemorizzato(const Poligono& p) {
     std::vector<PuntoPreciso> r;
     r.reserve(p.size());
@@ -327,11 +365,13 @@ bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni&
         risultato = ComeMemorizzato(*percorso);
     } else if (regione.Pezzi.empty()) {
         return false;
-    } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), regione.Pezzi)) {
+    } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), regione.Pezzi) &&
+               SulMuro(Precisi(*percorso), Precisi(c), fori)) {
         risultato = ComeMemorizzato(*percorso);
     } else {
         // The walk lost its way (an opening across the zone, a side along the
-        // outline): the region itself, its pieces and holes joined by slits.
+        // outline, pieces joined off the wall): the region itself, its pieces
+        // and holes joined by slits.
         risultato = AnelloUnico(regione.Pezzi);
     }
 

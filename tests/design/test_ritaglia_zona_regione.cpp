@@ -567,7 +567,17 @@ INSTANTIATE_TEST_SUITE_P(
         CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 1, every node within the outline's corners",
                           .gradi1 = 40, .gradi2 = 10, .direzione = 0, .punti = {3, 3, 797, 397}},
         CasoZonaDisegnata{.nome = "skewed 40 and 10, direction 2, past the outline", .gradi1 = 40,
-                          .gradi2 = 10, .lato = IntegrativaMeno, .direzione = 1, .punti = {200, -100, 900, 300}}),
+                          .gradi2 = 10, .lato = IntegrativaMeno, .direzione = 1, .punti = {200, -100, 900, 300}},
+        // Seen: a band across the notch, its two pieces joined along the band's
+        // side through the notch, laid a bar of no length off the wall.
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, band across the notch, past the outline", .gradi1 = 40,
+                          .gradi2 = 10, .direzione = 0, .punti = {1017, 102, 431, 334}},
+        // Seen: the same from the notch vertex, the pick on the outline's corner.
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, band from the notch vertex", .gradi1 = 40,
+                          .gradi2 = 10, .direzione = 0, .punti = {797, 247, 417, 388}},
+        // A thin band (one bar line) along direction 1 across the notch.
+        CasoZonaDisegnata{.nome = "skewed 40 and 10, thin band across the notch", .gradi1 = 40,
+                          .gradi2 = 10, .lato = IntegrativaMeno, .direzione = 0, .punti = {797, 122, 636, 247}}),
     [](const testing::TestParamInfo<CasoZonaDisegnata>& i) {
         std::string n = i.param.nome;
         std::replace_if(n.begin(), n.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
