@@ -296,7 +296,8 @@ double DistanzaDalBordo(const std::vector<PuntoPreciso>& anello, PuntoPreciso p)
         const PuntoPreciso a = anello[i];
         const PuntoPreciso b = anello[i + 1 == anello.size() ? 0 : i + 1];
         const double dx = b.X - a.X, dy = b.Y - a.Y, l2 = dx * dx + dy * dy;
-        const double t = l2 > 0.0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / l2, 0.0, 1.0) : 0.0;
+        const double t =
+            l2 > 0.0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / l2, 0.0, 1.0) : 0.0;
         d = std::min(d, std::hypot(p.X - a.X - t * dx, p.Y - a.Y - t * dy));
     }
     return d;
@@ -316,7 +317,8 @@ bool SulMuro(const std::vector<PuntoPreciso>& anello, const std::vector<PuntoPre
             DistanzaDalBordo(contorno, p) > Tolleranza)
             return true;
         return std::any_of(fori.begin(), fori.end(), [&](const std::vector<PuntoPreciso>& foro) {
-            return PosizioneNellAnello(foro, p) == PosizioneInAnello::Dentro && DistanzaDalBordo(foro, p) > Tolleranza;
+            return PosizioneNellAnello(foro, p) == PosizioneInAnello::Dentro &&
+                   DistanzaDalBordo(foro, p) > Tolleranza;
         });
     };
     for (std::size_t i = 0; i < anello.size(); ++i) {
