@@ -28,6 +28,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -81,15 +84,18 @@ FormDxf::FormDxf(Sessione& sessione, InterfacciaFinestra& finestra, OspiteDialog
     albero_->header()->hide();
     connect(albero_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& i) { MostraCartella(cartelle_->filePath(i)); });
-    // The model reads the folders in the background and its rows move under
-    // the shown folder: while that folder is in view, it is kept in view.
-    const auto ricorda = [this] { cartellaInVista_ = CartellaInVista(); };
+    // The model reads the folders in the background, and folders made or
+    // deleted beside them by other programs move its rows under the shown
+    // folder: until the user scrolls the tree, the folder is brought back
+    // into view once the tree has laid out the change.
     const auto riporta = [this] {
-        if (cartellaInVista_ && !CartellaInVista()) albero_->scrollTo(albero_->currentIndex());
+        if (scorsoDallUtente_) return;
+        QTimer::singleShot(0, albero_, [this] { albero_->scrollTo(albero_->currentIndex()); });
     };
-    connect(cartelle_, &QAbstractItemModel::rowsAboutToBeInserted, this, ricorda);
-    connect(cartelle_, &QAbstractItemModel::layoutAboutToBeChanged, this, ricorda);
+    connect(albero_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { scorsoDallUtente_ = true; });
     connect(cartelle_, &QAbstractItemModel::rowsInserted, this, riporta);
+    connect(cartelle_, &QAbstractItemModel::rowsRemoved, this, riporta);
     connect(cartelle_, &QAbstractItemModel::layoutChanged, this, riporta);
     file_ = new QListWidget(this);
     file_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -211,11 +217,10 @@ void FormDxf::MostraCartella(const QString& cartella) {
     }
 }
 
-bool FormDxf::CartellaInVista() const {
-    // Before the tree is shown, the folder it was scrolled to counts as in view.
-    if (!albero_->isVisible()) return true;
-    const QModelIndex corrente = albero_->currentIndex();
-    return corrente.isValid() && albero_->viewport()->rect().intersects(albero_->visualRect(corrente));
+void FormDxf::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    // The folder was scrolled to before the tree had its size.
+    albero_->scrollTo(albero_->currentIndex());
 }
 
 QString FormDxf::Cartella() const { return Qs(sessione_.stato.CartellaPareti); }

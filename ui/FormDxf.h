@@ -54,21 +54,22 @@ public:
 
     int Avanzamento() const;
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void AggiungiSelezionati();
     void AggiungiScelto(const QString& percorso);
     void MostraColore(int riga);
     void SalvaImpostazioni();
     void ImpostazioniDiDefault();
-    // Whether the tree shows the folder of the wall files now.
-    [[nodiscard]] bool CartellaInVista() const;
 
     Sessione& sessione_;
     InterfacciaFinestra& finestra_;
     OspiteDialoghi& dialoghi_;
     QFileSystemModel* cartelle_ = nullptr;
     QTreeView* albero_ = nullptr;
-    bool cartellaInVista_ = true;  // before the model's rows last moved
+    bool scorsoDallUtente_ = false;  // the tree was scrolled by hand
     QListWidget* file_ = nullptr;
     QListWidget* scelti_ = nullptr;
     std::array<QLineEdit*, RigheLayerDxf> nomi_{};

@@ -9,6 +9,7 @@
 #include "ui/IdComandi.h"
 #include "ui/SelettoreColore.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <functional>
 #include <string>
@@ -77,19 +80,40 @@ TEST_F(FileProposti, TheDxfDialogOpensOnTheWallsFolderAndProposesItsNames) {
         if (!qobject_cast<FormDxf*>(&d)) return;
         aperto = true;
         d.show();
-        // The folder model fills itself in the background; the tree keeps its place.
-        QTest::qWait(300);
         // The tree shows the open wall's folder, every folder above it expanded.
         auto* albero = d.findChild<QTreeView*>();
         ASSERT_NE(albero, nullptr);
         auto* cartelle = qobject_cast<QFileSystemModel*>(albero->model());
         ASSERT_NE(cartelle, nullptr);
+        // The folder model fills itself in the background, slower on a busy
+        // machine; the tree keeps its place once the folder is loaded.
+        const auto inVista = [&] {
+            const QModelIndex i = albero->currentIndex();
+            return cartelle->filePath(i).toStdString() == cartellaParete &&
+                   albero->visualRect(i).intersects(albero->viewport()->rect());
+        };
+        QTest::qWait(300);
+        (void)QTest::qWaitFor(inVista, 10000);
         const QModelIndex corrente = albero->currentIndex();
         EXPECT_EQ(cartelle->filePath(corrente).toStdString(), cartellaParete);
         for (QModelIndex sopra = corrente.parent(); sopra.isValid(); sopra = sopra.parent())
             EXPECT_TRUE(albero->isExpanded(sopra)) << cartelle->filePath(sopra).toStdString();
         EXPECT_TRUE(albero->visualRect(corrente).intersects(albero->viewport()->rect()))
             << "the folder is scrolled into view";
+        // Folders other programs make and delete beside it, sorted above it,
+        // while the model is still reading, move its row: it stays in view.
+        const QDir sopra = QFileInfo(QString::fromStdString(cartellaParete)).dir();
+        for (int giro = 0; giro < 6; ++giro) {
+            std::vector<QString> vicine;
+            for (int n = 0; n < 12; ++n)
+                vicine.push_back(sopra.filePath(
+                    QStringLiteral("0-vicina-%1-%2-%3").arg(getpid()).arg(giro).arg(n)));
+            for (const QString& v : vicine) ASSERT_TRUE(QDir().mkdir(v)) << v.toStdString();
+            QTest::qWait(60);
+            for (const QString& v : vicine) QDir().rmdir(v);
+            QTest::qWait(60);
+        }
+        EXPECT_TRUE(QTest::qWaitFor(inVista, 10000)) << "after folders beside it came and went";
 
         Premi(d, "AggiungiTutti");
         Premi(d, "Genera");
