@@ -6,7 +6,7 @@
 struct Quota {
     float X1 = 0.0f, Y1 = 0.0f;
     float X2 = 0.0f, Y2 = 0.0f;
-    std::string Testo;
+    std::string Testo = {};
     int Vista = 0;  // view id where it shows, -1 every view
     float XA = 0.0f, YA = 0.0f;
     float XB = 0.0f, YB = 0.0f;

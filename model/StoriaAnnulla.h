@@ -58,7 +58,7 @@ void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra);
 // that does not stand leaves the history and its files as they were.
 struct PassoAnnulla {
     bool ConParete = false;                 // no wall loaded: the step stores nothing
-    std::optional<std::string> Istantanea;  // the design; none when the wall keeps no history
+    std::optional<std::string> Istantanea = {};  // the design; none when the wall keeps no history
 };
 [[nodiscard]] PassoAnnulla PreparaModifica(const Sessione& sessione);
 void MemorizzaModifica(Sessione& sessione, InterfacciaFinestra& finestra, const PassoAnnulla& passo);

@@ -398,7 +398,6 @@ TEST(LeggiParete, PerSideDataAfterTheNodesIsReadToItsEnd) {
         const std::string testo =
             Sostituisci(base, "0 0 0 0 0 Dati lati\r\n0 Fine\r\n", caso.coda);
         Sessione s;
-        Parete& p = s.parete;
         FinestraRegistrata finestra;
         (void)LeggiParete(s, cartella.Scrivi("L.SET", testo), finestra);
         EXPECT_EQ(s.stato.ErroreOperazione, caso.esito) << caso.coda;

@@ -60,7 +60,7 @@ struct Caso {
     Parete parete;
     std::array<Punto, 4> zona;
     int tipo = Cordolo;
-    Punti atteso;
+    Punti atteso = {};
 };
 
 Parete ConApertura(Parete p, float x1, float y1, float x2, float y2) {

@@ -195,7 +195,7 @@ TEST(CatenaQuote, CasiDiProva) {
         std::vector<Punto> punti;
         float quota;
         std::vector<Attesa> quote;
-        int livelli;
+        int livelli = 0;
     };
     const Caso casi[] = {
         {.nome = "no point", .lato = Lato::Sup, .punti = {}, .quota = 100, .quote = {}},

@@ -45,7 +45,7 @@ TEST(TestoQuota, CasiDiFormato) {
         const char* nome;
         float lunghezza;
         FormatoQuote formato;
-        std::string atteso;
+        std::string atteso = {};
     } casi[] = {
         {.nome = "one decimal", .lunghezza = 250, .formato = Formato, .atteso = "250.0"},
         {.nome = "metres, two decimals",
@@ -235,7 +235,7 @@ TEST(InserisciQuota, CasiDiProva) {
         int modo;
         Punto misura1Pixel, misura2Pixel;
         float x, y;  // the click, pixels
-        std::vector<Quota> esistenti;
+        std::vector<Quota> esistenti = {};
         Punto fine1, fine2;  // expected line ends, cm
         std::string testo;
     };
@@ -321,7 +321,7 @@ TEST(PosizionaQuota, CasiDiProva) {
     struct Caso {
         const char* nome;
         Quota quota;
-        std::vector<Quota> altre;
+        std::vector<Quota> altre = {};
         float x, y;  // the click, pixels
         Punto fine1, fine2;
     };

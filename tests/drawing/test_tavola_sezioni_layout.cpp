@@ -13,8 +13,8 @@ TEST(DisTavolaSezioni, DisposizioneDelleViste) {
     struct Caso {
         const char* nome;
         std::function<void(TavolaDiProva&)> prepara;
-        std::vector<float> verticali;    // left faces
-        std::vector<float> orizzontali;  // top faces
+        std::vector<float> verticali = {};    // left faces
+        std::vector<float> orizzontali = {};  // top faces
     };
     const Caso casi[] = {
         {.nome = "three vertical sections",

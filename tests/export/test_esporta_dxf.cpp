@@ -147,7 +147,7 @@ TEST(EsportaDxf, RifiutiSenzaScrivereNulla) {
     struct Caso {
         const char* nome;
         std::vector<std::string> pareti;
-        std::string layer2;  // name of layer 2 ("" keeps the default)
+        std::string layer2 = {};  // name of layer 2 ("" keeps the default)
         std::string messaggio;
     };
     const std::vector<Caso> casi = {

@@ -15,7 +15,7 @@ namespace {
 // folder followed by "/". An empty atteso: start-up opens no wall.
 struct CasoRiga {
     const char* nome;
-    std::vector<std::string> file;
+    std::vector<std::string> file = {};
     std::string riga;
     std::string atteso;
 };

@@ -77,7 +77,7 @@ TEST(FormComputo, SalvataggioAnnullatoORifiutato) {
     struct Caso {
         const char* nome;
         std::string file;
-        std::deque<QMessageBox::StandardButton> pulsanti;
+        std::deque<QMessageBox::StandardButton> pulsanti = {};
         bool messaggio;
     };
     const Caso casi[] = {

@@ -124,7 +124,7 @@ TEST(FormDxf, RifiutiDetti) {
     struct Caso {
         const char* nome;
         std::function<void(FormDxf&)> prepara;
-        std::deque<std::string> file;
+        std::deque<std::string> file = {};
         std::string messaggio;
     };
     const Caso casi[] = {
