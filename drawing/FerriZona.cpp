@@ -11,6 +11,13 @@
 
 namespace {
 
+// azione(a, b) for each side a-b of the closed ring.
+template <typename Azione>
+void PerOgniLato(std::span<const Punto> anello, Azione&& azione) {
+    const std::size_t n = anello.size();
+    for (std::size_t j = 0; j < n; ++j) azione(anello[j], anello[j + 1 == n ? 0 : j + 1]);
+}
+
 // The two shortcuts below hold for sides and scan lines within PortataSicura,
 // where rounding stays far below their margins; beyond it, and for NaN,
 // every side takes the full intersection.
@@ -53,19 +60,16 @@ std::optional<float> IncrocioVerticale(const Punto& a, const Punto& b, float xa,
 void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
                      std::vector<float>& incroci) {
     incroci.clear();
-    const std::size_t n = anello.size();
-    for (std::size_t j = 0; j < n; ++j) {
-        const Punto& a = anello[j];
-        const Punto& b = anello[j + 1 == n ? 0 : j + 1];
+    PerOgniLato(anello, [&](const Punto& a, const Punto& b) {
         // Half-open in y: a vertex on the line counts once for a side passing
         // through it and twice or not at all at a peak, so that the count
         // stays even and the pairs alternate inside and outside.
-        if ((a.Y > y) == (b.Y > y)) continue;
+        if ((a.Y > y) == (b.Y > y)) return;
         if (TuttoEntro(a, b, xa, xb, y)) {
-            if (LatoOltreEstremi(a, b, xa, xb)) continue;
+            if (LatoOltreEstremi(a, b, xa, xb)) return;
             if (const std::optional<float> x = IncrocioVerticale(a, b, xa, xb)) {
                 incroci.push_back(*x);
-                continue;
+                return;
             }
         }
         float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
@@ -75,10 +79,10 @@ void IncrociOrdinati(std::span<const Punto> anello, float xa, float xb, float y,
             xi = static_cast<float>(a.X + (static_cast<double>(y) - a.Y) *
                                               (static_cast<double>(b.X) - a.X) /
                                               (static_cast<double>(b.Y) - a.Y));
-            if (xi < xa || xi > xb) continue;
+            if (xi < xa || xi > xb) return;
         }
         incroci.push_back(xi);
-    }
+    });
     // Equal crossings stay: where a slit runs across the line, both of its
     // sides cross it at one point.
     std::sort(incroci.begin(), incroci.end());
@@ -133,18 +137,15 @@ void BarreDellaLinea(const std::vector<float>& incroci, std::span<const Punto> p
 void IncrociPropri(std::span<const Punto> anello, float xa, float xb, float y,
                    std::vector<float>& incroci) {
     incroci.clear();
-    const std::size_t n = anello.size();
-    for (std::size_t j = 0; j < n; ++j) {
-        const Punto& a = anello[j];
-        const Punto& b = anello[j + 1 == n ? 0 : j + 1];
+    PerOgniLato(anello, [&](const Punto& a, const Punto& b) {
         // Only a side with its ends on opposite sides of the line can cross
         // it properly; the intersection then decides a crossing at a vertex.
-        if (!((a.Y < y && b.Y > y) || (a.Y > y && b.Y < y))) continue;
+        if (!((a.Y < y && b.Y > y) || (a.Y > y && b.Y < y))) return;
         float xi = 0.0f, yi = 0.0f, xo = 0.0f, yo = 0.0f;
         int stato = 0;
         IntersezioneSegmenti(xa, y, xb, y, a.X, a.Y, b.X, b.Y, xi, yi, stato, xo, yo);
         if (stato == StatoIntersezione::Interna) incroci.push_back(xi);
-    }
+    });
     std::sort(incroci.begin(), incroci.end());
 }
 
