@@ -354,9 +354,10 @@ bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni&
     if (!Finito(z) || !Finito(c) || !std::all_of(aperture.begin(), aperture.end(), Finito)) return false;
 
     const std::optional<Poligono> percorso = Percorri(z, c, aperture);
+    const std::vector<PuntoPreciso> contorno = Precisi(c);
     std::vector<std::vector<PuntoPreciso>> fori;
     for (const Poligono& a : aperture) fori.push_back(Precisi(a));
-    const RegioneCalcolata regione = RegioneZona(Precisi(z), Precisi(c), fori);
+    const RegioneCalcolata regione = RegioneZona(Precisi(z), contorno, fori);
 
     std::vector<PuntoPreciso> risultato;
     if (regione.Stato == StatoRegione::NonCalcolabile) {
@@ -368,7 +369,7 @@ bool Ritaglia(StatoInterfaccia& stato, const Parete& parete, const Impostazioni&
     } else if (regione.Pezzi.empty()) {
         return false;
     } else if (percorso && CopreLaRegione(ComeMemorizzato(*percorso), regione.Pezzi) &&
-               SulMuro(Precisi(*percorso), Precisi(c), fori)) {
+               SulMuro(Precisi(*percorso), contorno, fori)) {
         risultato = ComeMemorizzato(*percorso);
     } else {
         // The walk lost its way (an opening across the zone, a side along the

@@ -7,7 +7,6 @@
 #include "design/RegioneZona.h"
 #include "model/Parete.h"
 #include "model/Poligoni.h"
-#include "model/Protezione.h"
 #include "model/StatoInterfaccia.h"
 
 #include <algorithm>
@@ -100,7 +99,9 @@ void MemorizzaTaglio(Parete& parete, int i, const std::vector<PezzoZona>& pezzi)
     CopiaVertici(buffer.PoligonoCorrente, buffer.UltPuntoCorrente, parete.PoligoniPos[i]);
 }
 
-ZoneTagliate Taglia(Parete& parete, const Parete& prima, const Impostazioni& imp) {
+}  // namespace
+
+ZoneTagliate TagliaZoneAllaParete(Parete& parete, const Parete& prima, const Impostazioni& imp) {
     const ConfiniZone nuovi = Confini(parete), vecchi = Confini(prima);
     ZoneTagliate r;
     std::vector<int> vuote;
@@ -128,15 +129,6 @@ ZoneTagliate Taglia(Parete& parete, const Parete& prima, const Impostazioni& imp
     for (const int i : std::views::reverse(vuote)) (void)EliminaPosizione(parete, i);
     for (const int i : vuote) r.Eliminate.push_back(i + 1);
     r.Modificate = r.Modificate || !vuote.empty();
-    return r;
-}
-
-}  // namespace
-
-ZoneTagliate TagliaZoneAllaParete(Parete& parete, const Parete& prima, const Impostazioni& imp) noexcept {
-    ZoneTagliate r;
-    const Esito esito = Protetto([&] { r = Taglia(parete, prima, imp); });
-    if (!esito.Riuscito()) return {esito, false, {}};
     return r;
 }
 

@@ -22,9 +22,10 @@ struct ZoneTagliate {
 // extremes and centroid follow the new polygon. A zone whose polygon is no
 // simple ring (pieces and holes joined by slits) is cut from its region in
 // the old wall. An outline or opening that is no simple polygon leaves
-// every zone as it is.
+// every zone as it is. It runs inside a change, whose guard turns a library
+// fault into a refused change.
 [[nodiscard]] ZoneTagliate TagliaZoneAllaParete(Parete& parete, const Parete& prima,
-                                                const Impostazioni& imp) noexcept;
+                                                const Impostazioni& imp);
 
 // True when the outline or the openings that the zones are cut to differ.
 [[nodiscard]] bool CambiatiConfiniZone(const Parete& parete, const Parete& prima);
